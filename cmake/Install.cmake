@@ -1,0 +1,14 @@
+# Installation and the package configuration that find_package(VumoCaixa) reads.
+include(CMakePackageConfigHelpers)
+
+set(VUMOCAIXA_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/VumoCaixa)
+
+install(EXPORT VumoCaixaTargets NAMESPACE VumoCaixa:: DESTINATION ${VUMOCAIXA_CMAKE_DIR})
+configure_package_config_file(cmake/VumoCaixaConfig.cmake.in
+                              ${PROJECT_BINARY_DIR}/VumoCaixaConfig.cmake
+                              INSTALL_DESTINATION ${VUMOCAIXA_CMAKE_DIR})
+write_basic_package_version_file(${PROJECT_BINARY_DIR}/VumoCaixaConfigVersion.cmake
+                                 COMPATIBILITY SameMajorVersion)
+install(FILES ${PROJECT_BINARY_DIR}/VumoCaixaConfig.cmake
+              ${PROJECT_BINARY_DIR}/VumoCaixaConfigVersion.cmake
+        DESTINATION ${VUMOCAIXA_CMAKE_DIR})

@@ -1,0 +1,14 @@
+# Warnings and instrumentation shared by every target of the project.
+add_library(vumocaixa_options INTERFACE)
+target_compile_options(vumocaixa_options INTERFACE -Wall -Wextra -Wshadow -Wconversion
+                                                   -Wno-sign-conversion)
+if(VUMOCAIXA_SANITIZE)
+  target_compile_options(vumocaixa_options INTERFACE -fsanitize=address,undefined
+                                                     -fno-omit-frame-pointer
+                                                     -fno-sanitize-recover=undefined)
+  target_link_options(vumocaixa_options INTERFACE -fsanitize=address,undefined)
+endif()
+if(VUMOCAIXA_COVERAGE)
+  target_compile_options(vumocaixa_options INTERFACE --coverage -O0)
+  target_link_options(vumocaixa_options INTERFACE --coverage)
+endif()
