@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 
+#include <vumocaixa/entry/mascara.hpp>
 #include <vumocaixa/validate/digitos.hpp>
 
 namespace vumocaixa {
@@ -20,9 +21,14 @@ template <std::size_t N, std::size_t W>
 constexpr int WeightedSum(const std::array<int, N>& digits, const std::array<int, W>& weights) {
   static_assert(W <= N);
   int sum = 0;
+#pragma GCC unroll 16
   for (std::size_t i = 0; i < W; ++i) sum += digits[i] * weights[i];
   return sum;
 }
+
+constexpr auto kCicLayout = detail::MaskLayout<kMascaraCIC.size()>(kMascaraCIC);
+constexpr auto kCnpjLayout = detail::MaskLayout<kMascaraCNPJ.size()>(kMascaraCNPJ);
+constexpr auto kPisLayout = detail::MaskLayout<kMascaraPIS.size()>(kMascaraPIS);
 
 constexpr std::array<int, 9> kCicFirst = {10, 9, 8, 7, 6, 5, 4, 3, 2};
 constexpr std::array<int, 10> kCicSecond = {11, 10, 9, 8, 7, 6, 5, 4, 3, 2};
@@ -35,7 +41,7 @@ constexpr std::array<int, 10> kPis = {3, 2, 9, 8, 7, 6, 5, 4, 3, 2};
 bool ValidaCIC(std::string_view texto) {
   if (texto.empty()) return true;
   std::array<int, 11> s{};
-  if (!detail::ExactDigits(texto, s)) return false;
+  if (!detail::ReadDigits(texto, kCicLayout, s)) return false;
   if (Modulo11(WeightedSum(s, kCicFirst)) != s[9]) return false;
   return Modulo11(WeightedSum(s, kCicSecond)) == s[10];
 }
@@ -43,7 +49,7 @@ bool ValidaCIC(std::string_view texto) {
 bool ValidaCNPJ(std::string_view texto) {
   if (texto.empty()) return true;
   std::array<int, 14> s{};
-  if (!detail::ExactDigits(texto, s)) return false;
+  if (!detail::ReadDigits(texto, kCnpjLayout, s)) return false;
   // The second sum takes the thirteenth digit as written.
   return Modulo11(WeightedSum(s, kCnpjFirst)) == s[12] &&
          Modulo11(WeightedSum(s, kCnpjSecond)) == s[13];
@@ -52,7 +58,7 @@ bool ValidaCNPJ(std::string_view texto) {
 bool ValidaPIS(std::string_view texto) {
   if (texto.empty()) return true;
   std::array<int, 11> s{};
-  if (!detail::ExactDigits(texto, s)) return false;
+  if (!detail::ReadDigits(texto, kPisLayout, s)) return false;
   return Modulo11(WeightedSum(s, kPis)) == s[10];
 }
 
