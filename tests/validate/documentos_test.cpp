@@ -30,6 +30,12 @@ TEST(ValidaCIC, WorkedNumbers) {
       {"cpf: 123 456 789 / 09", true, "outros separadores"},
       {"123.456.789-0\xFF" "9", true, "byte inválido é ignorado"},
       {"529.982.247-25", true, "primeiro resto acima de 1"},
+      {"123x456y789z09", true, "outros separadores nas posições da máscara"},
+      {"12345678909123", false, "14 dígitos, do tamanho da máscara"},
+      {"123.456.789090", false, "dígito no lugar do traço"},
+      {"1234567890", false, "dez dígitos sem máscara"},
+      {"1234567890a", false, "onze caracteres, dez dígitos"},
+      {"a12345678909", true, "letra antes de onze dígitos"},
   };
   for (const auto& r : rows) EXPECT_EQ(r.expected, ValidaCIC(r.input)) << r.name;
 }
@@ -39,6 +45,7 @@ TEST(ValidaCNPJ, WorkedNumbers) {
       {"12.345.678/0001-95", true, "somas 222 e 237"},
       {"11.222.333/0001-81", true, "segundo exemplo"},
       {"12345678000195", true, "sem máscara"},
+      {"123456780001950000", false, "18 dígitos, do tamanho da máscara"},
       {"12.345.678/0001-59", false, "dígitos trocados"},
       {"12.345.678/0001-96", false, "segundo dígito errado"},
       {"12.345.678/0001-85", false, "primeiro dígito errado"},
@@ -78,6 +85,8 @@ TEST(ValidaCartao, WorkedNumbers) {
       {"4111.1111.1111.1111", true, "número de teste conhecido"},
       {"9999.9999.9999.9995", true, "dobros acima de 9"},
       {"cartão", false, "sem dígitos"},
+      {"1234567812345670123", false, "19 dígitos, do tamanho da máscara"},
+      {"1234 5678 1234 5670", true, "espaços como separadores"},
   };
   for (const auto& r : rows) EXPECT_EQ(r.expected, ValidaCartao(r.input)) << r.name;
 }
