@@ -11,42 +11,24 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-bool IsContinuation(std::string_view s, std::size_t i) {
-  return i < s.size() && (static_cast<unsigned char>(s[i]) & 0xC0) == 0x80;
-}
-
-// The byte length of the character that starts at s[i]: the length of a
-// well-formed UTF-8 sequence, or 1 for a byte that does not start one.
+// The byte length of the character that starts at s[i]: that of a well-formed UTF-8
+// sequence, or 1 for a byte that does not start one.
 std::size_t CharBytes(std::string_view s, std::size_t i) {
-  const auto b0 = static_cast<unsigned char>(s[i]);
-  if (b0 < 0x80) return 1;
-  const auto b1 = i + 1 < s.size() ? static_cast<unsigned char>(s[i + 1]) : 0u;
-  if (b0 >= 0xC2 && b0 <= 0xDF) return IsContinuation(s, i + 1) ? 2 : 1;
-  if (b0 >= 0xE0 && b0 <= 0xEF) {
-    // No overlong forms (E0 80..9F) and no surrogates (ED A0..BF).
-    const bool ok = IsContinuation(s, i + 1) && IsContinuation(s, i + 2) &&
-                    !(b0 == 0xE0 && b1 < 0xA0) && !(b0 == 0xED && b1 >= 0xA0);
-    return ok ? 3 : 1;
-  }
-  if (b0 >= 0xF0 && b0 <= 0xF4) {
-    // No overlong forms (F0 80..8F) and nothing above U+10FFFF (F4 90..).
-    const bool ok = IsContinuation(s, i + 1) && IsContinuation(s, i + 2) &&
-                    IsContinuation(s, i + 3) && !(b0 == 0xF0 && b1 < 0x90) &&
-                    !(b0 == 0xF4 && b1 >= 0x90);
-    return ok ? 4 : 1;
-  }
-  return 1;
+  if (static_cast<unsigned char>(s[i]) < 0x80) return 1;
+  std::size_t next = i;
+  static_cast<void>(DecodeNext(s, next));
+  return next - i;
 }
 
-// Appends the mask's literals from byte m up to its next digit position or its end.
+// Copies the mask's literals from byte m up to its next digit position or its end.
 // Past the end nothing is left to copy.
-void CopyLiterals(std::string_view mascara, std::size_t& m, std::string& out) {
-  while (m < mascara.size()) {
-    if (mascara[m] == '9') return;
+char* CopyLiterals(std::string_view mascara, std::size_t& m, char* out) {
+  while (m < mascara.size() && mascara[m] != '9') {
     const std::size_t n = CharBytes(mascara, m);
-    out.append(mascara.substr(m, n));
+    out = std::copy_n(mascara.data() + m, n, out);
     m += n;
   }
+  return out;
 }
 
 }  // namespace
@@ -61,20 +43,22 @@ std::string SoDigitos(std::string_view texto) {
 }
 
 std::string FormataMascara(std::string_view digitos, std::string_view mascara) {
-  std::string out;
-  out.reserve(mascara.size() + digitos.size());
+  // Every byte of the result comes from one byte of either argument, at most once.
+  std::string out(mascara.size() + digitos.size(), '\0');
+  char* end = out.data();
   std::size_t d = 0;
   std::size_t m = 0;
   // One pass per character of digitos, and one more that only copies the literals
   // that follow the last digit.
   for (;;) {
-    CopyLiterals(mascara, m, out);
+    end = CopyLiterals(mascara, m, end);
     if (d >= digitos.size()) break;
     const std::size_t n = CharBytes(digitos, d);
-    if (n == 1 && IsDigit(digitos[d])) out += digitos[d];
+    if (n == 1 && IsDigit(digitos[d])) *end++ = digitos[d];
     d += n;
     if (m < mascara.size()) ++m;  // the digit position just used, always a "9"
   }
+  out.resize(static_cast<std::size_t>(end - out.data()));
   return out;
 }
 

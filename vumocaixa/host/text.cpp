@@ -76,6 +76,8 @@ std::u32string DecodeUtf8(std::string_view text) {
   return out;
 }
 
+char32_t DecodeNext(std::string_view text, std::size_t& i) { return DecodeOne(text, i); }
+
 std::string EncodeUtf8(char32_t c) {
   std::string out;
   if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = kReplacementChar;

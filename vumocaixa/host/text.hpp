@@ -16,6 +16,10 @@ inline constexpr char32_t kReplacementChar = U'\uFFFD';
 
 [[nodiscard]] bool IsValidUtf8(std::string_view text);
 [[nodiscard]] std::u32string DecodeUtf8(std::string_view text);
+// Decodes the character that starts at byte i of text (i < text.size()) and moves i
+// past it; a byte that does not start a well-formed sequence gives U+FFFD and moves
+// i by one, as DecodeUtf8 does.
+[[nodiscard]] char32_t DecodeNext(std::string_view text, std::size_t& i);
 [[nodiscard]] std::string EncodeUtf8(std::u32string_view text);
 [[nodiscard]] std::string EncodeUtf8(char32_t c);
 

@@ -9,37 +9,59 @@
 namespace vumocaixa {
 namespace {
 
-constexpr std::array<std::u32string_view, 11> kParticles = {
-    U"o", U"os", U"a", U"as", U"e", U"em", U"de", U"da", U"das", U"do", U"dos"};
+constexpr std::array<std::string_view, 11> kParticles = {"o",  "os", "a",  "as",  "e",  "em",
+                                                         "de", "da", "das", "do", "dos"};
 
 struct StreetType {
-  std::u32string_view variant;  // in capitals
-  std::u32string_view written;
+  std::string_view variant;  // in capitals
+  std::string_view written;
 };
 
 constexpr std::array<StreetType, 16> kStreetTypes = {{
-    {U"R.", U"Rua"},         {U"R", U"Rua"},          {U"RUA", U"Rua"},
-    {U"AV", U"Av."},         {U"AV.", U"Av."},        {U"AVENIDA", U"Av."},
-    {U"AL", U"Al."},         {U"AL.", U"Al."},        {U"ALAMEDA", U"Al."},
-    {U"PRAÇA", U"Praça"},    {U"PRASSA", U"Praça"},   {U"PR.", U"Praça"},
-    {U"PRA.", U"Praça"},     {U"EST.", U"Estrada"},   {U"ESTR.", U"Estrada"},
-    {U"ESTRADA", U"Estrada"},
+    {"R.", "Rua"},         {"R", "Rua"},          {"RUA", "Rua"},         {"AV", "Av."},
+    {"AV.", "Av."},        {"AVENIDA", "Av."},    {"AL", "Al."},          {"AL.", "Al."},
+    {"ALAMEDA", "Al."},    {"PRAÇA", "Praça"},    {"PRASSA", "Praça"},    {"PR.", "Praça"},
+    {"PRA.", "Praça"},     {"EST.", "Estrada"},   {"ESTR.", "Estrada"},   {"ESTRADA", "Estrada"},
 }};
 
-bool IsDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-std::u32string_view TrimSpaces(std::u32string_view s) {
-  const auto first = s.find_first_not_of(U' ');
-  if (first == std::u32string_view::npos) return {};
-  return s.substr(first, s.find_last_not_of(U' ') - first + 1);
+std::string_view TrimSpaces(std::string_view s) {
+  const auto first = s.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return s.substr(first, s.find_last_not_of(' ') - first + 1);
 }
 
-bool IsRoman(std::u32string_view word) {
-  char32_t previous = 0;
+void AppendUtf8(char32_t c, std::string& out) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else {
+    out += EncodeUtf8(c);
+  }
+}
+
+// Appends the text with every letter in lower case; malformed bytes become U+FFFD.
+void AppendLower(std::string_view text, std::string& out) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const char b = text[i];
+    if (static_cast<unsigned char>(b) < 0x80) {
+      out += (b >= 'A' && b <= 'Z') ? static_cast<char>(b + ('a' - 'A')) : b;
+      ++i;
+    } else {
+      AppendUtf8(LowerChar(DecodeNext(text, i)), out);
+    }
+  }
+}
+
+char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - ('a' - 'A')) : c; }
+
+bool IsRoman(std::string_view word) {
+  char previous = 0;
   int repeats = 0;
-  for (char32_t c : word) {
-    c = UpperChar(c);
-    if (c != U'I' && c != U'V' && c != U'X' && c != U'L') return false;
+  for (char c : word) {
+    c = UpperAscii(c);
+    if (c != 'I' && c != 'V' && c != 'X' && c != 'L') return false;
     if (c == previous) {
       if (++repeats > 3) return false;
     } else {
@@ -50,65 +72,79 @@ bool IsRoman(std::u32string_view word) {
   return true;
 }
 
+// Raises the first character of out from byte start on.
+void RaiseFirst(std::string& out, std::size_t start) {
+  if (static_cast<unsigned char>(out[start]) < 0x80) {
+    out[start] = UpperAscii(out[start]);
+    return;
+  }
+  std::size_t end = start;
+  const char32_t first = DecodeNext(out, end);
+  const char32_t upper = UpperChar(first);
+  if (upper != first) out.replace(start, end - start, EncodeUtf8(upper));
+}
+
 // Appends a space and the word in its written case.
-void AppendWord(std::u32string_view word, std::u32string& out) {
-  const std::size_t start = out.size() + 1;
-  out += U' ';
-  for (char32_t c : word) out += LowerChar(c);
-  const std::u32string_view lower(out.data() + start, out.size() - start);
-  if (std::find(kParticles.begin(), kParticles.end(), lower) != kParticles.end()) return;
+void AppendWord(std::string_view word, std::string& out) {
+  out += ' ';
+  const std::size_t start = out.size();
+  AppendLower(word, out);
+  const std::string_view lower = std::string_view(out).substr(start);
+  if (lower.size() <= 3 &&
+      std::find(kParticles.begin(), kParticles.end(), lower) != kParticles.end()) {
+    return;
+  }
   if (IsRoman(lower)) {
-    for (std::size_t i = start; i < out.size(); ++i) out[i] = UpperChar(out[i]);
+    for (std::size_t i = start; i < out.size(); ++i) out[i] = UpperAscii(out[i]);
   } else {
-    out[start] = UpperChar(out[start]);
+    RaiseFirst(out, start);
   }
 }
 
-// A point ends its word unless it stands between two digits, as in 1.578.
-bool EndsWord(std::u32string_view t, std::size_t i) {
-  if (t[i] == U' ' || i + 1 == t.size()) return true;
-  if (t[i] != U'.') return false;
+// A space or a point ends its word, except a point between two digits, as in 1.578;
+// so does the last character. Both are single bytes that never occur inside a
+// multi-byte character.
+bool EndsWord(std::string_view t, std::size_t i) {
+  if (t[i] == ' ' || i + 1 == t.size()) return true;
+  if (t[i] != '.') return false;
   return !(i > 0 && IsDigit(t[i - 1]) && IsDigit(t[i + 1]));
 }
 
-std::u32string Capitalise(std::u32string_view t) {
-  std::u32string out;
+std::string Capitalise(std::string_view t) {
+  std::string out;
   out.reserve(t.size() + t.size() / 8 + 1);
   std::size_t start = 0;
   for (std::size_t i = 0; i < t.size(); ++i) {
     if (!EndsWord(t, i)) continue;
-    const std::size_t end = t[i] == U' ' ? i : i + 1;
+    const std::size_t end = t[i] == ' ' ? i : i + 1;
     if (end > start) AppendWord(t.substr(start, end - start), out);
     start = i + 1;
   }
-  return std::u32string(TrimSpaces(out));
+  if (!out.empty()) out.erase(0, 1);  // the space before the first word
+  return out;
 }
 
 // The first word as a street type: its normal form, or "Rua " and the word.
-std::u32string WrittenStreetType(std::u32string_view first) {
-  std::u32string upper;
-  for (char32_t c : TrimSpaces(first)) upper += UpperChar(c);
+std::string WrittenStreetType(std::string_view first) {
+  const std::string upper = UpperText(TrimSpaces(first));
   for (const auto& type : kStreetTypes) {
-    if (type.variant == upper) return std::u32string(type.written);
+    if (type.variant == upper) return std::string(type.written);
   }
-  return U"Rua " + std::u32string(first);
+  return "Rua " + std::string(first);
 }
 
 }  // namespace
 
 std::string FormataPalavras(std::string_view texto, bool endereco) {
-  const std::u32string decoded = DecodeUtf8(texto);
-  std::u32string out = Capitalise(TrimSpaces(decoded));
-  if (endereco) {
-    const std::size_t space = out.find(U' ');
-    const std::u32string_view all(out);
-    std::u32string street = WrittenStreetType(all.substr(0, space));
-    if (space != std::u32string::npos) street += all.substr(space);
-    out = std::move(street);
-  }
-  return EncodeUtf8(out);
+  std::string out = Capitalise(TrimSpaces(texto));
+  if (!endereco) return out;
+  const std::size_t space = out.find(' ');
+  const std::string_view all(out);
+  std::string street = WrittenStreetType(all.substr(0, space));
+  if (space != std::string::npos) street += all.substr(space);
+  return street;
 }
 
-bool NumeroRomano(std::string_view palavra) { return IsRoman(DecodeUtf8(palavra)); }
+bool NumeroRomano(std::string_view palavra) { return IsRoman(palavra); }
 
 }  // namespace vumocaixa
