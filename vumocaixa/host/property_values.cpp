@@ -15,6 +15,9 @@ template <class... Ts>
 struct Overloaded : Ts... {
   using Ts::operator()...;
 };
+// clang 14 does not deduce aggregate template arguments by itself.
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
 
 [[noreturn]] void Refuse(const PropertyValue& value, std::string_view key,
                          std::string_view wanted) {
