@@ -1,3 +1,7 @@
+#include <vumocaixa/host/decimal.hpp>
+#include <vumocaixa/host/errors.hpp>
+#include <vumocaixa/host/regional.hpp>
+
 #include <gtest/gtest.h>
 
 #include <cfloat>
@@ -5,9 +9,6 @@
 #include <limits>
 #include <string>
 #include <vector>
-#include <vumocaixa/host/decimal.hpp>
-#include <vumocaixa/host/errors.hpp>
-#include <vumocaixa/host/regional.hpp>
 
 namespace vumocaixa {
 namespace {

@@ -1,8 +1,9 @@
+#include <vumocaixa/host/errors.hpp>
+#include <vumocaixa/host/regional.hpp>
+
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vumocaixa/host/errors.hpp>
-#include <vumocaixa/host/regional.hpp>
 
 namespace vumocaixa {
 namespace {

@@ -1,9 +1,10 @@
+#include <vumocaixa/host/errors.hpp>
+#include <vumocaixa/host/regional.hpp>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
-#include <vumocaixa/host/errors.hpp>
-#include <vumocaixa/host/regional.hpp>
 
 namespace vumocaixa {
 namespace {

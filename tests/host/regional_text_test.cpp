@@ -1,3 +1,7 @@
+#include <vumocaixa/host/decimal.hpp>
+#include <vumocaixa/host/errors.hpp>
+#include <vumocaixa/host/regional.hpp>
+
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -6,9 +10,6 @@
 #include <limits>
 #include <random>
 #include <string>
-#include <vumocaixa/host/decimal.hpp>
-#include <vumocaixa/host/errors.hpp>
-#include <vumocaixa/host/regional.hpp>
 
 namespace vumocaixa {
 namespace {

@@ -1,7 +1,8 @@
+#include <vumocaixa/host/decimal.hpp>
+
 #include <algorithm>
 #include <cstdint>
 #include <limits>
-#include <vumocaixa/host/decimal.hpp>
 
 namespace vumocaixa {
 namespace {

@@ -2,9 +2,10 @@
 // Helpers for the Decimal number kind: comparison by value, the canonical form,
 // exact conversion from Currency, and the digits of a magnitude.
 
+#include <vumocaixa/host/values.hpp>
+
 #include <compare>
 #include <string>
-#include <vumocaixa/host/values.hpp>
 
 namespace vumocaixa {
 

@@ -5,10 +5,11 @@
 // Every routine keeps no state; each takes the settings as a parameter with the
 // pt-BR default. Texts are UTF-8.
 
+#include <vumocaixa/host/values.hpp>
+
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <vumocaixa/host/values.hpp>
 
 namespace vumocaixa {
 

@@ -1,13 +1,14 @@
 // ToNumber: exact conversion of any value to the six number kinds.
 
-#include <charconv>
-#include <cmath>
-#include <limits>
-#include <type_traits>
 #include <vumocaixa/host/decimal.hpp>
 #include <vumocaixa/host/errors.hpp>
 #include <vumocaixa/host/regional.hpp>
 #include <vumocaixa/host/regional_detail.hpp>
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <type_traits>
 
 namespace vumocaixa {
 namespace detail {

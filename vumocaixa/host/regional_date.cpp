@@ -1,12 +1,13 @@
 // Dates in the locale: reading (IsDateText), the short date form, day serials, and
 // the default settings.
 
-#include <algorithm>
-#include <array>
-#include <cmath>
 #include <vumocaixa/host/errors.hpp>
 #include <vumocaixa/host/regional.hpp>
 #include <vumocaixa/host/regional_detail.hpp>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
 
 namespace vumocaixa {
 namespace detail {

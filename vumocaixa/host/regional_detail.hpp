@@ -3,11 +3,12 @@
 // number, the locale and plain number readers, and exact rounding. Not part of the
 // public interface.
 
+#include <vumocaixa/host/regional.hpp>
+
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vumocaixa/host/regional.hpp>
 
 namespace vumocaixa::detail {
 

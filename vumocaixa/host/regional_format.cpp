@@ -1,10 +1,11 @@
 // FormatValue: the short date, the currency form and numeric pictures.
 
-#include <cmath>
 #include <vumocaixa/host/errors.hpp>
 #include <vumocaixa/host/regional.hpp>
 #include <vumocaixa/host/regional_detail.hpp>
 #include <vumocaixa/host/text.hpp>
+
+#include <cmath>
 
 namespace vumocaixa {
 namespace {

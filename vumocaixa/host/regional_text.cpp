@@ -1,13 +1,14 @@
 // NumberText and ToText: the default text forms of numbers and other values.
 
-#include <charconv>
-#include <cmath>
-#include <cstdlib>
-#include <limits>
 #include <vumocaixa/host/decimal.hpp>
 #include <vumocaixa/host/errors.hpp>
 #include <vumocaixa/host/regional.hpp>
 #include <vumocaixa/host/regional_detail.hpp>
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
 
 namespace vumocaixa {
 namespace {
