@@ -1,0 +1,177 @@
+#include <vumocaixa/control/memory_form.hpp>
+
+#include <gtest/gtest.h>
+
+namespace vumocaixa {
+namespace {
+
+// Which widget each data type shows, and which one is active.
+TEST(TipoDados, SelectsTheWidgetsOfEveryType) {
+  enum Active { kCaixa, kCaixa1, kCaixa2 };
+  struct Row {
+    std::int16_t tipo;
+    Active active;
+    bool botao;
+  } rows[] = {
+      {kTexto, kCaixa, false},   {kData, kCaixa, false},     {kMoeda, kCaixa1, false},
+      {kInteiro, kCaixa1, false}, {kLongo, kCaixa1, false},  {kSimples, kCaixa1, false},
+      {kDuplo, kCaixa1, false},  {kDecimal, kCaixa1, false}, {kByte, kCaixa, false},
+      {kCIC, kCaixa, false},     {kCNPJ, kCaixa, false},     {kCartaoDeCredito, kCaixa, false},
+      {kCEP, kCaixa, false},     {kEmail, kCaixa, true},     {kHomePage, kCaixa, true},
+      {kPIS, kCaixa, false},     {kExtenso, kCaixa2, false},
+  };
+  for (const Row& r : rows) {
+    // Every type is reached from every kind of widget, so that each one is hidden too.
+    for (std::int16_t before : {kTexto, kMoeda, kEmail, kExtenso}) {
+      MemoryForm f;
+      f.Control().SetTipoDados(before);
+      f.Control().SetTipoDados(r.tipo);
+      const std::string where = "tipo " + std::to_string(r.tipo) + " after " +
+                                std::to_string(before);
+      EXPECT_EQ(f.Control().TipoDados(), r.tipo) << where;
+      EXPECT_EQ(f.Caixa().Visible(), r.active == kCaixa) << where;
+      EXPECT_EQ(f.Caixa1().Visible(), r.active == kCaixa1) << where;
+      EXPECT_EQ(f.Caixa2().Visible(), r.active == kCaixa2) << where;
+      EXPECT_EQ(f.Btn_Evento().Visible(), r.botao) << where;
+      Widget* expected = r.active == kCaixa    ? &f.Caixa()
+                         : r.active == kCaixa1 ? static_cast<Widget*>(&f.Caixa1())
+                                               : &f.Caixa2();
+      EXPECT_EQ(&f.Control().ActiveWidget(), expected) << where;
+      EXPECT_TRUE(f.Runtime().Messages().empty()) << where;
+    }
+  }
+}
+
+TEST(TipoDados, OutOfRangeShowsTheMessageAndBecomesTexto) {
+  struct Row {
+    std::int16_t value;
+    const char* name;
+  } rows[] = {{-1, "just below"}, {17, "just above"}, {-32768, "lowest"}, {32767, "highest"}};
+  for (const Row& r : rows) {
+    MemoryForm f;
+    f.Control().SetTipoDados(kMoeda);
+    f.Runtime().Clear();
+    f.Container().ClearLog();
+    f.Control().SetTipoDados(r.value);
+    ASSERT_EQ(f.Runtime().Messages().size(), 1u) << r.name;
+    EXPECT_EQ(f.Runtime().Messages()[0], (ShownMessage{"Erro na Propriedade", 16, "Erro"}))
+        << r.name;
+    EXPECT_EQ(f.Control().TipoDados(), kTexto) << r.name;
+    EXPECT_EQ(&f.Control().ActiveWidget(), &f.Caixa()) << r.name;
+    EXPECT_TRUE(f.Caixa().Visible()) << r.name;
+    EXPECT_FALSE(f.Caixa1().Visible()) << r.name;
+    // The assignment completes normally after the message.
+    EXPECT_EQ(f.Container().PropertyChanges(), std::vector<std::string>{"TipoDados"}) << r.name;
+  }
+}
+
+TEST(TipoDados, InRangeBoundariesShowNoMessage) {
+  for (std::int16_t t : {kTexto, kExtenso}) {
+    MemoryForm f;
+    f.Control().SetTipoDados(t);
+    EXPECT_TRUE(f.Runtime().Messages().empty()) << t;
+    EXPECT_EQ(f.Control().TipoDados(), t);
+  }
+}
+
+TEST(TipoDados, AssignmentChangesNothingElse) {
+  MemoryForm f;
+  f.Caixa().SetMaxLength(40);
+  f.Control().SetTipoDados(kData);
+  EXPECT_EQ(f.Control().MascaraData(), "");  // only loading works out the date mask
+  EXPECT_EQ(f.Caixa().MaxLength(), 40);      // nor is the width set by the type
+  EXPECT_EQ(f.Container().PropertyChanges(), std::vector<std::string>{"TipoDados"});
+}
+
+TEST(TipoDados, LaysOutBeforeNotifying) {
+  MemoryForm f;
+  f.Container().ClearLog();
+  int resizesAtNotification = -1;
+  f.Container().OnPropertyChanged = [&](std::string_view) {
+    resizesAtNotification = f.Btn_Evento().Visible() ? 1 : 0;
+  };
+  f.Control().SetTipoDados(kEmail);
+  EXPECT_EQ(resizesAtNotification, 1);  // the button was placed before "TipoDados" went out
+  EXPECT_EQ(f.Caixa().Width(), 3015 - 300);
+}
+
+TEST(InitProperties, NewControlIsTextoWithCaixaAloneAndNoNotification) {
+  MemoryForm f;
+  VumoCaixaControl& c = f.Control();
+  EXPECT_EQ(c.TipoDados(), kTexto);
+  EXPECT_TRUE(c.TeclaEnter());
+  EXPECT_TRUE(c.MaiusculoEMinusculo());
+  EXPECT_FALSE(c.TudoMaiusculo());
+  EXPECT_FALSE(c.Endereço());
+  EXPECT_EQ(&c.ActiveWidget(), &f.Caixa());
+  EXPECT_TRUE(f.Caixa().Visible());
+  EXPECT_FALSE(f.Caixa1().Visible());
+  EXPECT_FALSE(f.Caixa2().Visible());
+  EXPECT_FALSE(f.Btn_Evento().Visible());
+  EXPECT_TRUE(f.Container().PropertyChanges().empty());
+  EXPECT_TRUE(f.Runtime().Messages().empty());
+}
+
+TEST(InitProperties, ResetsAControlThatWasChanged) {
+  MemoryForm f;
+  f.Control().SetTipoDados(kExtenso);
+  f.Control().SetTeclaEnter(false);
+  f.Container().ClearLog();
+  f.Control().UserControl_InitProperties();
+  EXPECT_EQ(f.Control().TipoDados(), kTexto);
+  EXPECT_TRUE(f.Control().TeclaEnter());
+  EXPECT_EQ(&f.Control().ActiveWidget(), &f.Caixa());
+  EXPECT_TRUE(f.Caixa().Visible());
+  EXPECT_TRUE(f.Container().PropertyChanges().empty());
+}
+
+TEST(Construction, DesignTimeSizesAndCaption) {
+  MemoryContainer container;
+  MemoryRuntime runtime;
+  ConstituentWidgets w;
+  w.Caixa = std::make_unique<MemoryWidget>(WidgetKind::EditBox);
+  w.Caixa1 = std::make_unique<MemoryWidget>(WidgetKind::EditBox);
+  w.Caixa2 = std::make_unique<MemoryWidget>(WidgetKind::LabelBox);
+  w.Btn_Evento = std::make_unique<MemoryWidget>(WidgetKind::PushButton);
+  VumoCaixaControl c(std::move(w), container, runtime);
+  for (Widget* box : {&c.Caixa(), &c.Caixa1(), &c.Caixa2()}) {
+    EXPECT_EQ(box->Left(), 0);
+    EXPECT_EQ(box->Width(), 3015);
+    EXPECT_EQ(box->Height(), 285);
+  }
+  EXPECT_EQ(c.Caixa().Font(), c.Caixa1().Font());  // one font object, shared
+  EXPECT_EQ(c.Caixa().Font(), c.Caixa2().Font());
+  EXPECT_EQ(c.Btn_Evento().Left(), 2160);
+  EXPECT_EQ(c.Btn_Evento().Width(), 300);
+  EXPECT_EQ(c.Btn_Evento().Height(), 285);
+  EXPECT_EQ(c.Btn_Evento().Text(), "...");
+  EXPECT_NE(container.Client(), nullptr);
+}
+
+TEST(Construction, MissingWidgetFailsInsteadOfCrashing) {
+  MemoryContainer container;
+  MemoryRuntime runtime;
+  ConstituentWidgets w;
+  w.Caixa = std::make_unique<MemoryWidget>(WidgetKind::EditBox);
+  EXPECT_THROW(VumoCaixaControl(std::move(w), container, runtime), HostError);
+  EXPECT_EQ(container.Client(), nullptr);
+}
+
+TEST(Construction, DestructionDetachesFromTheContainerAndWidgets) {
+  MemoryContainer container;
+  MemoryRuntime runtime;
+  {
+    ConstituentWidgets w;
+    w.Caixa = std::make_unique<MemoryWidget>(WidgetKind::EditBox);
+    w.Caixa1 = std::make_unique<MemoryWidget>(WidgetKind::EditBox);
+    w.Caixa2 = std::make_unique<MemoryWidget>(WidgetKind::LabelBox);
+    w.Btn_Evento = std::make_unique<MemoryWidget>(WidgetKind::PushButton);
+    VumoCaixaControl c(std::move(w), container, runtime);
+  }
+  EXPECT_EQ(container.Client(), nullptr);
+  container.SetSize(5000, 500);  // no control left to lay out: must not crash
+  EXPECT_EQ(container.Width(), 5000);
+}
+
+}  // namespace
+}  // namespace vumocaixa

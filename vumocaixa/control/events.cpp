@@ -1,0 +1,75 @@
+#include <vumocaixa/control/vumocaixa_control.hpp>
+
+#include <vumocaixa/host/errors.hpp>
+
+namespace vumocaixa {
+
+void VumoCaixaControl::RaiseChangeAndNotify() {
+  m_Container.Events().Change();
+  m_Container.PropertyChanged("Text");
+}
+
+void VumoCaixaControl::Caixa_Change() { RaiseChangeAndNotify(); }
+void VumoCaixaControl::Caixa1_Change() { RaiseChangeAndNotify(); }
+
+void VumoCaixaControl::Caixa_Click() { m_Container.Events().Click(); }
+void VumoCaixaControl::Caixa1_Click() { m_Container.Events().Click(); }
+
+void VumoCaixaControl::Caixa_DblClick() { m_Container.Events().DblClick(); }
+void VumoCaixaControl::Caixa1_DblClick() { m_Container.Events().DblClick(); }
+
+// The mouse events hand the widget's own arguments on, so that what the host writes
+// into them reaches the widget.
+void VumoCaixaControl::Caixa_MouseDown(std::int16_t& Button, std::int16_t& Shift, float& X,
+                                       float& Y) {
+  m_Container.Events().MouseDown(Button, Shift, X, Y);
+}
+void VumoCaixaControl::Caixa_MouseMove(std::int16_t& Button, std::int16_t& Shift, float& X,
+                                       float& Y) {
+  m_Container.Events().MouseMove(Button, Shift, X, Y);
+}
+void VumoCaixaControl::Caixa_MouseUp(std::int16_t& Button, std::int16_t& Shift, float& X,
+                                     float& Y) {
+  m_Container.Events().MouseUp(Button, Shift, X, Y);
+}
+void VumoCaixaControl::Caixa1_MouseDown(std::int16_t& Button, std::int16_t& Shift, float& X,
+                                        float& Y) {
+  m_Container.Events().MouseDown(Button, Shift, X, Y);
+}
+void VumoCaixaControl::Caixa1_MouseMove(std::int16_t& Button, std::int16_t& Shift, float& X,
+                                        float& Y) {
+  m_Container.Events().MouseMove(Button, Shift, X, Y);
+}
+void VumoCaixaControl::Caixa1_MouseUp(std::int16_t& Button, std::int16_t& Shift, float& X,
+                                      float& Y) {
+  m_Container.Events().MouseUp(Button, Shift, X, Y);
+}
+
+// Focus given to the control as a whole goes to the active widget. A widget that
+// cannot take the focus (hidden, disabled, a label) leaves it where it was.
+void VumoCaixaControl::UserControl_GotFocus() {
+  try {
+    m_Caixa->SetFocus();
+  } catch (const HostError&) {
+  }
+}
+
+// The "..." button hands the address in Caixa to the host, then gives the focus
+// back to Caixa. An empty Caixa raises nothing and leaves the focus alone.
+void VumoCaixaControl::Btn_Evento_Click() {
+  if (Caixa().Text().empty()) {
+    return;
+  }
+  std::string endereco = Caixa().Text();
+  if (m_TipoDados == kEmail) {
+    m_Container.Events().MandarEmail(endereco);
+  } else if (m_TipoDados == kHomePage) {
+    m_Container.Events().AbrirHomePage(endereco);
+  }
+  try {
+    Caixa().SetFocus();
+  } catch (const HostError&) {
+  }
+}
+
+}  // namespace vumocaixa

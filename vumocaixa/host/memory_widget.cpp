@@ -1,0 +1,317 @@
+#include <vumocaixa/host/memory_widget.hpp>
+
+#include <algorithm>
+
+#include <vumocaixa/host/errors.hpp>
+#include <vumocaixa/host/memory_focus.hpp>
+#include <vumocaixa/host/text.hpp>
+
+namespace vumocaixa {
+namespace {
+
+constexpr std::int16_t kKeyBackspace = 8;
+constexpr std::int16_t kKeyTab = 9;
+constexpr std::int16_t kKeyEnter = 13;
+constexpr std::int16_t kKeyDelete = 46;
+constexpr std::int16_t kShift = 1;
+constexpr std::int16_t kCtrl = 2;
+constexpr std::int16_t kLineFeed = 10;
+
+std::int32_t Length(const std::u32string& text) {
+  return static_cast<std::int32_t>(std::min<std::size_t>(text.size(), INT32_MAX));
+}
+
+// The key code and Shift state of the key that types c on a plain keyboard.
+void KeyOf(char32_t c, std::int16_t& keyCode, std::int16_t& shift) {
+  shift = 0;
+  if (c >= U'a' && c <= U'z') {
+    keyCode = static_cast<std::int16_t>(c - U'a' + 'A');
+  } else if (c >= U'A' && c <= U'Z') {
+    keyCode = static_cast<std::int16_t>(c);
+    shift = kShift;
+  } else if ((c >= U'0' && c <= U'9') || c == U' ') {
+    keyCode = static_cast<std::int16_t>(c);
+  } else if (c == U',') {
+    keyCode = 188;
+  } else if (c == U'-') {
+    keyCode = 189;
+  } else if (c == U'.') {
+    keyCode = 190;
+  } else if (c == U'/') {
+    keyCode = 191;
+  } else if (c == U'\b') {
+    keyCode = kKeyBackspace;
+  } else {
+    keyCode = 0;
+  }
+}
+
+}  // namespace
+
+MemoryWidget::MemoryWidget(WidgetKind kind, std::string name)
+    : m_kind(kind), m_name(std::move(name)) {}
+
+MemoryWidget::~MemoryWidget() {
+  if (m_focus != nullptr) {
+    m_focus->Forget(this);
+  }
+}
+
+std::string MemoryWidget::Text() const { return EncodeUtf8(m_text); }
+
+void MemoryWidget::SetText(std::string_view text) {
+  std::u32string decoded = DecodeUtf8(text);
+  if (decoded == m_text) {
+    return;
+  }
+  const std::int32_t end = Length(decoded);
+  Edited(std::move(decoded), end);
+}
+
+void MemoryWidget::SetSelStart(std::int32_t start) {
+  m_selStart = std::clamp(start, 0, Length(m_text));
+  m_selLength = 0;
+}
+
+void MemoryWidget::SetSelLength(std::int32_t length) {
+  m_selLength = std::clamp(length, 0, Length(m_text) - m_selStart);
+}
+
+void MemoryWidget::SetMaxLength(std::int32_t length) {
+  if (length < 0) {
+    throw HostError("MaxLength must not be negative");
+  }
+  m_maxLength = length;
+}
+
+void MemoryWidget::SetWidth(std::int32_t width) {
+  if (width < 0) {
+    throw HostError("a widget's width must not be negative");
+  }
+  m_width = width;
+}
+
+void MemoryWidget::SetHeight(std::int32_t height) {
+  if (height < 0) {
+    throw HostError("a widget's height must not be negative");
+  }
+  m_height = height;
+}
+
+void MemoryWidget::SetFocus() {
+  ++m_setFocusCalls;
+  if (m_focusFails) {
+    throw HostError("SetFocus failed: " + m_name);
+  }
+  if (m_kind == WidgetKind::LabelBox || !m_visible || !m_enabled) {
+    throw HostError("this widget cannot take the focus: " + m_name);
+  }
+  if (m_focus != nullptr) {
+    m_focus->MoveTo(this);
+  }
+}
+
+std::string MemoryWidget::SelText() const {
+  return EncodeUtf8(std::u32string_view(m_text).substr(
+      static_cast<std::size_t>(m_selStart), static_cast<std::size_t>(m_selLength)));
+}
+
+bool MemoryWidget::HasFocus() const { return m_focus != nullptr && m_focus->Current() == this; }
+
+void MemoryWidget::SetFocusScope(MemoryFocus* focus) {
+  if (m_focus != nullptr) {
+    m_focus->Forget(this);
+  }
+  m_focus = focus;
+}
+
+// --- User actions -----------------------------------------------------------------
+
+void MemoryWidget::Type(std::string_view text) {
+  for (char32_t c : DecodeUtf8(text)) {
+    if (c == U'\t') {
+      PressTab();
+      continue;
+    }
+    Keystroke key;
+    KeyOf(c, key.keyCode, key.shift);
+    key.hasChar = true;
+    key.ch = c;
+    Deliver(key);
+  }
+}
+
+void MemoryWidget::PressTab() {
+  if (m_focus != nullptr) {
+    m_focus->Tab();
+  }
+}
+
+void MemoryWidget::PressEnter() { Deliver({kKeyEnter, 0, true, U'\r'}); }
+void MemoryWidget::PressBackspace() { Deliver({kKeyBackspace, 0, true, U'\b'}); }
+void MemoryWidget::PressDelete() { Deliver({kKeyDelete, 0, false, 0}); }
+void MemoryWidget::PressShiftDelete() { Deliver({kKeyDelete, kShift, false, 0}); }
+void MemoryWidget::PressCtrlEnter() { Deliver({kKeyEnter, kCtrl, true, U'\n'}); }
+void MemoryWidget::PressKey(std::int16_t keyCode, std::int16_t shift) {
+  Deliver({keyCode, shift, false, 0});
+}
+
+void MemoryWidget::Paste(std::string_view text) { ReplaceSelection(DecodeUtf8(text)); }
+
+void MemoryWidget::Click() {
+  if (m_listener != nullptr) {
+    m_listener->Click();
+  }
+}
+
+void MemoryWidget::DblClick() {
+  if (m_listener != nullptr) {
+    m_listener->DblClick();
+  }
+}
+
+void MemoryWidget::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
+  if (m_listener != nullptr) {
+    m_listener->MouseDown(button, shift, x, y);
+  }
+}
+
+void MemoryWidget::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
+  if (m_listener != nullptr) {
+    m_listener->MouseMove(button, shift, x, y);
+  }
+}
+
+void MemoryWidget::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
+  if (m_listener != nullptr) {
+    m_listener->MouseUp(button, shift, x, y);
+  }
+}
+
+void MemoryWidget::DeliverGotFocus() {
+  if (m_listener != nullptr) {
+    m_listener->GotFocus();
+  }
+}
+
+void MemoryWidget::DeliverLostFocus() {
+  if (m_listener != nullptr) {
+    m_listener->LostFocus();
+  }
+}
+
+// --- Keystrokes and edits ---------------------------------------------------------
+
+void MemoryWidget::Deliver(Keystroke key) {
+  std::int16_t keyCode = key.keyCode;
+  std::int16_t shift = key.shift;
+  if (m_listener != nullptr) {
+    m_listener->KeyDown(keyCode, shift);
+  }
+  KeyAction(keyCode, shift);
+  if (key.hasChar) {
+    std::int16_t keyAscii = key.ch == U'\r' ? kKeyEnter : ToWindows1252(key.ch);
+    if (m_listener != nullptr) {
+      m_listener->KeyPress(keyAscii);
+    }
+    CharacterAction(keyAscii, key.ch);
+  }
+  // The key-up reports the key as released, whatever the key-down handler did.
+  std::int16_t upCode = key.keyCode;
+  std::int16_t upShift = key.shift;
+  if (m_listener != nullptr) {
+    m_listener->KeyUp(upCode, upShift);
+  }
+  if (m_focus != nullptr) {
+    m_focus->PlayQueuedKeys();
+  }
+}
+
+void MemoryWidget::KeyAction(std::int16_t keyCode, std::int16_t shift) {
+  if (keyCode != kKeyDelete || m_kind != WidgetKind::EditBox) {
+    return;
+  }
+  if (shift == 0) {
+    DeleteForward();
+  } else if (shift == kShift) {
+    if (m_selLength > 0) {
+      m_cut = SelText();
+      ReplaceSelection({});
+    } else {
+      DeleteBackward();
+    }
+  }
+}
+
+void MemoryWidget::CharacterAction(std::int16_t keyAscii, char32_t typed) {
+  if (m_kind != WidgetKind::EditBox) {
+    return;
+  }
+  switch (keyAscii) {
+    case 0:
+    case kKeyTab:
+    case kKeyEnter:
+      return;
+    case kKeyBackspace:
+      DeleteBackward();
+      return;
+    case -1:
+      ReplaceSelection(std::u32string(1, typed));
+      return;
+    default:
+      ReplaceSelection(std::u32string(1, FromWindows1252(keyAscii)));
+  }
+}
+
+void MemoryWidget::ReplaceSelection(std::u32string_view insert) {
+  const auto start = static_cast<std::size_t>(m_selStart);
+  const auto length = static_cast<std::size_t>(m_selLength);
+  const std::size_t kept = m_text.size() - length;
+  std::size_t room = insert.size();
+  if (m_maxLength > 0) {
+    const auto limit = static_cast<std::size_t>(m_maxLength);
+    room = kept >= limit ? 0 : std::min(room, limit - kept);
+  }
+  if (room == 0 && (!insert.empty() || length == 0)) {
+    return;  // the box is full, or there is nothing to do
+  }
+  std::u32string text = m_text;
+  text.replace(start, length, insert.substr(0, room));
+  Edited(std::move(text), m_selStart + static_cast<std::int32_t>(room));
+}
+
+void MemoryWidget::DeleteBackward() {
+  if (m_selLength > 0) {
+    ReplaceSelection({});
+  } else if (m_selStart > 0) {
+    std::u32string text = m_text;
+    text.erase(static_cast<std::size_t>(m_selStart - 1), 1);
+    Edited(std::move(text), m_selStart - 1);
+  }
+}
+
+void MemoryWidget::DeleteForward() {
+  if (m_selLength > 0) {
+    ReplaceSelection({});
+  } else if (m_selStart < Length(m_text)) {
+    std::u32string text = m_text;
+    text.erase(static_cast<std::size_t>(m_selStart), 1);
+    Edited(std::move(text), m_selStart);
+  }
+}
+
+// Stores an edited text with the caret at caret and raises Change.
+void MemoryWidget::Edited(std::u32string text, std::int32_t caret) {
+  m_text = std::move(text);
+  m_selStart = std::clamp(caret, 0, Length(m_text));
+  m_selLength = 0;
+  RaiseChange();
+}
+
+void MemoryWidget::RaiseChange() {
+  if (m_kind == WidgetKind::EditBox && m_listener != nullptr) {
+    m_listener->Change();
+  }
+}
+
+}  // namespace vumocaixa

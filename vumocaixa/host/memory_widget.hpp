@@ -1,0 +1,161 @@
+#pragma once
+// MemoryWidget: an edit box, label or button that lives in memory, for tests and
+// headless use. As an edit box it behaves as a real single-line edit box does:
+//
+//  - SetText raises Change only when the text really changes (assigning the text
+//    the box already holds raises nothing, as in common toolkits) and puts the
+//    caret at the end of the new text with nothing selected;
+//  - SetSelStart clamps to the text and clears the selection; SetSelLength clamps to
+//    the characters right of SelStart;
+//  - typing and pasting stop at MaxLength characters; SetText is not limited;
+//  - SetFocus fails with HostError for a hidden, disabled or label widget, and
+//    whenever a test asks it to (SetFocusFails).
+//
+// The user actions below (Type, PressEnter, ...) deliver keystrokes to this widget as
+// if it had the focus, in the order a real box delivers them: KeyDown, KeyPress, the
+// edit itself, KeyUp. Keys that the control queued with SendKeys are played when
+// the keystroke is complete (see MemoryFocus).
+//
+// Texts are UTF-8; malformed input is stored with U+FFFD in place of each bad byte.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include <vumocaixa/host/values.hpp>
+#include <vumocaixa/host/widget.hpp>
+
+namespace vumocaixa {
+
+class MemoryFocus;
+
+class MemoryWidget final : public Widget {
+ public:
+  explicit MemoryWidget(WidgetKind kind, std::string name = {});
+  ~MemoryWidget() override;
+
+  MemoryWidget(const MemoryWidget&) = delete;
+  MemoryWidget& operator=(const MemoryWidget&) = delete;
+
+  // --- Widget ------------------------------------------------------------------
+  [[nodiscard]] WidgetKind Kind() const override { return m_kind; }
+  [[nodiscard]] std::string Text() const override;
+  void SetText(std::string_view text) override;
+  [[nodiscard]] std::int32_t SelStart() const override { return m_selStart; }
+  void SetSelStart(std::int32_t start) override;
+  [[nodiscard]] std::int32_t SelLength() const override { return m_selLength; }
+  void SetSelLength(std::int32_t length) override;
+  [[nodiscard]] std::int32_t MaxLength() const override { return m_maxLength; }
+  // A negative length fails with HostError.
+  void SetMaxLength(std::int32_t length) override;
+  [[nodiscard]] bool Enabled() const override { return m_enabled; }
+  void SetEnabled(bool enabled) override { m_enabled = enabled; }
+  [[nodiscard]] bool Visible() const override { return m_visible; }
+  void SetVisible(bool visible) override { m_visible = visible; }
+  [[nodiscard]] Color BackColor() const override { return m_backColor; }
+  void SetBackColor(Color color) override { m_backColor = color; }
+  [[nodiscard]] Color ForeColor() const override { return m_foreColor; }
+  void SetForeColor(Color color) override { m_foreColor = color; }
+  [[nodiscard]] FontRef Font() const override { return m_font; }
+  void SetFont(FontRef font) override { m_font = std::move(font); }
+  [[nodiscard]] std::int32_t Left() const override { return m_left; }
+  void SetLeft(std::int32_t left) override { m_left = left; }
+  [[nodiscard]] std::int32_t Width() const override { return m_width; }
+  // Negative sizes fail with HostError, as they do on a real widget.
+  void SetWidth(std::int32_t width) override;
+  [[nodiscard]] std::int32_t Height() const override { return m_height; }
+  void SetHeight(std::int32_t height) override;
+  void SetFocus() override;
+  void Refresh() override { ++m_refreshCalls; }
+  void SetListener(WidgetListener* listener) override { m_listener = listener; }
+
+  // --- Inspection and set-up ------------------------------------------------------
+  [[nodiscard]] const std::string& Name() const { return m_name; }
+  // The selected text (SelLength characters from SelStart).
+  [[nodiscard]] std::string SelText() const;
+  // Whether this widget owns the focus of its MemoryFocus.
+  [[nodiscard]] bool HasFocus() const;
+  // The focus this widget takes part in; nullptr leaves it on its own, where
+  // SetFocus only counts the calls.
+  void SetFocusScope(MemoryFocus* focus);
+  [[nodiscard]] MemoryFocus* FocusScope() const { return m_focus; }
+  // While set, every SetFocus fails with HostError.
+  void SetFocusFails(bool fails) { m_focusFails = fails; }
+  [[nodiscard]] int SetFocusCalls() const { return m_setFocusCalls; }
+  [[nodiscard]] int RefreshCalls() const { return m_refreshCalls; }
+  // The text that the last Shift+Delete cut.
+  [[nodiscard]] const std::string& CutText() const { return m_cut; }
+
+  // --- User actions ---------------------------------------------------------------
+  // Types each character: KeyDown (letters 65-90, with Shift 1 for capitals; digits
+  // 48-57; space 32; ',' 188, '-' 189, '.' 190, '/' 191; 0 for other characters),
+  // KeyPress with the Windows-1252 code (-1 for a character that has none), the
+  // insertion of what KeyPress hands back, KeyUp. Back from KeyPress, 0 inserts
+  // nothing, -1 the character as typed, 8 deletes as Backspace does, 13 and 9 insert
+  // nothing (a single-line box takes neither) and any other code its character.
+  // A tab character in text is played as the Tab key (PressTab).
+  void Type(std::string_view text);
+  // The host's Tab: moves the focus as the focus scope's tab handler says; the box
+  // itself receives no key events for it.
+  void PressTab();
+  void PressEnter();        // KeyDown 13, KeyPress 13, KeyUp 13
+  void PressBackspace();    // KeyDown 8, KeyPress 8 (deletes left of the caret), KeyUp 8
+  void PressDelete();       // KeyDown 46 (deletes right of the caret), KeyUp 46
+  void PressShiftDelete();  // KeyDown 46/Shift 1: cuts the selection, else Backspace
+  void PressCtrlEnter();    // KeyDown 13/Shift 2, KeyPress 10 (a line feed), KeyUp 13/2
+  // A key without a character (arrows, function keys): KeyDown, KeyUp. Delete
+  // acts as above unless the KeyDown handler sets its code to 0.
+  void PressKey(std::int16_t keyCode, std::int16_t shift = 0);
+  // Pastes text at the caret over the selection, as far as MaxLength allows; no
+  // key events, one Change.
+  void Paste(std::string_view text);
+  void Click();
+  void DblClick();
+  void MouseDown(std::int16_t button, std::int16_t shift, float x, float y);
+  void MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
+  void MouseUp(std::int16_t button, std::int16_t shift, float x, float y);
+
+  // Called by MemoryFocus when the focus arrives or leaves.
+  void DeliverGotFocus();
+  void DeliverLostFocus();
+
+ private:
+  struct Keystroke {
+    std::int16_t keyCode = 0;
+    std::int16_t shift = 0;
+    bool hasChar = false;
+    char32_t ch = 0;
+  };
+
+  void Deliver(Keystroke key);
+  void KeyAction(std::int16_t keyCode, std::int16_t shift);
+  void CharacterAction(std::int16_t keyAscii, char32_t typed);
+  void ReplaceSelection(std::u32string_view insert);
+  void DeleteBackward();
+  void DeleteForward();
+  void Edited(std::u32string text, std::int32_t caret);
+  void RaiseChange();
+
+  WidgetKind m_kind;
+  std::string m_name;
+  std::u32string m_text;
+  std::int32_t m_selStart = 0;
+  std::int32_t m_selLength = 0;
+  std::int32_t m_maxLength = 0;
+  bool m_enabled = true;
+  bool m_visible = true;
+  Color m_backColor = kSystemWindowColor;
+  Color m_foreColor = kSystemWindowTextColor;
+  FontRef m_font = std::make_shared<vumocaixa::Font>();
+  std::int32_t m_left = 0;
+  std::int32_t m_width = 0;
+  std::int32_t m_height = 0;
+  WidgetListener* m_listener = nullptr;
+  MemoryFocus* m_focus = nullptr;
+  bool m_focusFails = false;
+  int m_setFocusCalls = 0;
+  int m_refreshCalls = 0;
+  std::string m_cut;
+};
+
+}  // namespace vumocaixa
