@@ -1,0 +1,15 @@
+#pragma once
+// The sections of the console walk-through. Each one shows one side of the control
+// on the in-memory host and writes what happens to out. To add a section, define
+// its function in a file of this folder and list it in main.cpp.
+
+#include <ostream>
+
+namespace vumocaixa::demo {
+
+// For each data type: which widget is active and how the widgets are laid out.
+void TiposEWidgets(std::ostream& out);
+// The layout when the host gives the control unusual sizes.
+void Dimensionamento(std::ostream& out);
+
+}  // namespace vumocaixa::demo
