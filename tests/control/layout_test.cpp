@@ -1,8 +1,8 @@
 #include <vumocaixa/control/memory_form.hpp>
 
-#include <climits>
-
 #include <gtest/gtest.h>
+
+#include <climits>
 
 namespace vumocaixa {
 namespace {

@@ -2,10 +2,10 @@
 #include <vumocaixa/host/memory_focus.hpp>
 #include <vumocaixa/host/memory_widget.hpp>
 
-#include <functional>
-#include <sstream>
-
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
 
 namespace vumocaixa {
 namespace {
