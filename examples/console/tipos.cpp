@@ -29,14 +29,14 @@ std::string Disposicao(MemoryForm& f) {
     if (w->Visible()) {
       line += Pad(w->Name() + " " + std::to_string(w->Left()) + ".." +
                       std::to_string(w->Left() + w->Width()),
-                  20);
+                  22);
     }
   }
   return line;
 }
 
 void Linha(std::ostream& out, MemoryForm& f, std::string_view rotulo) {
-  out << "  " << Pad(rotulo, 24) << Pad(f.Active().Name(), 8) << Pad(Disposicao(f), 40)
+  out << "  " << Pad(rotulo, 24) << Pad(f.Active().Name(), 8) << Pad(Disposicao(f), 46)
       << f.Container().Width() << " x " << f.Container().Height() << '\n';
 }
 
@@ -45,7 +45,7 @@ void Linha(std::ostream& out, MemoryForm& f, std::string_view rotulo) {
 void TiposEWidgets(std::ostream& out) {
   out << "Um controle de 3015 x 285 twips recebe cada TipoDados; widgets visíveis com\n"
          "suas bordas esquerda..direita, em twips, e o tamanho final do controle:\n\n";
-  out << "  " << Pad("TipoDados", 24) << Pad("ativo", 8) << Pad("disposição", 40)
+  out << "  " << Pad("TipoDados", 24) << Pad("ativo", 8) << Pad("disposição", 46)
       << "controle\n";
   for (std::int16_t t = kTexto; t <= kExtenso; ++t) {
     MemoryForm f;
