@@ -12,65 +12,72 @@ constexpr std::int32_t kDesignHeight = 285;
 constexpr std::int32_t kButtonWidth = 300;
 constexpr std::int32_t kButtonLeft = 2160;
 
+using V = VumoCaixaControl;
+using I16 = std::int16_t;
+
+// The control's handlers of one widget's events; an empty entry drops the event.
+struct WidgetHandlers {
+  void (V::*change)() = nullptr;
+  void (V::*click)() = nullptr;
+  void (V::*dblClick)() = nullptr;
+  void (V::*gotFocus)() = nullptr;
+  void (V::*lostFocus)() = nullptr;
+  void (V::*keyDown)(I16&, I16&) = nullptr;
+  void (V::*keyPress)(I16&) = nullptr;
+  void (V::*keyUp)(I16&, I16&) = nullptr;
+  void (V::*mouseDown)(I16&, I16&, float&, float&) = nullptr;
+  void (V::*mouseMove)(I16&, I16&, float&, float&) = nullptr;
+  void (V::*mouseUp)(I16&, I16&, float&, float&) = nullptr;
+};
+
+constexpr WidgetHandlers kCaixaHandlers{
+    &V::Caixa_Change,    &V::Caixa_Click,    &V::Caixa_DblClick,  &V::Caixa_GotFocus,
+    &V::Caixa_LostFocus, &V::Caixa_KeyDown,  &V::Caixa_KeyPress,  &V::Caixa_KeyUp,
+    &V::Caixa_MouseDown, &V::Caixa_MouseMove, &V::Caixa_MouseUp};
+constexpr WidgetHandlers kCaixa1Handlers{
+    &V::Caixa1_Change,    &V::Caixa1_Click,     &V::Caixa1_DblClick, &V::Caixa1_GotFocus,
+    &V::Caixa1_LostFocus, &V::Caixa1_KeyDown,   &V::Caixa1_KeyPress, &V::Caixa1_KeyUp,
+    &V::Caixa1_MouseDown, &V::Caixa1_MouseMove, &V::Caixa1_MouseUp};
+constexpr WidgetHandlers kBtnEventoHandlers{.click = &V::Btn_Evento_Click};
+
 }  // namespace
 
 // Routes the events of one constituent widget to the control's handlers of that
-// widget. Caixa2 has no handlers; the button has only Click.
+// widget, by a table of member pointers; an empty entry drops the event (Caixa2 has
+// no handlers, the button only Click).
 class VumoCaixaControl::WidgetAdapter final : public WidgetListener {
  public:
-  enum class Source { Caixa, Caixa1, Btn_Evento };
+  WidgetAdapter(VumoCaixaControl& control, const WidgetHandlers& handlers)
+      : m_control(control), m_handlers(handlers) {}
 
-  WidgetAdapter(VumoCaixaControl& control, Source source) : c(control), s(source) {}
-
-  void Change() override { s == Source::Caixa ? c.Caixa_Change() : Box1(&V::Caixa1_Change); }
-  void Click() override {
-    if (s == Source::Btn_Evento) {
-      c.Btn_Evento_Click();
-    } else {
-      s == Source::Caixa ? c.Caixa_Click() : Box1(&V::Caixa1_Click);
-    }
+  void Change() override { Run(m_handlers.change); }
+  void Click() override { Run(m_handlers.click); }
+  void DblClick() override { Run(m_handlers.dblClick); }
+  void GotFocus() override { Run(m_handlers.gotFocus); }
+  void LostFocus() override { Run(m_handlers.lostFocus); }
+  void KeyDown(I16& code, I16& shift) override { Run(m_handlers.keyDown, code, shift); }
+  void KeyPress(I16& ascii) override { Run(m_handlers.keyPress, ascii); }
+  void KeyUp(I16& code, I16& shift) override { Run(m_handlers.keyUp, code, shift); }
+  void MouseDown(I16& b, I16& s, float& x, float& y) override {
+    Run(m_handlers.mouseDown, b, s, x, y);
   }
-  void DblClick() override {
-    s == Source::Caixa ? c.Caixa_DblClick() : Box1(&V::Caixa1_DblClick);
+  void MouseMove(I16& b, I16& s, float& x, float& y) override {
+    Run(m_handlers.mouseMove, b, s, x, y);
   }
-  void GotFocus() override {
-    s == Source::Caixa ? c.Caixa_GotFocus() : Box1(&V::Caixa1_GotFocus);
-  }
-  void LostFocus() override {
-    s == Source::Caixa ? c.Caixa_LostFocus() : Box1(&V::Caixa1_LostFocus);
-  }
-  void KeyDown(std::int16_t& code, std::int16_t& shift) override {
-    s == Source::Caixa ? c.Caixa_KeyDown(code, shift) : Box1(&V::Caixa1_KeyDown, code, shift);
-  }
-  void KeyPress(std::int16_t& ascii) override {
-    s == Source::Caixa ? c.Caixa_KeyPress(ascii) : Box1(&V::Caixa1_KeyPress, ascii);
-  }
-  void KeyUp(std::int16_t& code, std::int16_t& shift) override {
-    s == Source::Caixa ? c.Caixa_KeyUp(code, shift) : Box1(&V::Caixa1_KeyUp, code, shift);
-  }
-  void MouseDown(std::int16_t& b, std::int16_t& sh, float& x, float& y) override {
-    s == Source::Caixa ? c.Caixa_MouseDown(b, sh, x, y) : Box1(&V::Caixa1_MouseDown, b, sh, x, y);
-  }
-  void MouseMove(std::int16_t& b, std::int16_t& sh, float& x, float& y) override {
-    s == Source::Caixa ? c.Caixa_MouseMove(b, sh, x, y) : Box1(&V::Caixa1_MouseMove, b, sh, x, y);
-  }
-  void MouseUp(std::int16_t& b, std::int16_t& sh, float& x, float& y) override {
-    s == Source::Caixa ? c.Caixa_MouseUp(b, sh, x, y) : Box1(&V::Caixa1_MouseUp, b, sh, x, y);
+  void MouseUp(I16& b, I16& s, float& x, float& y) override {
+    Run(m_handlers.mouseUp, b, s, x, y);
   }
 
  private:
-  using V = VumoCaixaControl;
-
-  // Runs a handler of Caixa1; the button delivers nothing but Click.
   template <typename Handler, typename... Args>
-  void Box1(Handler handler, Args&... args) {
-    if (s == Source::Caixa1) {
-      (c.*handler)(args...);
+  void Run(Handler handler, Args&... args) {
+    if (handler != nullptr) {
+      (m_control.*handler)(args...);
     }
   }
 
-  VumoCaixaControl& c;
-  Source s;
+  VumoCaixaControl& m_control;
+  const WidgetHandlers& m_handlers;
 };
 
 VumoCaixaControl::VumoCaixaControl(ConstituentWidgets widgets, Container& container,
@@ -99,10 +106,9 @@ VumoCaixaControl::VumoCaixaControl(ConstituentWidgets widgets, Container& contai
   Btn_Evento().SetVisible(false);
   m_Caixa = &Caixa();
 
-  using Source = WidgetAdapter::Source;
-  m_CaixaEvents = std::make_unique<WidgetAdapter>(*this, Source::Caixa);
-  m_Caixa1Events = std::make_unique<WidgetAdapter>(*this, Source::Caixa1);
-  m_BtnEvents = std::make_unique<WidgetAdapter>(*this, Source::Btn_Evento);
+  m_CaixaEvents = std::make_unique<WidgetAdapter>(*this, kCaixaHandlers);
+  m_Caixa1Events = std::make_unique<WidgetAdapter>(*this, kCaixa1Handlers);
+  m_BtnEvents = std::make_unique<WidgetAdapter>(*this, kBtnEventoHandlers);
   Caixa().SetListener(m_CaixaEvents.get());
   Caixa1().SetListener(m_Caixa1Events.get());
   Btn_Evento().SetListener(m_BtnEvents.get());
