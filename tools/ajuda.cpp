@@ -1,0 +1,134 @@
+#include "ajuda.hpp"
+
+namespace vumocaixa::cli {
+namespace {
+
+constexpr std::string_view kGeneral = R"(Uso: vumocaixa COMANDO [OPÇÕES] [VALOR...]
+
+Valida, formata e escreve por extenso dados de formulários brasileiros.
+
+Comandos:
+  valida TIPO [VALOR...]      diz se cada valor é válido
+                              (TIPO: cic, cnpj, pis, cartao, cep, email, data)
+  mascara TIPO [VALOR...]     põe os dígitos de cada valor na máscara do tipo
+                              (TIPO: cic, cnpj, pis, cartao, cep, data)
+  extenso [VALOR...]          escreve cada quantia por extenso, em reais e centavos
+  palavras [--endereco] [TEXTO...]
+                              escreve cada palavra com inicial maiúscula; com
+                              --endereco, normaliza também o tipo de logradouro
+
+Sem valores na linha de comando, cada linha da entrada padrão é um valor
+(um "\r" no fim da linha é descartado). A saída tem uma linha por valor.
+
+Opções:
+  -h, --help    mostra esta ajuda; depois de um comando, a ajuda do comando
+  --version     mostra a versão
+  --            termina as opções: o que vem depois é sempre valor
+
+Situação de saída:
+  0  tudo certo (em valida: todos os valores válidos)
+  1  algum valor inválido (valida)
+  2  erro de uso: comando, tipo ou opção desconhecidos
+  3  erro de leitura ou de escrita
+
+Exemplos:
+  vumocaixa valida cic 123.456.789-09
+  vumocaixa mascara cnpj 12345678000195
+  vumocaixa extenso 1234,56
+  vumocaixa palavras --endereco "av paulista, 1.578"
+  vumocaixa valida cic < cpfs.txt > resultado.tsv
+
+Ajuda de um comando: vumocaixa COMANDO --help
+)";
+
+constexpr std::string_view kValida = R"(Uso: vumocaixa valida TIPO [VALOR...]
+
+Diz se cada valor é válido, com as regras que a caixa de texto aplica quando o
+usuário sai dela. Escreve uma linha por valor: o valor, uma tabulação e "válido"
+ou "inválido".
+
+Tipos:
+  cic      CPF: 11 dígitos com os dois dígitos verificadores certos
+  cnpj     CNPJ: 14 dígitos com os dois dígitos verificadores certos
+  pis      PIS: 11 dígitos com o dígito verificador certo
+  cartao   cartão de crédito: 16 dígitos com a soma de Luhn certa
+  cep      CEP: pelo menos 10 caracteres, como em 01.310-100
+  email    endereço de e-mail: contém "@"
+  data     data no formato regional brasileiro, como 31/12/2026
+
+Nos tipos cic, cnpj, pis e cartao só os dígitos contam: pontos, traços e barras
+podem estar ou não. Um valor vazio é sempre válido; um texto que não é UTF-8
+válido é sempre inválido.
+
+Sem valores, lê um valor por linha da entrada padrão.
+Situação de saída: 0 se todos forem válidos, 1 se algum for inválido, 2 erro de uso.
+
+Exemplos:
+  vumocaixa valida cic 123.456.789-09 123.456.789-00
+  vumocaixa valida cnpj < cnpjs.txt
+)";
+
+constexpr std::string_view kMascara = R"(Uso: vumocaixa mascara TIPO [VALOR...]
+
+Tira de cada valor tudo o que não é dígito e põe os dígitos na máscara do tipo.
+Dígitos a mais ficam no fim, sem separadores.
+
+Tipos e máscaras:
+  cic      999.999.999-99
+  cnpj     99.999.999/9999-99
+  pis      999.99999.99.9
+  cartao   9999.9999.9999.9999
+  cep      99.999-999
+  data     99/99/9999
+
+Sem valores, lê um valor por linha da entrada padrão.
+
+Exemplo:
+  vumocaixa mascara cic 12345678909      (escreve 123.456.789-09)
+)";
+
+constexpr std::string_view kExtenso = R"(Uso: vumocaixa extenso [VALOR...]
+
+Escreve cada quantia por extenso, em reais e centavos, no formato regional
+brasileiro (vírgula antes dos centavos, ponto entre os milhares). Uma quantia
+que não é positiva, que não é número ou que passa de 922.337.203.685.477,58
+dá uma linha vazia.
+
+Sem valores, lê um valor por linha da entrada padrão.
+
+Exemplo:
+  vumocaixa extenso 1234,56
+  (escreve Um Mil, Duzentos e Trinta e Quatro Reais e Cinquenta e Seis Centavos)
+)";
+
+constexpr std::string_view kPalavras = R"(Uso: vumocaixa palavras [--endereco] [TEXTO...]
+
+Escreve cada palavra com a inicial maiúscula e o resto minúsculo. Artigos e
+preposições (o, os, a, as, e, em, de, da, das, do, dos) ficam em minúsculas e
+números romanos (II, XV, XXIII) em maiúsculas. Espaços repetidos somem.
+
+Opções:
+  --endereco   trata o texto como endereço: a primeira palavra é o tipo de
+               logradouro (rua, av, al, praça, est...) e é escrita na forma
+               normal; sem tipo conhecido, o texto ganha "Rua " na frente
+
+Sem textos, lê um texto por linha da entrada padrão.
+
+Exemplos:
+  vumocaixa palavras "JOSÉ DA SILVA"                  (José da Silva)
+  vumocaixa palavras --endereco "av paulista, 1.578"  (Av. Paulista, 1.578)
+)";
+
+}  // namespace
+
+std::string_view GeneralHelp() { return kGeneral; }
+
+std::string_view CommandHelp(std::string_view command) {
+  if (command == "valida") return kValida;
+  if (command == "mascara") return kMascara;
+  if (command == "extenso") return kExtenso;
+  if (command == "palavras") return kPalavras;
+  return {};
+}
+
+}  // namespace vumocaixa::cli

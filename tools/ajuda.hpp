@@ -1,0 +1,15 @@
+#pragma once
+// The tool's help texts, in Portuguese.
+
+#include <string_view>
+
+namespace vumocaixa::cli {
+
+// The general help: every subcommand, the input rules and the exit statuses.
+[[nodiscard]] std::string_view GeneralHelp();
+
+// The help of one subcommand ("valida", "mascara", "extenso", "palavras"); empty for
+// any other name.
+[[nodiscard]] std::string_view CommandHelp(std::string_view command);
+
+}  // namespace vumocaixa::cli

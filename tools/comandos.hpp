@@ -1,0 +1,30 @@
+#pragma once
+// The tool's subcommands as operations on one value at a time.
+
+#include <functional>
+#include <optional>
+#include <string_view>
+
+#include "linhas.hpp"
+
+namespace vumocaixa::cli {
+
+// Handles one value: writes its output line and tells whether the value passed.
+using Operation = std::function<bool(std::string_view value, Output& out)>;
+
+// The check of "valida TIPO", or nothing for an unknown type. Types: cic, cnpj, pis,
+// cartao, cep, email, data. The line is the value, a tab and "válido" or "inválido";
+// an empty value is valid and text that is not UTF-8 is not.
+[[nodiscard]] std::optional<Operation> CheckOperation(std::string_view tipo);
+
+// The mask of "mascara TIPO" laid over the value's digits, or nothing for an unknown
+// type. Types: cic, cnpj, pis, cartao, cep, data (99/99/9999).
+[[nodiscard]] std::optional<Operation> MaskOperation(std::string_view tipo);
+
+// The amount in words ("extenso"); an empty line where there are none.
+[[nodiscard]] Operation WordsOperation();
+
+// The capitalised text ("palavras"), normalised as an address with endereco.
+[[nodiscard]] Operation CapitaliseOperation(bool endereco);
+
+}  // namespace vumocaixa::cli
