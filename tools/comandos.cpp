@@ -76,7 +76,7 @@ std::optional<Operation> CheckOperation(std::string_view tipo) {
       // the box could hold.
       const bool valid = value.empty() || (IsUtf8(value) && check(value));
       out.Write(value);
-      out.Write(valid ? "\tválido\n" : "\tinválido\n");
+      out.Write(valid ? std::string_view("\tválido\n") : std::string_view("\tinválido\n"));
       return valid;
     });
   }

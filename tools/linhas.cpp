@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdint>
 #include <cstring>
 #include <system_error>
 
@@ -13,24 +12,22 @@ namespace vumocaixa::cli {
 
 LineReader::LineReader(int fd, std::size_t capacity) : fd_(fd), buffer_(capacity) {}
 
-bool LineReader::Next(std::string_view& line) {
+// The rest of Next: reads until a line is complete or the input ends.
+bool LineReader::NextAfterFill(std::string_view& line) {
   for (;;) {
-    const char* data = buffer_.data();
-    const std::size_t from = begin_ + scanned_;
-    const void* found = std::memchr(data + from, '\n', end_ - from);
-    if (found != nullptr || (eof_ && begin_ < end_)) {
-      const std::size_t stop =
-          found != nullptr ? static_cast<std::size_t>(static_cast<const char*>(found) - data)
-                           : end_;
-      line = std::string_view(data + begin_, stop - begin_);
-      if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-      begin_ = found != nullptr ? stop + 1 : end_;
+    scanned_ = end_ - begin_;
+    if (eof_) {
+      if (begin_ == end_) return false;
+      line = std::string_view(buffer_.data() + begin_, end_ - begin_);
+      if (line.back() == '\r') line.remove_suffix(1);
+      begin_ = end_;
       scanned_ = 0;
       return true;
     }
-    scanned_ = end_ - begin_;
-    if (eof_) return false;
     eof_ = !Fill();
+    if (std::memchr(buffer_.data() + begin_ + scanned_, '\n', end_ - begin_ - scanned_)) {
+      return Next(line);
+    }
   }
 }
 
@@ -64,18 +61,11 @@ Output::~Output() {
   }
 }
 
-void Output::Write(std::string_view text) {
-  if (text.size() > buffer_.size() - used_) {
-    Flush();
-    if (text.size() > buffer_.size()) buffer_.resize(text.size());
-  }
-  std::memcpy(buffer_.data() + used_, text.data(), text.size());
-  used_ += text.size();
-}
-
-void Output::Write(char c) {
-  if (used_ == buffer_.size()) Flush();
-  buffer_[used_++] = c;
+void Output::WriteLarge(std::string_view text) {
+  Flush();
+  if (text.size() > buffer_.size()) buffer_.resize(text.size());
+  std::memcpy(buffer_.data(), text.data(), text.size());
+  used_ = text.size();
 }
 
 void Output::Flush() {
@@ -92,17 +82,6 @@ void Output::Flush() {
   used_ = 0;
 }
 
-bool IsUtf8(std::string_view text) {
-  std::size_t i = 0;
-  for (; i + 8 <= text.size(); i += 8) {
-    std::uint64_t block = 0;
-    std::memcpy(&block, text.data() + i, 8);
-    if ((block & 0x8080808080808080ULL) != 0) return IsValidUtf8(text.substr(i));
-  }
-  for (; i < text.size(); ++i) {
-    if ((static_cast<unsigned char>(text[i]) & 0x80) != 0) return IsValidUtf8(text.substr(i));
-  }
-  return true;
-}
+bool IsUtf8Beyond(std::string_view text) { return IsValidUtf8(text); }
 
 }  // namespace vumocaixa::cli

@@ -3,6 +3,8 @@
 // of lines through the tool in constant memory.
 
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -17,9 +19,20 @@ class LineReader {
   // The next line, without its "\n" and without one trailing "\r". A last line
   // without "\n" counts when it is not empty. False at the end of the input.
   // Throws std::system_error when reading fails. The view lives until the next call.
-  bool Next(std::string_view& line);
+  bool Next(std::string_view& line) {
+    const std::size_t from = begin_ + scanned_;
+    const void* found = std::memchr(buffer_.data() + from, '\n', end_ - from);
+    if (found == nullptr) return NextAfterFill(line);
+    const auto stop = static_cast<std::size_t>(static_cast<const char*>(found) - buffer_.data());
+    line = std::string_view(buffer_.data() + begin_, stop - begin_);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    begin_ = stop + 1;
+    scanned_ = 0;
+    return true;
+  }
 
  private:
+  bool NextAfterFill(std::string_view& line);
   bool Fill();
 
   int fd_;
@@ -30,6 +43,9 @@ class LineReader {
   bool eof_ = false;
 };
 
+// Whether text, which holds some byte above 0x7F, is well-formed UTF-8.
+[[nodiscard]] bool IsUtf8Beyond(std::string_view text);
+
 // Collects output and writes it to a file descriptor in large blocks.
 class Output {
  public:
@@ -38,18 +54,40 @@ class Output {
   Output& operator=(const Output&) = delete;
   ~Output();
 
-  void Write(std::string_view text);
-  void Write(char c);
+  void Write(std::string_view text) {
+    if (text.size() > buffer_.size() - used_) {
+      WriteLarge(text);
+      return;
+    }
+    std::memcpy(buffer_.data() + used_, text.data(), text.size());
+    used_ += text.size();
+  }
+  void Write(char c) {
+    if (used_ == buffer_.size()) Flush();
+    buffer_[used_++] = c;
+  }
   // Writes what is held. Throws std::system_error when writing fails.
   void Flush();
 
  private:
+  void WriteLarge(std::string_view text);
+
   int fd_;
   std::vector<char> buffer_;
   std::size_t used_ = 0;
 };
 
 // Whether text is well-formed UTF-8; fast on plain ASCII.
-[[nodiscard]] bool IsUtf8(std::string_view text);
+[[nodiscard]] inline bool IsUtf8(std::string_view text) {
+  std::uint64_t any = 0;
+  std::size_t i = 0;
+  for (; i + 8 <= text.size(); i += 8) {
+    std::uint64_t block = 0;
+    std::memcpy(&block, text.data() + i, 8);
+    any |= block;
+  }
+  for (; i < text.size(); ++i) any |= static_cast<unsigned char>(text[i]);
+  return (any & 0x8080808080808080ULL) == 0 || IsUtf8Beyond(text);
+}
 
 }  // namespace vumocaixa::cli

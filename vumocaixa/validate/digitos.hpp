@@ -12,7 +12,7 @@ constexpr unsigned DigitValue(char c) { return static_cast<unsigned char>(c) - u
 // Collects the values of the digits 0 to 9 of text into digits, skipping every other
 // character. True when text holds exactly N digits.
 template <std::size_t N>
-[[nodiscard]] constexpr bool ExactDigits(std::string_view text, std::array<int, N>& digits) {
+[[nodiscard, gnu::noinline]] constexpr bool ExactDigits(std::string_view text, std::array<int, N>& digits) {
   std::size_t count = 0;
   for (char c : text) {
     if (DigitValue(c) > 9) continue;
@@ -43,7 +43,7 @@ template <std::size_t N>
 // the common cases (the number as its box shows it, or its bare digits) are read
 // without a branch per character.
 template <std::size_t N, std::size_t M>
-[[nodiscard]] constexpr bool LaidOutDigits(std::string_view text, const std::array<char, M>& mask,
+[[nodiscard, gnu::always_inline]] constexpr bool LaidOutDigits(std::string_view text, const std::array<char, M>& mask,
                                            std::array<int, N>& digits) {
   if (text.size() != M) return false;
   bool fits = true;
@@ -65,7 +65,7 @@ template <std::size_t N, std::size_t M>
 // Exactly N digits from text: quickly when it is laid out as mask or as N bare
 // digits, by ExactDigits otherwise.
 template <std::size_t N, std::size_t M>
-[[nodiscard]] constexpr bool ReadDigits(std::string_view text, const std::array<char, M>& mask,
+[[nodiscard, gnu::always_inline]] constexpr bool ReadDigits(std::string_view text, const std::array<char, M>& mask,
                                         std::array<int, N>& digits) {
   constexpr std::array<char, N> kBare = BareLayout<N>();
   return LaidOutDigits(text, mask, digits) || LaidOutDigits(text, kBare, digits) ||
