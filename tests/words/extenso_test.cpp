@@ -32,6 +32,19 @@ TEST(ValorPorExtenso, BelowHalfACentavoHasNoWords) {
   CheckRows(std::begin(rows), std::end(rows));
 }
 
+TEST(ValorPorExtenso, RoundsToTwoDecimalsAsTheDisplayDoes) {
+  const Row rows[] = {
+      {"0,005", "Um Centavo"},
+      {"0,125", "Treze Centavos"},
+      {"1,005", "Um Real e Um Centavo"},
+      {"0,12499999", "Doze Centavos"},
+      {"2,00004", "Dois Reais"},
+      {"0,999", "Um Real"},
+      {"999,995", "Um Mil Reais"},
+  };
+  CheckRows(std::begin(rows), std::end(rows));
+}
+
 TEST(ValorPorExtenso, SmallAmounts) {
   const Row rows[] = {
       {"1", "Um Real"},

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <variant>
 
@@ -13,16 +14,54 @@
 namespace vumocaixa {
 namespace {
 
-constexpr std::array<std::string_view, 20> kUnits = {
+// A word of at most 15 bytes, kept in 16 so that it is copied in one move.
+struct Word {
+  std::array<char, 16> bytes{};
+  std::size_t size = 0;
+
+  // Words are written as literals; one longer than 15 bytes does not compile.
+  consteval Word(const char* text) {  // NOLINT(google-explicit-constructor)
+    while (text[size] != '\0') {
+      bytes.at(size) = text[size];
+      ++size;
+    }
+  }
+};
+
+constexpr std::array<Word, 20> kUnits = {
     "",         "Um ",      "Dois ",      "Tres ",      "Quatro ",  "Cinco ",    "Seis ",
     "Sete ",    "Oito ",    "Nove ",      "Dez ",       "Onze ",    "Doze ",     "Treze ",
     "Quatorze ", "Quinze ", "Dezesseis ", "Dezessete ", "Dezoito ", "Dezenove "};
-constexpr std::array<std::string_view, 10> kTens = {
+constexpr std::array<Word, 10> kTens = {
     "", "", "Vinte ", "Trinta ", "Quarenta ", "Cinquenta ", "Sessenta ", "Setenta ",
     "Oitenta ", "Noventa "};
-constexpr std::array<std::string_view, 10> kHundreds = {
+constexpr std::array<Word, 10> kHundreds = {
     "",           "Cento ",      "Duzentos ",   "Trezentos ", "Quatrocentos ",
     "Quinhentos ", "Seiscentos ", "Setecentos ", "Oitocentos ", "Novecentos "};
+
+// The words being written. The longest text, that of 777 777 777 777 777,77, has
+// fewer than 300 bytes, so a fixed buffer holds every one without allocating; its
+// slack lets each word be copied as a whole 16-byte block.
+class WordBuffer {
+ public:
+  WordBuffer& operator+=(const Word& word) {
+    std::memcpy(bytes_.data() + size_, word.bytes.data(), word.bytes.size());
+    size_ += word.size;
+    return *this;
+  }
+  // The text without the blanks at both ends.
+  [[nodiscard]] std::string Trimmed() const {
+    std::size_t first = 0;
+    std::size_t last = size_;
+    while (first < last && bytes_[first] == ' ') ++first;
+    while (last > first && bytes_[last - 1] == ' ') --last;
+    return std::string(bytes_.data() + first, last - first);
+  }
+
+ private:
+  std::array<char, 512> bytes_;
+  std::size_t size_ = 0;
+};
 
 // The six groups of three digits of the formatted amount: trilhões, bilhões,
 // milhões, mil, reais, and the centavos behind a leading 0.
@@ -33,7 +72,9 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // Reads the groups from the amount formatted as 15 integer digits, the decimal
 // separator (one character, whatever it is) and 2 decimal digits.
 std::optional<Groups> ReadGroups(std::string_view formatted) {
-  if (formatted.size() < 18 || CharCount(formatted) != 18) return std::nullopt;
+  if (formatted.size() < 18 || (formatted.size() > 18 && CharCount(formatted) != 18)) {
+    return std::nullopt;
+  }
   const std::string_view cents = formatted.substr(formatted.size() - 2);
   for (char c : formatted.substr(0, 15)) {
     if (!IsDigit(c)) return std::nullopt;
@@ -49,13 +90,13 @@ std::optional<Groups> ReadGroups(std::string_view formatted) {
 
 // Appends the words of a group of value 0 to 999, each followed by one blank; a group
 // of 0 appends nothing.
-void AppendGroup(int v, std::string& out) {
+void AppendGroup(int v, WordBuffer& out) {
   const auto h = static_cast<std::size_t>(v / 100);
   const auto d = static_cast<std::size_t>(v / 10 % 10);
   const auto u = static_cast<std::size_t>(v % 10);
   if (v >= 100) {
     if (d == 0 && u == 0) {
-      out += h == 1 ? "Cem " : kHundreds[h];
+      out += h == 1 ? Word("Cem ") : kHundreds[h];
       return;
     }
     out += kHundreds[h];
@@ -78,24 +119,24 @@ void AppendGroup(int v, std::string& out) {
 }
 
 // Appends a blank, the group's words and its scale word, singular for 1.
-void AppendScale(int v, std::string_view one, std::string_view many, std::string& out) {
-  out += ' ';
+void AppendScale(int v, const Word& one, const Word& many, WordBuffer& out) {
+  out += " ";
   AppendGroup(v, out);
   out += v == 1 ? one : many;
 }
 
 // The connector before a scale: "," when the group below it holds a value, " e"
 // when it is zero, even when a lower group follows.
-std::string_view Connector(int below) { return below != 0 ? "," : " e"; }
+Word Connector(int below) { return below != 0 ? Word(",") : Word(" e"); }
 
 // The integer part from trilhões down to the thousands. When every lower group is
 // zero it ends in " de " instead, as in "Um Milhão de".
-void AppendScales(const Groups& g, std::string& out) {
+void AppendScales(const Groups& g, WordBuffer& out) {
   const auto [v1, v2, v3, v4, v5, cents] = g;
   static_cast<void>(cents);
   if (v1 != 0) {
     AppendGroup(v1, out);
-    out += v1 == 1 ? "Trilhão" : "Trilhões";
+    out += v1 == 1 ? Word("Trilhão") : Word("Trilhões");
   }
   if (v2 == 0 && v3 == 0 && v4 == 0 && v5 == 0) {
     out += " de ";
@@ -116,36 +157,52 @@ void AppendScales(const Groups& g, std::string& out) {
   if (v3 != 0) out += Connector(v4);
   if (v4 != 0) AppendScale(v4, "Mil", "Mil", out);
   // Between thousands and units: " e" before a whole hundred or a value below 100.
-  if (v4 != 0 && v5 != 0) out += (v5 % 100 == 0 || v5 < 100) ? " e" : ",";
+  if (v4 != 0 && v5 != 0) out += (v5 % 100 == 0 || v5 < 100) ? Word(" e") : Word(",");
 }
 
 std::string Words(const Groups& g) {
   const bool no_reais = g[0] == 0 && g[1] == 0 && g[2] == 0 && g[3] == 0 && g[4] == 0;
   const bool one_real = g[0] == 0 && g[1] == 0 && g[2] == 0 && g[3] == 0 && g[4] == 1;
   const int cents = g[5];
-  std::string out;
-  out.reserve(192);
+  WordBuffer out;
   if (!no_reais) {
     AppendScales(g, out);
-    out += ' ';
+    out += " ";
     AppendGroup(g[4], out);
-    out += one_real ? "Real " : "Reais ";
+    out += one_real ? Word("Real ") : Word("Reais ");
     if (cents != 0) out += "e ";
   }
   if (cents != 0) {
     AppendGroup(cents, out);
-    out += cents == 1 ? "Centavo" : "Centavos";
+    out += cents == 1 ? Word("Centavo") : Word("Centavos");
   }
-  const auto first = out.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return out.substr(first, out.find_last_not_of(' ') - first + 1);
+  // An amount below half a centavo shows as all zeros and has no words.
+  return out.Trimmed();
 }
 
-// Whether valor is a positive currency amount in the locale.
-bool IsPositiveAmount(const Variant& valor, const RegionalSettings& r) {
-  const Variant amount = ToNumber(valor, NumberKind::Currency, r);
+// The groups of an amount in whole centavos.
+Groups GroupsOfCentavos(std::int64_t centavos) {
+  Groups g{};
+  g[5] = static_cast<int>(centavos % 100);
+  std::int64_t reais = centavos / 100;
+  for (std::size_t k = 5; k-- > 0;) {
+    g[k] = static_cast<int>(reais % 1000);
+    reais /= 1000;
+  }
+  return g;
+}
+
+// The groups of valor, or nothing when it is not a positive currency amount.
+std::optional<Groups> AmountGroups(std::string_view valor, const RegionalSettings& r) {
+  const Variant text{std::string(valor)};
+  const Variant amount = ToNumber(text, NumberKind::Currency, r);
   const auto* currency = std::get_if<Currency>(&amount);
-  return currency != nullptr && currency->raw > 0;
+  if (currency == nullptr || currency->raw <= 0) return std::nullopt;
+  // An amount in whole centavos is shown as it is. The exact value of its text lies
+  // within half a unit of the fourth decimal of it, so the picture, which rounds the
+  // text to two decimals, gives the same digits; only other amounts need it.
+  if (currency->raw % 100 == 0) return GroupsOfCentavos(currency->raw / 100);
+  return ReadGroups(FormatValue(text, kAmountPicture, r));
 }
 
 }  // namespace
@@ -153,12 +210,7 @@ bool IsPositiveAmount(const Variant& valor, const RegionalSettings& r) {
 std::string ValorPorExtenso(std::string_view valor, const RegionalSettings& r) {
   if (valor.empty()) return {};
   try {
-    const Variant text{std::string(valor)};
-    if (!IsPositiveAmount(text, r)) return {};
-    // The picture is applied to the text itself, so that its decimals are rounded
-    // as the locale rounds them for display.
-    const std::optional<Groups> groups = ReadGroups(FormatValue(text, kAmountPicture, r));
-    // An amount below half a centavo formats to all zeros and has no words.
+    const std::optional<Groups> groups = AmountGroups(valor, r);
     return groups ? Words(*groups) : std::string();
   } catch (const Error&) {
     return {};
