@@ -16,7 +16,7 @@ constexpr auto kCartaoLayout = detail::MaskLayout<kMascaraCartao.size()>(kMascar
 bool ValidaCartao(std::string_view texto) {
   if (texto.empty()) return true;
   std::array<int, 16> s{};
-  if (!detail::ReadDigits(texto, kCartaoLayout, s)) return false;
+  if (!detail::ReadDigits<kCartaoLayout>(texto, s)) return false;
   int sum = 0;
 #pragma GCC unroll 16
   for (std::size_t i = 0; i < s.size(); ++i) {

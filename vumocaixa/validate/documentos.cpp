@@ -41,7 +41,7 @@ constexpr std::array<int, 10> kPis = {3, 2, 9, 8, 7, 6, 5, 4, 3, 2};
 bool ValidaCIC(std::string_view texto) {
   if (texto.empty()) return true;
   std::array<int, 11> s{};
-  if (!detail::ReadDigits(texto, kCicLayout, s)) return false;
+  if (!detail::ReadDigits<kCicLayout>(texto, s)) return false;
   if (Modulo11(WeightedSum(s, kCicFirst)) != s[9]) return false;
   return Modulo11(WeightedSum(s, kCicSecond)) == s[10];
 }
@@ -49,7 +49,7 @@ bool ValidaCIC(std::string_view texto) {
 bool ValidaCNPJ(std::string_view texto) {
   if (texto.empty()) return true;
   std::array<int, 14> s{};
-  if (!detail::ReadDigits(texto, kCnpjLayout, s)) return false;
+  if (!detail::ReadDigits<kCnpjLayout>(texto, s)) return false;
   // The second sum takes the thirteenth digit as written.
   return Modulo11(WeightedSum(s, kCnpjFirst)) == s[12] &&
          Modulo11(WeightedSum(s, kCnpjSecond)) == s[13];
@@ -58,7 +58,7 @@ bool ValidaCNPJ(std::string_view texto) {
 bool ValidaPIS(std::string_view texto) {
   if (texto.empty()) return true;
   std::array<int, 11> s{};
-  if (!detail::ReadDigits(texto, kPisLayout, s)) return false;
+  if (!detail::ReadDigits<kPisLayout>(texto, s)) return false;
   return Modulo11(WeightedSum(s, kPis)) == s[10];
 }
 
