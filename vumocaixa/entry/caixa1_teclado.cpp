@@ -1,0 +1,97 @@
+// The keyboard side of the numeric box Caixa1: digits, one decimal comma and one
+// leading minus sign as the data type allows, a typed point turned into a comma,
+// Enter moving to the next field, and no line breaks from Ctrl+Enter.
+//
+// Unlike the text box, this box hands its own arguments to the host's key events:
+// what the host's handler writes into them is what the box goes on with.
+
+#include <algorithm>
+
+#include <vumocaixa/control/vumocaixa_control.hpp>
+#include <vumocaixa/entry/numerico.hpp>
+
+namespace vumocaixa {
+namespace {
+
+constexpr std::int16_t kCodigoEnter = 13;
+constexpr std::int16_t kCodigoVirgula = 44;
+constexpr std::int16_t kSoCtrl = 2;
+
+bool ECtrlEnter(std::int16_t KeyCode, std::int16_t Shift) {
+  return KeyCode == kCodigoEnter && Shift == kSoCtrl;
+}
+
+// Whether a sign under regra may go into the box, testing it against the box's
+// current text and caret only when the rule asks for it.
+template <typename Teste>
+bool SinalAceito(RegraSinal regra, const Widget& caixa, Teste teste) {
+  switch (regra) {
+    case RegraSinal::Livre:
+      return true;
+    case RegraSinal::Recusado:
+      return false;
+    case RegraSinal::Condicional:
+      return teste(caixa.Text(), caixa.SelStart());
+  }
+  return false;
+}
+
+}  // namespace
+
+void VumoCaixaControl::Caixa1_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) {
+  if (ECtrlEnter(KeyCode, Shift)) {
+    KeyCode = 0;
+    Shift = 0;
+  }
+  m_Container.Events().KeyDown(KeyCode, Shift);
+}
+
+void VumoCaixaControl::Caixa1_KeyPress(std::int16_t& KeyAscii) {
+  const ClasseTecla classe = ClassificaTecla(KeyAscii, m_Runtime.Regional());
+  switch (classe) {
+    case ClasseTecla::Enter: {
+      std::int16_t Cancel = 0;
+      m_Container.Events().KeyEnter(Cancel);
+      if (m_TeclaEnter && Cancel == 0) {
+        m_Runtime.SendKeys("{Tab}", false);
+      } else {
+        m_Runtime.Beep();
+      }
+      KeyAscii = 0;
+      return;
+    }
+    case ClasseTecla::Outra:
+      KeyAscii = 0;
+      return;
+    case ClasseTecla::Virgula:
+      KeyAscii = kCodigoVirgula;
+      if (!SinalAceito(RegraDaVirgula(m_TipoDados), *m_Widgets.Caixa1, AceitaVirgula)) {
+        KeyAscii = 0;
+      }
+      break;
+    case ClasseTecla::Menos:
+      if (!SinalAceito(RegraDoMenos(m_TipoDados), *m_Widgets.Caixa1, AceitaMenos)) {
+        KeyAscii = 0;
+      }
+      break;
+    case ClasseTecla::Controle:
+    case ClasseTecla::Digito:
+      break;
+  }
+  m_Container.Events().KeyPress(KeyAscii);
+}
+
+void VumoCaixaControl::Caixa1_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) {
+  if (ECtrlEnter(KeyCode, Shift)) {
+    // Carriage returns and line feeds are single bytes in UTF-8 and never part of
+    // a longer sequence, so removing them bytewise keeps every other character.
+    std::string texto = m_Widgets.Caixa1->Text();
+    std::erase_if(texto, [](char c) { return c == '\r' || c == '\n'; });
+    m_Widgets.Caixa1->SetText(texto);
+    KeyCode = 0;
+    Shift = 0;
+  }
+  m_Container.Events().KeyUp(KeyCode, Shift);
+}
+
+}  // namespace vumocaixa

@@ -1,0 +1,208 @@
+#include <vumocaixa/entry/numerico.hpp>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include <vumocaixa/control/vumocaixa_control.hpp>
+#include <vumocaixa/entry/mascara.hpp>
+#include <vumocaixa/host/errors.hpp>
+#include <vumocaixa/host/text.hpp>
+
+namespace vumocaixa {
+namespace {
+
+constexpr std::int16_t kEnter = 13;
+constexpr std::int16_t kVirgula = 44;
+constexpr std::int16_t kMenos = 45;
+constexpr std::int16_t kPonto = 46;
+
+bool ComecaComMenos(std::string_view texto) { return !texto.empty() && texto.front() == '-'; }
+
+bool EDigito(char c) { return c >= '0' && c <= '9'; }
+
+// An optional leading '-' followed by one or more ASCII digits and nothing else.
+bool SoSinalEDigitos(std::string_view texto) {
+  if (ComecaComMenos(texto)) texto.remove_prefix(1);
+  return !texto.empty() && std::all_of(texto.begin(), texto.end(), EDigito);
+}
+
+// Byte length of each start of texto, by characters: ends[k] is the length in bytes
+// of its first k + 1 characters. A byte that continues a sequence joins the
+// character before it, so malformed text still splits into whole steps.
+std::vector<std::size_t> FinsDeCaractere(std::string_view texto) {
+  std::vector<std::size_t> fins;
+  for (std::size_t i = 1; i <= texto.size(); ++i) {
+    if (i == texto.size() || (static_cast<unsigned char>(texto[i]) & 0xC0) != 0x80) {
+      fins.push_back(i);
+    }
+  }
+  return fins;
+}
+
+unsigned __int128 PotenciaDeDez(int expoente) {
+  unsigned __int128 p = 1;
+  for (int i = 0; i < expoente; ++i) p *= 10;
+  return p;
+}
+
+// The shown text of texto converted to kind, provided that text converts back:
+// a rounded form just past the kind's largest value would not.
+std::optional<std::string> TextoConvertido(std::string_view texto, NumberKind kind,
+                                           const RegionalSettings& r) {
+  const auto valor = Converte(texto, kind, r).valor;
+  if (!valor) return std::nullopt;
+  std::string mostrado = NumberText(*valor, r);
+  if (!Converte(mostrado, kind, r).valor) return std::nullopt;
+  return mostrado;
+}
+
+}  // namespace
+
+bool AceitaVirgula(std::string_view texto, std::int32_t caret) {
+  if (caret == 0 && ComecaComMenos(texto)) return false;
+  return texto.find(',') == std::string_view::npos;
+}
+
+bool AceitaMenos(std::string_view texto, std::int32_t caret) {
+  return caret == 0 && !ComecaComMenos(texto);
+}
+
+ClasseTecla ClassificaTecla(std::int16_t KeyAscii, const RegionalSettings& r) {
+  if (KeyAscii == kEnter) return ClasseTecla::Enter;
+  if (TeclaDeControle(KeyAscii)) return ClasseTecla::Controle;
+  if (KeyAscii == kPonto || KeyAscii == kVirgula) return ClasseTecla::Virgula;
+  if (KeyAscii == kMenos) return ClasseTecla::Menos;
+  if (KeyAscii <= 0) return ClasseTecla::Outra;
+  if (IsNumericText(EncodeUtf8(FromWindows1252(KeyAscii)), r)) return ClasseTecla::Digito;
+  return ClasseTecla::Outra;
+}
+
+RegraSinal RegraDaVirgula(std::int16_t tipo) {
+  switch (tipo) {
+    case kMoeda:
+    case kSimples:
+    case kDuplo:
+    case kDecimal:
+      return RegraSinal::Condicional;
+    case kInteiro:
+    case kLongo:
+      return RegraSinal::Recusado;
+    default:
+      return RegraSinal::Livre;
+  }
+}
+
+RegraSinal RegraDoMenos(std::int16_t tipo) {
+  return tipo >= kMoeda && tipo <= kDecimal ? RegraSinal::Condicional : RegraSinal::Livre;
+}
+
+Faixa FaixaMoeda(const Decimal& valor) {
+  // The limit is 922337203685476,58; compare whole parts, then the fractions at a
+  // common scale (both products stay far below 2^128).
+  constexpr unsigned __int128 kParteInteira = 922'337'203'685'476;
+  constexpr unsigned __int128 kFracao = 58;  // hundredths
+  const int escala = std::min<int>(valor.scale, Decimal::kMaxScale);
+  const unsigned __int128 unidade = PotenciaDeDez(escala);
+  const unsigned __int128 inteira = valor.magnitude / unidade;
+  bool alcanca = inteira > kParteInteira;
+  if (inteira == kParteInteira) {
+    alcanca = (valor.magnitude % unidade) * 100 >= kFracao * unidade;
+  }
+  if (!alcanca) return Faixa::Dentro;
+  return valor.negative ? Faixa::NoLimiteInferior : Faixa::NoLimiteSuperior;
+}
+
+Faixa FaixaInteira(double valor, std::int16_t tipo) {
+  double menor = 0;
+  double maior = 0;
+  if (tipo == kInteiro) {
+    menor = -32768.0, maior = 32767.0;
+  } else if (tipo == kLongo) {
+    menor = -2147483648.0, maior = 2147483647.0;
+  } else {
+    return Faixa::Dentro;
+  }
+  if (valor <= menor) return Faixa::NoLimiteInferior;
+  if (valor >= maior) return Faixa::NoLimiteSuperior;
+  return Faixa::Dentro;
+}
+
+std::string_view LimiteInferiorTexto(std::int16_t tipo) {
+  return tipo == kInteiro ? "-32768" : "-2147483648";
+}
+
+std::string_view LimiteSuperiorTexto(std::int16_t tipo) {
+  return tipo == kInteiro ? "32767" : "2147483647";
+}
+
+bool TextoNegativo(std::string_view texto, const RegionalSettings& r) {
+  if (const auto valor = Converte(texto, NumberKind::Double, r).valor) {
+    const double* numero = std::get_if<double>(&*valor);
+    return numero != nullptr && *numero < 0;
+  }
+  const auto primeiro = std::find_if(texto.begin(), texto.end(), EDigito);
+  if (std::any_of(texto.begin(), primeiro, [](char c) { return c == '-' || c == '('; })) {
+    return true;
+  }
+  const auto ultimo = std::find_if(texto.rbegin(), texto.rend(), EDigito);
+  return std::any_of(texto.rbegin(), ultimo, [](char c) { return c == '-' || c == ')'; });
+}
+
+Conversao Converte(std::string_view texto, NumberKind kind, const RegionalSettings& r) {
+  if (!IsValidUtf8(texto)) return {};
+  try {
+    return {ToNumber(Variant{std::string(texto)}, kind, r), false};
+  } catch (const OverflowError&) {
+    return {std::nullopt, true};
+  } catch (const Error&) {
+    return {};
+  }
+}
+
+std::optional<std::string> EncurtaNumero(std::string_view texto, NumberKind kind,
+                                         const RegionalSettings& r) {
+  if (auto inteiro = TextoConvertido(texto, kind, r)) return inteiro;
+  if (SoSinalEDigitos(texto)) {
+    // The value of a run of digits only grows as digits are added, so the starts
+    // that fit form one unbroken run from the first digit on: search it by halves.
+    std::size_t cabe = ComecaComMenos(texto) ? 2 : 1;
+    std::size_t nao_cabe = texto.size();
+    if (!TextoConvertido(texto.substr(0, cabe), kind, r)) return std::nullopt;
+    while (nao_cabe - cabe > 1) {
+      const std::size_t meio = cabe + (nao_cabe - cabe) / 2;
+      if (TextoConvertido(texto.substr(0, meio), kind, r)) {
+        cabe = meio;
+      } else {
+        nao_cabe = meio;
+      }
+    }
+    return TextoConvertido(texto.substr(0, cabe), kind, r);
+  }
+  const std::vector<std::size_t> fins = FinsDeCaractere(texto);
+  for (std::size_t k = fins.size(); k-- > 1;) {
+    if (auto curto = TextoConvertido(texto.substr(0, fins[k - 1]), kind, r)) return curto;
+  }
+  return std::nullopt;
+}
+
+std::optional<NumberKind> TipoNumerico(std::int16_t tipo) {
+  switch (tipo) {
+    case kMoeda:
+      return NumberKind::Currency;
+    case kInteiro:
+      return NumberKind::Int16;
+    case kLongo:
+      return NumberKind::Int32;
+    case kSimples:
+      return NumberKind::Single;
+    case kDuplo:
+      return NumberKind::Double;
+    case kDecimal:
+      return NumberKind::Decimal;
+    default:
+      return std::nullopt;
+  }
+}
+
+}  // namespace vumocaixa

@@ -1,0 +1,103 @@
+#pragma once
+// The decisions of the numeric box Caixa1, kept apart from its handlers: which
+// typed characters it takes, where a comma and a minus sign may go, the ranges of
+// the whole and currency kinds, and the shortening of a number too large for its
+// kind.
+//
+// Texts are UTF-8; carets count characters before the caret (0 = at the start).
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include <vumocaixa/host/regional.hpp>
+#include <vumocaixa/host/values.hpp>
+
+namespace vumocaixa {
+
+// Whether a comma typed at caret may go into texto: never in front of a leading
+// minus sign, never a second one. The selection is not taken into account, so a
+// comma is refused even when the selection covers the one already there.
+//   AceitaVirgula("12", 2) == true;  AceitaVirgula("-3", 0) == false
+//   AceitaVirgula("1,5", 0) == false
+[[nodiscard]] bool AceitaVirgula(std::string_view texto, std::int32_t caret);
+
+// Whether a minus sign typed at caret may go into texto: only as the first
+// character, and only once.
+//   AceitaMenos("45", 0) == true;  AceitaMenos("45", 1) == false
+//   AceitaMenos("-45", 0) == false
+[[nodiscard]] bool AceitaMenos(std::string_view texto, std::int32_t caret);
+
+// What a typed character code is to the numeric box.
+enum class ClasseTecla {
+  Enter,     // 13: moves on or beeps, never typed
+  Controle,  // a pass-through code (backspace, tab, line feed, ...)
+  Digito,    // reads as a number on its own
+  Virgula,   // ',' or '.', which the box turns into ','
+  Menos,     // '-'
+  Outra,     // anything else, including -1 (no Windows-1252 code): refused
+};
+
+[[nodiscard]] ClasseTecla ClassificaTecla(std::int16_t KeyAscii,
+                                          const RegionalSettings& r = PtBR());
+
+// How a data type treats a comma or a minus sign typed into the numeric box.
+enum class RegraSinal {
+  Livre,      // no rule: the sign goes in
+  Condicional,  // only where AceitaVirgula / AceitaMenos allow it
+  Recusado,   // never
+};
+
+// Moeda, Simples, Duplo and Decimal take a comma where AceitaVirgula allows it;
+// Inteiro and Longo never; any other type has no rule.
+[[nodiscard]] RegraSinal RegraDaVirgula(std::int16_t tipo);
+// The six numeric types take a minus sign where AceitaMenos allows it; any other
+// type has no rule.
+[[nodiscard]] RegraSinal RegraDoMenos(std::int16_t tipo);
+
+// Where a number stands against the limits of its type. The limits themselves
+// count as outside: a value equal to a limit is shown as that limit.
+enum class Faixa { NoLimiteInferior, Dentro, NoLimiteSuperior };
+
+// The currency box keeps one unit inside the currency kind's own range:
+// 922 337 203 685 476,58 and its negative.
+inline constexpr Currency kLimiteMoeda{9'223'372'036'854'765'800};
+
+[[nodiscard]] Faixa FaixaMoeda(const Decimal& valor);
+// For Inteiro (-32768 to 32767) and Longo (-2147483648 to 2147483647), tested on
+// the leading number of the text. A NaN lies inside; any other tipo is Dentro.
+[[nodiscard]] Faixa FaixaInteira(double valor, std::int16_t tipo);
+
+// The limits of Inteiro and Longo as the box shows them.
+[[nodiscard]] std::string_view LimiteInferiorTexto(std::int16_t tipo);
+[[nodiscard]] std::string_view LimiteSuperiorTexto(std::int16_t tipo);
+
+// Whether a text that reads as a number stands for a negative one: its value when
+// it converts to a double, else a '-' or an opening parenthesis in front of the
+// first digit.
+[[nodiscard]] bool TextoNegativo(std::string_view texto, const RegionalSettings& r = PtBR());
+
+// The outcome of converting a text to a number kind.
+struct Conversao {
+  std::optional<Variant> valor;  // the number, when the text converts
+  bool estouro = false;          // the text is a number beyond the kind's range
+};
+
+// Converts texto to kind with the locale's rules. Malformed UTF-8 is no number.
+//   Converte("12,5", Double).valor == 12.5;  Converte("70000", Int16).estouro
+[[nodiscard]] Conversao Converte(std::string_view texto, NumberKind kind,
+                                 const RegionalSettings& r = PtBR());
+
+// The NumberText of the longest start of texto that converts to kind (Single,
+// Double or Decimal): a number too large for its kind loses characters from the
+// right until it fits. Nothing when no start converts.
+//   EncurtaNumero(thirty 9s, Decimal) == twenty-eight 9s
+[[nodiscard]] std::optional<std::string> EncurtaNumero(std::string_view texto,
+                                                       NumberKind kind,
+                                                       const RegionalSettings& r = PtBR());
+
+// The number kind of a numeric type (Moeda gives Currency); nothing for other types.
+[[nodiscard]] std::optional<NumberKind> TipoNumerico(std::int16_t tipo);
+
+}  // namespace vumocaixa
