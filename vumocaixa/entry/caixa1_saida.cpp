@@ -35,6 +35,17 @@ Faixa LadoDoSinal(std::string_view texto, const RegionalSettings& r) {
   return TextoNegativo(texto, r) ? Faixa::NoLimiteInferior : Faixa::NoLimiteSuperior;
 }
 
+// The leading number of a text; one too large for a double counts as infinite, on
+// the side of the text's sign.
+double NumeroInicial(std::string_view texto, const RegionalSettings& r) {
+  try {
+    return LeadingNumber(texto);
+  } catch (const OverflowError&) {
+    const double infinito = std::numeric_limits<double>::infinity();
+    return TextoNegativo(texto, r) ? -infinito : infinito;
+  }
+}
+
 void MostraMoeda(Widget& caixa, const RegionalSettings& r) {
   const std::string texto = caixa.Text();
   const auto valor = Converte(texto, NumberKind::Decimal, r).valor;
@@ -55,7 +66,7 @@ void MostraMoeda(Widget& caixa, const RegionalSettings& r) {
 
 void MostraInteiro(Widget& caixa, std::int16_t tipo, const RegionalSettings& r) {
   const std::string texto = caixa.Text();
-  Faixa faixa = FaixaInteira(LeadingNumber(texto), tipo);
+  Faixa faixa = FaixaInteira(NumeroInicial(texto, r), tipo);
   if (faixa == Faixa::Dentro) {
     // The leading number stops at a digit grouping ("1.000.000" reads as 1), so a
     // text inside by that test may still be too large for the kind.

@@ -50,6 +50,9 @@ unsigned __int128 PotenciaDeDez(int expoente) {
 // a rounded form just past the kind's largest value would not.
 std::optional<std::string> TextoConvertido(std::string_view texto, NumberKind kind,
                                            const RegionalSettings& r) {
+  // What does not read as a number does not convert either; asking first spares
+  // the shortening of long pasted texts a failed conversion per character.
+  if (!IsValidUtf8(texto) || !IsNumericText(texto, r)) return std::nullopt;
   const auto valor = Converte(texto, kind, r).valor;
   if (!valor) return std::nullopt;
   std::string mostrado = NumberText(*valor, r);
