@@ -258,6 +258,9 @@ TEST(EncurtaNumero, PerdeCaracteresDaDireitaAteCaber) {
       {"-", NumberKind::Decimal, std::nullopt, "sinal sozinho"},
       {"abc", NumberKind::Single, std::nullopt, "nenhum começo converte"},
       {"\xff\xfe", NumberKind::Double, std::nullopt, "UTF-8 malformado"},
+      {"12\x80", NumberKind::Double, "12", "byte de continuação solto no fim"},
+      {"1\xc3", NumberKind::Decimal, "1", "sequência cortada no fim"},
+      {"7é8", NumberKind::Double, "7", "letra acentuada no meio"},
   };
   for (const auto& c : casos) {
     EXPECT_EQ(c.esperado, EncurtaNumero(c.texto, c.kind)) << c.nome;

@@ -27,17 +27,42 @@ bool SoSinalEDigitos(std::string_view texto) {
   return !texto.empty() && std::all_of(texto.begin(), texto.end(), EDigito);
 }
 
-// Byte length of each start of texto, by characters: ends[k] is the length in bytes
-// of its first k + 1 characters. A byte that continues a sequence joins the
-// character before it, so malformed text still splits into whole steps.
+// The length in bytes of a sequence by its first byte; 1 for a byte that starts none.
+std::size_t TamanhoDaSequencia(unsigned char primeiro) {
+  if ((primeiro & 0xE0) == 0xC0) return 2;
+  if ((primeiro & 0xF0) == 0xE0) return 3;
+  if ((primeiro & 0xF8) == 0xF0) return 4;
+  return 1;
+}
+
+// Byte length of each start of texto, by characters: fins[k] is the length in bytes
+// of its first k + 1 characters. A byte that starts no complete sequence counts as
+// one character, so malformed text still splits into whole steps.
 std::vector<std::size_t> FinsDeCaractere(std::string_view texto) {
   std::vector<std::size_t> fins;
-  for (std::size_t i = 1; i <= texto.size(); ++i) {
-    if (i == texto.size() || (static_cast<unsigned char>(texto[i]) & 0xC0) != 0x80) {
-      fins.push_back(i);
+  std::size_t i = 0;
+  while (i < texto.size()) {
+    std::size_t n = TamanhoDaSequencia(static_cast<unsigned char>(texto[i]));
+    for (std::size_t k = 1; k < n; ++k) {
+      if (i + k >= texto.size() || (static_cast<unsigned char>(texto[i + k]) & 0xC0) != 0x80) {
+        n = 1;
+        break;
+      }
     }
+    i += n;
+    fins.push_back(i);
   }
   return fins;
+}
+
+// The length in bytes of the longest start of texto that is well-formed UTF-8.
+std::size_t InicioValido(std::string_view texto) {
+  std::size_t inicio = 0;
+  for (const std::size_t fim : FinsDeCaractere(texto)) {
+    if (!IsValidUtf8(texto.substr(inicio, fim - inicio))) break;
+    inicio = fim;
+  }
+  return inicio;
 }
 
 unsigned __int128 PotenciaDeDez(int expoente) {
@@ -52,7 +77,7 @@ std::optional<std::string> TextoConvertido(std::string_view texto, NumberKind ki
                                            const RegionalSettings& r) {
   // What does not read as a number does not convert either; asking first spares
   // the shortening of long pasted texts a failed conversion per character.
-  if (!IsValidUtf8(texto) || !IsNumericText(texto, r)) return std::nullopt;
+  if (!IsNumericText(texto, r)) return std::nullopt;
   const auto valor = Converte(texto, kind, r).valor;
   if (!valor) return std::nullopt;
   std::string mostrado = NumberText(*valor, r);
@@ -165,6 +190,9 @@ Conversao Converte(std::string_view texto, NumberKind kind, const RegionalSettin
 
 std::optional<std::string> EncurtaNumero(std::string_view texto, NumberKind kind,
                                          const RegionalSettings& r) {
+  // No start that holds a malformed sequence converts; the shorter ones are valid
+  // from here on, and their starts need no further check.
+  texto = texto.substr(0, InicioValido(texto));
   if (auto inteiro = TextoConvertido(texto, kind, r)) return inteiro;
   if (SoSinalEDigitos(texto)) {
     // The value of a run of digits only grows as digits are added, so the starts
