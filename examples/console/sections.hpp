@@ -11,5 +11,8 @@ namespace vumocaixa::demo {
 void TiposEWidgets(std::ostream& out);
 // The layout when the host gives the control unusual sizes.
 void Dimensionamento(std::ostream& out);
+// Typing into a Moeda box key by key, leaving and entering it; the ranges of the
+// numeric types when the box is left.
+void CaixaNumerica(std::ostream& out);
 
 }  // namespace vumocaixa::demo

@@ -2,7 +2,6 @@
 // so that the library links meanwhile. Owners: when your file defines a member,
 // delete its stand-in here in the same commit; delete this file with the last one.
 //   entry/caixa_*.cpp   Caixa_GotFocus, Caixa_LostFocus, Caixa_KeyDown/KeyPress/KeyUp
-//   entry/caixa1_*.cpp  Caixa1_GotFocus, Caixa1_LostFocus, Caixa1_KeyDown/KeyPress/KeyUp
 //   control/valor.cpp   Text, SetText, SetTextByReference
 //   control/propriedades.cpp  Habilitado ... ForeColor (all but TipoDados)
 //   control/persistencia.cpp  UserControl_ReadProperties, UserControl_WriteProperties
@@ -24,19 +23,6 @@ void VumoCaixaControl::Caixa_KeyPress(std::int16_t& KeyAscii) {
 void VumoCaixaControl::Caixa_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) {
   std::int16_t copy = KeyCode;
   m_Container.Events().KeyUp(copy, Shift);
-}
-
-// --- entry/caixa1_*.cpp -----------------------------------------------------------
-void VumoCaixaControl::Caixa1_GotFocus() {}
-void VumoCaixaControl::Caixa1_LostFocus() {}
-void VumoCaixaControl::Caixa1_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) {
-  m_Container.Events().KeyDown(KeyCode, Shift);
-}
-void VumoCaixaControl::Caixa1_KeyPress(std::int16_t& KeyAscii) {
-  m_Container.Events().KeyPress(KeyAscii);
-}
-void VumoCaixaControl::Caixa1_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) {
-  m_Container.Events().KeyUp(KeyCode, Shift);
 }
 
 // --- control/valor.cpp ------------------------------------------------------------
