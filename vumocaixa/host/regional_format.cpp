@@ -114,19 +114,22 @@ std::optional<Date> SerialDate(const Variant& value) {
   return detail::DateFromSerial(static_cast<std::int64_t>(std::trunc(serial)));
 }
 
+bool IsNonFinite(const Variant& value) {
+  if (const double* d = std::get_if<double>(&value)) return !std::isfinite(*d);
+  if (const float* f = std::get_if<float>(&value)) return !std::isfinite(*f);
+  return false;
+}
+
 std::string ShortDate(const Variant& value, const RegionalSettings& r) {
-  if (std::holds_alternative<Empty>(value) || std::holds_alternative<bool>(value)) {
-    return ToText(value, r);
-  }
   if (const std::string* text = std::get_if<std::string>(&value)) {
     const std::optional<Date> date = detail::ParseDateText(*text, r);
     return date ? detail::FormatDate(*date, r.shortDatePattern) : *text;
   }
-  if (std::holds_alternative<Date>(value)) return ToText(value, r);
-  const bool finite =
-      !(std::holds_alternative<double>(value) && !std::isfinite(std::get<double>(value))) &&
-      !(std::holds_alternative<float>(value) && !std::isfinite(std::get<float>(value)));
-  const std::optional<Date> date = finite ? SerialDate(value) : std::nullopt;
+  if (std::holds_alternative<Empty>(value) || std::holds_alternative<bool>(value) ||
+      std::holds_alternative<Date>(value)) {
+    return ToText(value, r);
+  }
+  const std::optional<Date> date = IsNonFinite(value) ? std::nullopt : SerialDate(value);
   return date ? detail::FormatDate(*date, r.shortDatePattern) : NumberText(value, r);
 }
 

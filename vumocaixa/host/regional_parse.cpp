@@ -31,7 +31,10 @@ class Cursor {
     return true;
   }
   bool AcceptSign(bool& negative) {
-    if (Accept('-')) return negative = true;
+    if (Accept('-')) {
+      negative = true;
+      return true;
+    }
     return Accept('+');
   }
   void Skip(std::string_view blanks) {
@@ -89,7 +92,7 @@ std::optional<std::string> ReadWhole(Cursor& c, char group) {
 }
 
 // Blanks, one sign before or after the currency symbol, and blanks again.
-bool ReadPrefix(Cursor& c, const RegionalSettings& r, bool& negative) {
+void ReadPrefix(Cursor& c, const RegionalSettings& r, bool& negative) {
   c.Skip(kBlanks);
   const bool signedBefore = c.AcceptSign(negative);
   c.Skip(kBlanks);
@@ -97,7 +100,6 @@ bool ReadPrefix(Cursor& c, const RegionalSettings& r, bool& negative) {
     c.Skip(kBlanks);
     if (!signedBefore && c.AcceptSign(negative)) c.Skip(kBlanks);
   }
-  return true;
 }
 
 }  // namespace
