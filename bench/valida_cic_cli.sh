@@ -47,16 +47,10 @@ PY
 fi
 
 BYTES=$(stat -c %s "$FILE")
-now() { date +%s.%N; }
-
-cat "$FILE" > /dev/null  # both runs start with the file in the page cache
-
-start=$(now)
-"$BIN" valida cic < "$FILE" > /tmp/vumocaixa_cli_out.tsv || true
-cli=$(echo "$(now) - $start" | bc -l)
-
-start=$(now)
-"$PYTHON" - < "$FILE" > /tmp/vumocaixa_py_out.tsv <<'PY' || true
+PYPROG=$(mktemp /tmp/vumocaixa_stdnum_XXXXXX.py)
+TIMES=$(mktemp /tmp/vumocaixa_times_XXXXXX)
+trap 'rm -f "$PYPROG" "$TIMES" /tmp/vumocaixa_cli_out.tsv /tmp/vumocaixa_py_out.tsv' EXIT
+cat > "$PYPROG" <<'PY'
 import sys
 from stdnum.br.cpf import is_valid
 out = sys.stdout
@@ -64,13 +58,30 @@ for line in sys.stdin:
     value = line.rstrip('\n').rstrip('\r')
     out.write(value + ('\tválido\n' if is_valid(value) else '\tinválido\n'))
 PY
-py=$(echo "$(now) - $start" | bc -l)
+
+cat "$FILE" > /dev/null  # both runs start with the file in the page cache
+
+# Prints "wall cpu" in seconds for the command, its input from $FILE.
+measure() {
+  local out=$1; shift
+  /usr/bin/time -f '%e %U %S' -o "$TIMES" "$@" < "$FILE" > "$out" || true
+  # time writes a note first when the command exits non-zero; the figures come last.
+  tail -n 1 "$TIMES" | awk '{ printf "%s %.2f\n", $1, $2 + $3 }'
+}
+
+read -r cli_wall cli_cpu < <(measure /tmp/vumocaixa_cli_out.tsv "$BIN" valida cic)
+read -r py_wall py_cpu < <(measure /tmp/vumocaixa_py_out.tsv "$PYTHON" "$PYPROG")
 
 cmp -s /tmp/vumocaixa_cli_out.tsv /tmp/vumocaixa_py_out.tsv && same=yes || same=NO
-rm -f /tmp/vumocaixa_cli_out.tsv /tmp/vumocaixa_py_out.tsv
 
-printf 'input: %s lines, %.1f MB\n' "$LINES" "$(echo "$BYTES / 1000000" | bc -l)"
-printf 'vumocaixa valida cic: %6.2f s  %8.1f MB/s\n' "$cli" "$(echo "$BYTES / 1000000 / $cli" | bc -l)"
-printf 'python-stdnum:        %6.2f s  %8.1f MB/s\n' "$py" "$(echo "$BYTES / 1000000 / $py" | bc -l)"
-printf 'ratio (python / vumocaixa): %.1fx\n' "$(echo "$py / $cli" | bc -l)"
-echo "same verdicts: $same"
+mb() { echo "$BYTES / 1000000 / $1" | bc -l; }
+printf 'input: %s lines, %.1f MB; load average %s\n' "$LINES" \
+  "$(echo "$BYTES / 1000000" | bc -l)" "$(cut -d' ' -f1 /proc/loadavg)"
+printf '%-22s %7s %9s %7s %9s\n' "" "wall s" "MB/s" "cpu s" "MB/s cpu"
+printf '%-22s %7.2f %9.1f %7.2f %9.1f\n' "vumocaixa valida cic" "$cli_wall" "$(mb "$cli_wall")" \
+  "$cli_cpu" "$(mb "$cli_cpu")"
+printf '%-22s %7.2f %9.1f %7.2f %9.1f\n' "python-stdnum" "$py_wall" "$(mb "$py_wall")" \
+  "$py_cpu" "$(mb "$py_cpu")"
+printf 'python-stdnum / vumocaixa: %.1fx wall, %.1fx cpu\n' "$(echo "$py_wall / $cli_wall" | bc -l)" \
+  "$(echo "$py_cpu / $cli_cpu" | bc -l)"
+echo "same verdicts on every line: $same"

@@ -79,14 +79,18 @@ class Output {
 
 // Whether text is well-formed UTF-8; fast on plain ASCII.
 [[nodiscard]] inline bool IsUtf8(std::string_view text) {
+  const auto block = [&text](std::size_t at) {
+    std::uint64_t bytes = 0;
+    std::memcpy(&bytes, text.data() + at, 8);
+    return bytes;
+  };
   std::uint64_t any = 0;
-  std::size_t i = 0;
-  for (; i + 8 <= text.size(); i += 8) {
-    std::uint64_t block = 0;
-    std::memcpy(&block, text.data() + i, 8);
-    any |= block;
+  if (text.size() >= 8) {
+    for (std::size_t i = 0; i + 8 <= text.size(); i += 8) any |= block(i);
+    any |= block(text.size() - 8);  // the tail, overlapping the last block
+  } else {
+    for (char c : text) any |= static_cast<unsigned char>(c);
   }
-  for (; i < text.size(); ++i) any |= static_cast<unsigned char>(text[i]);
   return (any & 0x8080808080808080ULL) == 0 || IsUtf8Beyond(text);
 }
 
