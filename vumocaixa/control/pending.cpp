@@ -1,38 +1,11 @@
 // TEMPORARY: stand-ins for members whose real definitions are still being written,
 // so that the library links meanwhile. Owners: when your file defines a member,
 // delete its stand-in here in the same commit; delete this file with the last one.
-//   entry/caixa_*.cpp   Caixa_GotFocus, Caixa_LostFocus, Caixa_KeyDown/KeyPress/KeyUp
-//   control/valor.cpp   Text, SetText, SetTextByReference
 //   control/propriedades.cpp  Habilitado ... ForeColor (all but TipoDados)
 //   control/persistencia.cpp  UserControl_ReadProperties, UserControl_WriteProperties
 #include <vumocaixa/control/vumocaixa_control.hpp>
 
 namespace vumocaixa {
-
-// --- entry/caixa_*.cpp ------------------------------------------------------------
-void VumoCaixaControl::Caixa_GotFocus() {}
-void VumoCaixaControl::Caixa_LostFocus() {}
-void VumoCaixaControl::Caixa_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) {
-  std::int16_t copy = KeyCode;
-  m_Container.Events().KeyDown(copy, Shift);
-}
-void VumoCaixaControl::Caixa_KeyPress(std::int16_t& KeyAscii) {
-  std::int16_t copy = KeyAscii;
-  m_Container.Events().KeyPress(copy);
-}
-void VumoCaixaControl::Caixa_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) {
-  std::int16_t copy = KeyCode;
-  m_Container.Events().KeyUp(copy, Shift);
-}
-
-// --- control/valor.cpp ------------------------------------------------------------
-Variant VumoCaixaControl::Text() const { return m_Caixa->Text(); }
-void VumoCaixaControl::SetText(const Variant& value) { SetTextByReference(value); }
-void VumoCaixaControl::SetTextByReference(const Variant& value) {
-  if (const auto* text = std::get_if<std::string>(&value)) {
-    m_Caixa->SetText(*text);
-  }
-}
 
 // --- control/propriedades.cpp -----------------------------------------------------
 bool VumoCaixaControl::Habilitado() const { return m_Caixa->Enabled(); }

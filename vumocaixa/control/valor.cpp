@@ -1,0 +1,103 @@
+// The control's value, Text: read from the active widget, assigned by value (shaped
+// for the data type) or by reference (as given).
+
+#include <optional>
+#include <string>
+#include <variant>
+
+#include <vumocaixa/control/vumocaixa_control.hpp>
+#include <vumocaixa/entry/caixa_tipos.hpp>
+#include <vumocaixa/entry/mascara.hpp>
+#include <vumocaixa/host/errors.hpp>
+#include <vumocaixa/host/regional.hpp>
+#include <vumocaixa/host/text.hpp>
+#include <vumocaixa/words/extenso.hpp>
+
+namespace vumocaixa {
+namespace {
+
+// Text reaches the widgets as UTF-8; malformed bytes are refused before anything
+// changes, so a box never holds text it cannot count in characters.
+void ExigeUtf8Valido(const Variant& value) {
+  const auto* texto = std::get_if<std::string>(&value);
+  if (texto != nullptr && !IsValidUtf8(*texto)) {
+    throw InvalidTextError("Texto inválido: a sequência UTF-8 está malformada.");
+  }
+}
+
+// The number kind of a numeric data type (Inteiro to Decimal).
+NumberKind TipoNumerico(std::int16_t tipo) {
+  switch (tipo) {
+    case kInteiro: return NumberKind::Int16;
+    case kLongo: return NumberKind::Int32;
+    case kSimples: return NumberKind::Single;
+    case kDuplo: return NumberKind::Double;
+    default: return NumberKind::Decimal;
+  }
+}
+
+// A document number is written as its digits laid into the type's mask. The text
+// the box already shows is left alone, so an entry refused on leaving stays
+// exactly as the user typed it.
+std::optional<std::string> TextoMascarado(const Variant& value, std::string_view mascara,
+                                          const std::string& atual, const RegionalSettings& r) {
+  const std::string texto = ToText(value, r);
+  if (texto == atual) return std::nullopt;
+  return FormataMascara(SoDigitos(texto), mascara);
+}
+
+// What the active box shows when value is assigned to a control of data type tipo;
+// nothing for a type that has no rule. Numeric conversions may throw OverflowError
+// or TypeMismatchError.
+std::optional<std::string> TextoDoTipo(std::int16_t tipo, const Variant& value,
+                                       const std::string& atual, const RegionalSettings& r) {
+  switch (tipo) {
+    case kTexto:
+    case kByte:
+    case kHomePage: return ToText(value, r);
+    case kData: return FormatValue(value, kShortDate, r);
+    case kMoeda: return FormatValue(value, kCurrencyFormat, r);
+    case kInteiro:
+    case kLongo:
+    case kSimples:
+    case kDuplo:
+    case kDecimal: return NumberText(ToNumber(value, TipoNumerico(tipo), r), r);
+    case kEmail: return LowerText(ToText(value, r));
+    default:
+      if (MascaraDoTipo(tipo).empty()) return std::nullopt;
+      return TextoMascarado(value, MascaraDoTipo(tipo), atual, r);
+  }
+}
+
+}  // namespace
+
+Variant VumoCaixaControl::Text() const {
+  if (!m_Container.CanPropertyChange("Text")) return Empty{};
+  m_Caixa->Refresh();
+  return m_Caixa->Text();
+}
+
+void VumoCaixaControl::SetText(const Variant& value) {
+  ExigeUtf8Valido(value);
+  const RegionalSettings& r = m_Runtime.Regional();
+  if (m_TipoDados == kExtenso) {
+    m_Caixa->SetText(ValorPorExtenso(ToText(value, r), r));
+    return;
+  }
+  // Everything is converted before the box is touched, so a failed conversion
+  // leaves the box as it was.
+  const std::optional<std::string> texto = TextoDoTipo(m_TipoDados, value, m_Caixa->Text(), r);
+  if (texto) m_Caixa->SetText(*texto);
+}
+
+void VumoCaixaControl::SetTextByReference(const Variant& value) {
+  ExigeUtf8Valido(value);
+  const RegionalSettings& r = m_Runtime.Regional();
+  if (TipoDados() == kExtenso) {
+    m_Caixa->SetText(ValorPorExtenso(ToText(value, r), r));
+    return;
+  }
+  m_Caixa->SetText(ToText(value, r));
+}
+
+}  // namespace vumocaixa
