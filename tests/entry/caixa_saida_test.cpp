@@ -68,8 +68,8 @@ TEST(CaixaSaida, DocumentNumbers) {
       {kCNPJ, "12345678000195", Entrada::Digitada, "", "12.345.678/0001-95", "cnpj valido"},
       {kCNPJ, "12345678000159", Entrada::Digitada, "CNPJ inválido. Redigite.",
        "12.345.678/0001-59", "cnpj com digitos trocados"},
-      {kPIS, "12054471315", Entrada::Digitada, "", "120.54471.31-5", "pis valido"},
-      {kPIS, "12054471318", Entrada::Digitada, "PIS inválido. Redigite.", "120.54471.31-8",
+      {kPIS, "12054471315", Entrada::Digitada, "", "120.54471.31.5", "pis valido"},
+      {kPIS, "12054471318", Entrada::Digitada, "PIS inválido. Redigite.", "120.54471.31.8",
        "pis com digito errado"},
       {kCartaoDeCredito, "4111111111111111", Entrada::Digitada, "", "4111.1111.1111.1111",
        "cartao valido"},
@@ -177,15 +177,16 @@ TEST(CaixaSaida, AFocusThatCannotComeBackIsIgnored) {
   EXPECT_EQ(f.Container().PropertyChanges(), std::vector<std::string>{"Text"});
 }
 
-TEST(CaixaSaida, ARefusedEntryIsCheckedAgainWhenLeftAgain) {
+// The focus comes back with the whole entry selected, so the user retypes it.
+TEST(CaixaSaida, ARefusedEntryIsSelectedAndCheckedAgainWhenLeftAgain) {
   MemoryForm f{MemoryFormOptions{PtBR()}};
   f.Control().SetTipoDados(kCIC);
   f.Control().SetTamanhoMáximo(14);
   f.Type("12345678900");
   f.Leave();
   ASSERT_TRUE(f.Caixa().HasFocus());
-  f.PressBackspace();
-  f.Type("9");
+  EXPECT_EQ(f.Caixa().SelLength(), 14);
+  f.Type("12345678909");
   f.Leave();
   EXPECT_EQ(f.Runtime().Messages().size(), 1u);
   EXPECT_TRUE(f.NextField().HasFocus());

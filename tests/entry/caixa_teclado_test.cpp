@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -142,10 +143,12 @@ TEST(CaixaTeclado, DeleteAndBackspaceInTheMiddleOfACnpj) {
     f.Container().ClearLog();
     (f.*r.tecla)();
     EXPECT_EQ(f.Shown(), r.esperado) << r.nome;
+    // The host sees the key as pressed, though the box got 0 for it.
     const Log& log = f.Container().Log();
-    EXPECT_EQ(log.front(), r.logDoHost) << r.nome;
     std::string up = r.logDoHost;
     up.replace(0, 7, "KeyUp");
+    EXPECT_EQ(f.Container().Count("KeyDown"), 1) << r.nome;
+    EXPECT_NE(std::find(log.begin(), log.end(), r.logDoHost), log.end()) << r.nome;
     EXPECT_EQ(log.back(), up) << r.nome;
   }
 }
