@@ -1,13 +1,12 @@
 // The value property Text: read, assigned by value and by reference, for every type.
 
 #include <vumocaixa/control/memory_form.hpp>
+#include <vumocaixa/host/errors.hpp>
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include <vumocaixa/host/errors.hpp>
 
 namespace vumocaixa {
 namespace {
