@@ -14,6 +14,7 @@ struct Section {
 constexpr Section kSections[] = {
     {"Tipos de dados e widgets", vumocaixa::demo::TiposEWidgets},
     {"Dimensionamento", vumocaixa::demo::Dimensionamento},
+    {"Digitando um CPF", vumocaixa::demo::DigitacaoCPF},
     {"Caixa numérica", vumocaixa::demo::CaixaNumerica},
 };
 

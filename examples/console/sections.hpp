@@ -14,5 +14,7 @@ void Dimensionamento(std::ostream& out);
 // Typing into a Moeda box key by key, leaving and entering it; the ranges of the
 // numeric types when the box is left.
 void CaixaNumerica(std::ostream& out);
+// A CPF typed key by key into the text box, refused on leaving, then retyped.
+void DigitacaoCPF(std::ostream& out);
 
 }  // namespace vumocaixa::demo
