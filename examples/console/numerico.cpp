@@ -57,8 +57,10 @@ void Limites(std::ostream& out) {
     std::string_view nome;
     std::string_view colado;
   } casos[] = {
-      {kInteiro, "Inteiro", "40000"},       {kInteiro, "Inteiro", "-1.000.000"},
-      {kLongo, "Longo", "99999999999"},     {kMoeda, "Moeda", "1000000000000000"},
+      {kInteiro, "Inteiro", "40000"},
+      {kInteiro, "Inteiro", "-1.000.000"},
+      {kLongo, "Longo", "99999999999"},
+      {kMoeda, "Moeda", "1000000000000000"},
       {kDecimal, "Decimal", "999999999999999999999999999999"},
       {kDuplo, "Duplo", "12w"},
   };

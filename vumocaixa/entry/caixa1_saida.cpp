@@ -103,7 +103,7 @@ void MostraParaOTipo(Widget& caixa, std::int16_t tipo, const RegionalSettings& r
 }  // namespace
 
 void VumoCaixaControl::Caixa1_GotFocus() {
-  Widget& caixa = *m_Widgets.Caixa1;
+  Widget& caixa = Caixa1();
   const RegionalSettings& r = m_Runtime.Regional();
   if (caixa.Text().empty()) caixa.SetText("0");
   if (m_TipoDados == kMoeda) {
@@ -118,7 +118,7 @@ void VumoCaixaControl::Caixa1_GotFocus() {
 }
 
 void VumoCaixaControl::Caixa1_LostFocus() {
-  Widget& caixa = *m_Widgets.Caixa1;
+  Widget& caixa = Caixa1();
   const RegionalSettings& r = m_Runtime.Regional();
   const std::string texto = caixa.Text();
   if (texto == "," || texto == "-") caixa.SetText("0");

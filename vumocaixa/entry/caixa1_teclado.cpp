@@ -5,7 +5,7 @@
 // Unlike the text box, this box hands its own arguments to the host's key events:
 // what the host's handler writes into them is what the box goes on with.
 
-#include <algorithm>
+#include <string>
 
 #include <vumocaixa/control/vumocaixa_control.hpp>
 #include <vumocaixa/entry/numerico.hpp>
@@ -36,6 +36,18 @@ bool SinalAceito(RegraSinal regra, const Widget& caixa, Teste teste) {
   return false;
 }
 
+// Enter: the host hears KeyEnter; unless it cancels, and if Enter is to move on,
+// a Tab goes to the host, which moves the focus to the next field; else a beep.
+void VaiAoProximoCampo(Container& container, Runtime& runtime, bool teclaEnter) {
+  std::int16_t Cancel = 0;
+  container.Events().KeyEnter(Cancel);
+  if (teclaEnter && Cancel == 0) {
+    runtime.SendKeys("{Tab}", false);
+  } else {
+    runtime.Beep();
+  }
+}
+
 }  // namespace
 
 void VumoCaixaControl::Caixa1_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) {
@@ -47,32 +59,20 @@ void VumoCaixaControl::Caixa1_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift
 }
 
 void VumoCaixaControl::Caixa1_KeyPress(std::int16_t& KeyAscii) {
-  const ClasseTecla classe = ClassificaTecla(KeyAscii, m_Runtime.Regional());
-  switch (classe) {
-    case ClasseTecla::Enter: {
-      std::int16_t Cancel = 0;
-      m_Container.Events().KeyEnter(Cancel);
-      if (m_TeclaEnter && Cancel == 0) {
-        m_Runtime.SendKeys("{Tab}", false);
-      } else {
-        m_Runtime.Beep();
-      }
+  switch (ClassificaTecla(KeyAscii, m_Runtime.Regional())) {
+    case ClasseTecla::Enter:
+      VaiAoProximoCampo(m_Container, m_Runtime, m_TeclaEnter);
       KeyAscii = 0;
       return;
-    }
     case ClasseTecla::Outra:
       KeyAscii = 0;
       return;
     case ClasseTecla::Virgula:
       KeyAscii = kCodigoVirgula;
-      if (!SinalAceito(RegraDaVirgula(m_TipoDados), *m_Widgets.Caixa1, AceitaVirgula)) {
-        KeyAscii = 0;
-      }
+      if (!SinalAceito(RegraDaVirgula(m_TipoDados), Caixa1(), AceitaVirgula)) KeyAscii = 0;
       break;
     case ClasseTecla::Menos:
-      if (!SinalAceito(RegraDoMenos(m_TipoDados), *m_Widgets.Caixa1, AceitaMenos)) {
-        KeyAscii = 0;
-      }
+      if (!SinalAceito(RegraDoMenos(m_TipoDados), Caixa1(), AceitaMenos)) KeyAscii = 0;
       break;
     case ClasseTecla::Controle:
     case ClasseTecla::Digito:
@@ -85,9 +85,9 @@ void VumoCaixaControl::Caixa1_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) 
   if (ECtrlEnter(KeyCode, Shift)) {
     // Carriage returns and line feeds are single bytes in UTF-8 and never part of
     // a longer sequence, so removing them bytewise keeps every other character.
-    std::string texto = m_Widgets.Caixa1->Text();
+    std::string texto = Caixa1().Text();
     std::erase_if(texto, [](char c) { return c == '\r' || c == '\n'; });
-    m_Widgets.Caixa1->SetText(texto);
+    Caixa1().SetText(texto);
     KeyCode = 0;
     Shift = 0;
   }

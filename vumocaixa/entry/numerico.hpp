@@ -39,14 +39,18 @@ enum class ClasseTecla {
   Outra,     // anything else, including -1 (no Windows-1252 code): refused
 };
 
+// The class of a typed Windows-1252 code, in this order: Enter, the pass-through
+// codes of TeclaDeControle, comma or point, minus, a character that reads as a
+// number on its own in the locale (the digits 0 to 9), anything else.
+//   ClassificaTecla('.') == ClasseTecla::Virgula;  ClassificaTecla('w') == Outra
 [[nodiscard]] ClasseTecla ClassificaTecla(std::int16_t KeyAscii,
                                           const RegionalSettings& r = PtBR());
 
 // How a data type treats a comma or a minus sign typed into the numeric box.
 enum class RegraSinal {
-  Livre,      // no rule: the sign goes in
+  Livre,        // no rule: the sign goes in
   Condicional,  // only where AceitaVirgula / AceitaMenos allow it
-  Recusado,   // never
+  Recusado,     // never
 };
 
 // Moeda, Simples, Duplo and Decimal take a comma where AceitaVirgula allows it;
@@ -93,8 +97,7 @@ struct Conversao {
 // Double or Decimal): a number too large for its kind loses characters from the
 // right until it fits. Nothing when no start converts.
 //   EncurtaNumero(thirty 9s, Decimal) == twenty-eight 9s
-[[nodiscard]] std::optional<std::string> EncurtaNumero(std::string_view texto,
-                                                       NumberKind kind,
+[[nodiscard]] std::optional<std::string> EncurtaNumero(std::string_view texto, NumberKind kind,
                                                        const RegionalSettings& r = PtBR());
 
 // The number kind of a numeric type (Moeda gives Currency); nothing for other types.
