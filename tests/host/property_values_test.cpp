@@ -1,8 +1,7 @@
+#include <vumocaixa/host/errors.hpp>
 #include <vumocaixa/host/property_values.hpp>
 
 #include <gtest/gtest.h>
-
-#include <vumocaixa/host/errors.hpp>
 
 namespace vumocaixa {
 namespace {

@@ -1,9 +1,9 @@
 #include <vumocaixa/host/memory_property_bag.hpp>
 
+#include <vumocaixa/host/property_values.hpp>
+
 #include <algorithm>
 #include <memory>
-
-#include <vumocaixa/host/property_values.hpp>
 
 namespace vumocaixa {
 namespace {

@@ -9,12 +9,12 @@
 // the bag copies a font when it is written and hands out a fresh copy when it is read,
 // so that nobody changes a stored font behind the bag's back.
 
+#include <vumocaixa/host/property_bag.hpp>
+
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <vumocaixa/host/property_bag.hpp>
 
 namespace vumocaixa {
 

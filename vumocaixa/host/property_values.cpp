@@ -1,12 +1,12 @@
 #include <vumocaixa/host/property_values.hpp>
 
+#include <vumocaixa/host/errors.hpp>
+
 #include <charconv>
 #include <cstdio>
 #include <limits>
 #include <optional>
 #include <sstream>
-
-#include <vumocaixa/host/errors.hpp>
 
 namespace vumocaixa {
 namespace {

@@ -19,12 +19,12 @@
 //
 // Every refusal is a PropertyError whose message names the key and the stored value.
 
+#include <vumocaixa/host/property_bag.hpp>
+#include <vumocaixa/host/values.hpp>
+
 #include <cstdint>
 #include <string>
 #include <string_view>
-
-#include <vumocaixa/host/property_bag.hpp>
-#include <vumocaixa/host/values.hpp>
 
 namespace vumocaixa {
 

@@ -1,0 +1,233 @@
+#include <vumocaixa/host/errors.hpp>
+#include <vumocaixa/host/memory_property_bag.hpp>
+#include <vumocaixa/host/regional.hpp>
+
+#include "propriedades_controle.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace vumocaixa {
+namespace {
+
+using teste::Controle;
+using teste::Retrata;
+using teste::Retrato;
+
+const std::vector<std::string> kChaves{
+    "TipoDados",     "Enabled",  "TeclaEnter", "MaiusculoEMinusculo", "TudoMaiusculo",
+    "TamanhoMáximo", "Endereço", "BackColor",  "Font",                "ForeColor"};
+
+RegionalSettings ComData(const char* pattern) {
+  RegionalSettings r = PtBR();
+  r.shortDatePattern = pattern;
+  return r;
+}
+
+TEST(Persistencia, AnEmptyBagLoadsANewControl) {
+  Controle c;
+  c.container.SetAmbientFont(std::make_shared<Font>(Font{"Tahoma", 11}));
+  MemoryPropertyBag bag;
+  c->UserControl_ReadProperties(bag);
+
+  Retrato esperado;
+  esperado.tipo = 0;
+  esperado.habilitado = true;
+  esperado.teclaEnter = true;
+  esperado.maiusculoEMinusculo = true;
+  esperado.tamanho = 0;
+  esperado.corDeFundo = 0x80000005u;
+  esperado.corDaFonte = 0x80000008u;
+  esperado.fonte = Font{"Tahoma", 11};
+  esperado.visiveis = "C";
+  esperado.ativo = "Caixa";
+  EXPECT_EQ(Retrata(c), esperado);
+  EXPECT_EQ(bag.ReadLog(), kChaves);
+  EXPECT_TRUE(c.runtime.Messages().empty());
+}
+
+// The control gets a font of its own: changing it must not change the form's font.
+TEST(Persistencia, TheLoadedFontIsTheControlsOwnAndSharedByItsBoxes) {
+  Controle c;
+  const FontRef ambiente = std::make_shared<Font>(Font{"Tahoma", 11});
+  c.container.SetAmbientFont(ambiente);
+  MemoryPropertyBag bag;
+  c->UserControl_ReadProperties(bag);
+  ASSERT_NE(c->Font(), ambiente);
+  EXPECT_EQ(c.caixa1->Font(), c->Font());
+  EXPECT_EQ(c.caixa2->Font(), c->Font());
+  c->Font()->bold = true;
+  EXPECT_FALSE(ambiente->bold);
+}
+
+TEST(Persistencia, LoadingNotifiesTheFontOnlyAndShowsNoMessage) {
+  Controle c;
+  MemoryPropertyBag bag;
+  bag.Store("TipoDados", std::int16_t{3});
+  bag.Store("TudoMaiusculo", true);  // not allowed on type 3, yet loaded as saved
+  bag.Store("Endereço", std::int32_t{-1});
+  c->UserControl_ReadProperties(bag);
+  EXPECT_EQ(c.container.PropertyChanges(), std::vector<std::string>{"Font"});
+  EXPECT_TRUE(c.runtime.Messages().empty());
+  EXPECT_TRUE(c->TudoMaiusculo());
+  EXPECT_TRUE(c->Endereço());
+}
+
+TEST(Persistencia, ANewControlSavesTheTenKeysInOrderAndStoresNothing) {
+  Controle c;
+  c->UserControl_InitProperties();
+  MemoryPropertyBag bag;
+  c->UserControl_WriteProperties(bag);
+  EXPECT_EQ(bag.WriteLog(), kChaves);
+  for (const auto& e : bag.Stored()) ADD_FAILURE() << e.name << " stored";
+}
+
+TEST(Persistencia, SavesEachValueWithItsKind) {
+  Controle c;
+  c->SetTipoDados(13);
+  c->SetHabilitado(false);
+  c->SetTeclaEnter(false);
+  c->SetTamanhoMáximo(60);
+  c->SetBackColor(Color{0xFF});
+  c->SetFont(std::make_shared<Font>(Font{"Arial", 9}));
+  c->SetForeColor(Color{0x80000012u});
+  MemoryPropertyBag bag;
+  c->UserControl_WriteProperties(bag);
+  EXPECT_EQ(bag.Find("TipoDados"), PropertyValue{std::int16_t{13}});
+  EXPECT_EQ(bag.Find("Enabled"), PropertyValue{false});
+  EXPECT_EQ(bag.Find("TeclaEnter"), PropertyValue{false});
+  EXPECT_EQ(bag.Find("TamanhoMáximo"), PropertyValue{std::int32_t{60}});
+  EXPECT_EQ(bag.Find("BackColor"), PropertyValue{Color{0xFF}});
+  EXPECT_EQ(*std::get<FontRef>(*bag.Find("Font")), (Font{"Arial", 9}));
+  EXPECT_EQ(bag.Find("ForeColor"), PropertyValue{Color{0x80000012u}});
+  EXPECT_FALSE(bag.Contains("MaiusculoEMinusculo"));
+  EXPECT_FALSE(bag.Contains("Endereço"));
+}
+
+TEST(Persistencia, TheDateMaskAndWidthFollowTheShortDate) {
+  struct Row {
+    const char* padrao;
+    const char* mascara;
+    std::int32_t largura;
+  } rows[] = {{"dd/MM/yy", "99/99/99", 8}, {"dd/MM/yyyy", "99/99/9999", 10}};
+  for (const Row& r : rows) {
+    Controle c(ComData(r.padrao));
+    MemoryPropertyBag bag;
+    bag.Store("TipoDados", std::int16_t{1});
+    bag.Store("TamanhoMáximo", std::int32_t{3});  // replaced by the regional width
+    c->UserControl_ReadProperties(bag);
+    EXPECT_EQ(c->MascaraData(), r.mascara) << r.padrao;
+    EXPECT_EQ(c.caixa->MaxLength(), r.largura) << r.padrao;
+    EXPECT_EQ(c->TamanhoMáximo(), r.largura) << r.padrao;
+  }
+}
+
+// Only a date control computes the mask; other types leave it empty.
+TEST(Persistencia, NoMaskForOtherTypes) {
+  Controle c(ComData("dd/MM/yy"));
+  MemoryPropertyBag bag;
+  bag.Store("TipoDados", std::int16_t{0});
+  c->UserControl_ReadProperties(bag);
+  EXPECT_EQ(c->MascaraData(), "");
+}
+
+TEST(Persistencia, ACurrencyControlTakesTheUsersCurrencyWidth) {
+  RegionalSettings regional = PtBR();
+  regional.currencySymbol = "US$";
+  Controle c(regional);
+  MemoryPropertyBag bag;
+  bag.Store("TipoDados", std::int16_t{2});
+  bag.Store("TamanhoMáximo", std::int32_t{5});
+  c->UserControl_ReadProperties(bag);
+  EXPECT_EQ(c.caixa1->MaxLength(), static_cast<std::int32_t>(CurrencyWidth(regional)));
+}
+
+// The saved width is what the width rules produced; loading does not apply them again.
+TEST(Persistencia, OtherTypesKeepTheSavedWidth) {
+  struct Row {
+    std::int16_t tipo;
+    std::int32_t guardado;
+    const char* ativo;
+  } rows[] = {{0, 25, "Caixa"}, {9, 5, "Caixa"}, {3, 40, "Caixa1"}, {14, 0, "Caixa"}};
+  for (const Row& r : rows) {
+    Controle c;
+    MemoryPropertyBag bag;
+    bag.Store("TipoDados", r.tipo);
+    bag.Store("TamanhoMáximo", r.guardado);
+    c->UserControl_ReadProperties(bag);
+    EXPECT_EQ(Retrata(c).ativo, r.ativo) << r.tipo;
+    EXPECT_EQ(c->TamanhoMáximo(), r.guardado) << r.tipo;
+  }
+}
+
+TEST(Persistencia, TheAmountInWordsNeitherReadsNorKeepsAWidth) {
+  Controle c;
+  MemoryPropertyBag bag;
+  bag.Store("TipoDados", std::int16_t{16});
+  bag.Store("TamanhoMáximo", std::string("not a number, and never read"));
+  c->UserControl_ReadProperties(bag);
+  EXPECT_EQ(std::count(bag.ReadLog().begin(), bag.ReadLog().end(), "TamanhoMáximo"), 0);
+  EXPECT_EQ(Retrata(c).visiveis, "2");
+  EXPECT_EQ(c.caixa2->MaxLength(), 0);
+
+  c->UserControl_WriteProperties(bag);  // writes 0, the default: the old value goes
+  EXPECT_EQ(bag.WriteLog(), kChaves);
+  EXPECT_FALSE(bag.Contains("TamanhoMáximo"));
+  EXPECT_EQ(bag.Find("TipoDados"), PropertyValue{std::int16_t{16}});
+}
+
+TEST(Persistencia, AnUnknownStoredTypeShowsTheNumericBoxAndIsSavedUnchanged) {
+  for (const std::int16_t tipo : std::initializer_list<std::int16_t>{17, 20, -1, -32768, 32767}) {
+    Controle c;
+    MemoryPropertyBag bag;
+    bag.Store("TipoDados", tipo);
+    bag.Store("TamanhoMáximo", std::int32_t{7});
+    c->UserControl_ReadProperties(bag);
+    EXPECT_TRUE(c.runtime.Messages().empty()) << tipo;
+    EXPECT_EQ(c->TipoDados(), tipo);
+    EXPECT_EQ(Retrata(c).visiveis, "1") << tipo;
+    EXPECT_EQ(Retrata(c).ativo, "Caixa1") << tipo;
+    EXPECT_EQ(c->TamanhoMáximo(), 7) << tipo;
+
+    MemoryPropertyBag salvo;
+    c->UserControl_WriteProperties(salvo);
+    EXPECT_EQ(salvo.Find("TipoDados"), PropertyValue{tipo}) << tipo;
+    EXPECT_EQ(salvo.Find("TamanhoMáximo"), PropertyValue{std::int32_t{7}}) << tipo;
+  }
+}
+
+// Colours loaded into Caixa reach the other two boxes.
+TEST(Persistencia, ColoursReachTheThreeBoxes) {
+  Controle c;
+  MemoryPropertyBag bag;
+  bag.Store("BackColor", Color{0x00FFEEu});
+  bag.Store("ForeColor", std::int32_t{-2147483633});  // 0x8000000F, kept as a signed value
+  c->UserControl_ReadProperties(bag);
+  for (const MemoryWidget* w : {c.caixa, c.caixa1, c.caixa2}) {
+    EXPECT_EQ(w->BackColor(), Color{0x00FFEEu}) << w->Name();
+    EXPECT_EQ(w->ForeColor(), Color{0x8000000Fu}) << w->Name();
+  }
+}
+
+// A form file that keeps values as text or as other whole kinds still loads.
+TEST(Persistencia, ValuesOfOtherKindsAreConverted) {
+  Controle c;
+  MemoryPropertyBag bag;
+  bag.Store("TipoDados", std::string("12"));
+  bag.Store("Enabled", std::int16_t{0});
+  bag.Store("TeclaEnter", std::string("False"));
+  bag.Store("TamanhoMáximo", std::int16_t{10});
+  bag.Store("Endereço", true);
+  c->UserControl_ReadProperties(bag);
+  EXPECT_EQ(c->TipoDados(), 12);
+  EXPECT_FALSE(c->Habilitado());
+  EXPECT_FALSE(c->TeclaEnter());
+  EXPECT_EQ(c->TamanhoMáximo(), 10);
+  EXPECT_TRUE(c->Endereço());
+}
+
+}  // namespace
+}  // namespace vumocaixa

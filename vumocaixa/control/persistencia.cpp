@@ -1,0 +1,133 @@
+// Loading and saving the control's design-time settings through the container's
+// property bag: ten keys, always in the same order, each with its default so that a
+// bag need keep only what differs from a new control.
+//
+// Loading reads and converts every key before it changes anything. A stored value of
+// the wrong kind is a PropertyError naming its key, and the control is then exactly
+// as it was before the call (as the constructor left it, if nothing ran before),
+// never half loaded.
+
+#include <vumocaixa/control/vumocaixa_control.hpp>
+#include <vumocaixa/host/errors.hpp>
+#include <vumocaixa/host/property_values.hpp>
+#include <vumocaixa/host/regional.hpp>
+#include <vumocaixa/host/text.hpp>
+
+#include <optional>
+#include <string>
+
+namespace vumocaixa {
+namespace {
+
+constexpr std::int16_t kTipoPadrao = kTexto;
+constexpr std::int32_t kTamanhoPadrao = 0;
+
+// Everything a bag holds for one control, already converted to the fields' types.
+struct Guardado {
+  std::int16_t tipo = kTipoPadrao;
+  bool habilitado = true;
+  bool teclaEnter = true;
+  bool maiusculoEMinusculo = true;
+  bool tudoMaiusculo = false;
+  std::optional<std::int32_t> tamanho;  // not kept for the amount in words
+  std::int32_t endereco = 0;
+  Color corDeFundo = kSystemWindowColor;
+  FontRef fonte;
+  Color corDaFonte = kSystemWindowTextColor;
+};
+
+std::int32_t LeTamanho(PropertyBag& bag) {
+  const PropertyValue lido = bag.ReadProperty("TamanhoMáximo", kTamanhoPadrao);
+  const std::int32_t tamanho = PropertyToInt32(lido, "TamanhoMáximo");
+  if (tamanho < 0) {
+    throw PropertyError("Propriedade \"TamanhoMáximo\": o tamanho guardado " +
+                        std::to_string(tamanho) + " é negativo");
+  }
+  return tamanho;
+}
+
+// Reads the keys in their order. The maximum length is not read for the amount in
+// words, whose label has no width.
+Guardado LeGuardado(PropertyBag& bag, const FontRef& fonteDoAmbiente) {
+  Guardado g;
+  g.tipo = PropertyToInt16(bag.ReadProperty("TipoDados", kTipoPadrao), "TipoDados");
+  g.habilitado = PropertyToBool(bag.ReadProperty("Enabled", true), "Enabled");
+  g.teclaEnter = PropertyToBool(bag.ReadProperty("TeclaEnter", true), "TeclaEnter");
+  g.maiusculoEMinusculo =
+      PropertyToBool(bag.ReadProperty("MaiusculoEMinusculo", true), "MaiusculoEMinusculo");
+  g.tudoMaiusculo = PropertyToBool(bag.ReadProperty("TudoMaiusculo", false), "TudoMaiusculo");
+  if (g.tipo != kExtenso) g.tamanho = LeTamanho(bag);
+  g.endereco = PropertyToInt32(bag.ReadProperty("Endereço", false), "Endereço");
+  g.corDeFundo =
+      PropertyToColor(bag.ReadProperty("BackColor", kSystemWindowColor), "BackColor");
+  // A copy: the control must never share the container's own font object.
+  g.fonte = PropertyToFont(bag.ReadProperty("Font", fonteDoAmbiente), "Font");
+  g.corDaFonte =
+      PropertyToColor(bag.ReadProperty("ForeColor", kSystemWindowTextColor), "ForeColor");
+  return g;
+}
+
+// The date mask that fits the user's short date: two-digit years when the short date
+// of 10 October 1999 is 8 characters long, four otherwise.
+std::string MascaraDataRegional(const RegionalSettings& regional) {
+  const std::string data = FormatValue(std::string("10/10/1999"), kShortDate, regional);
+  return CharCount(data) == 8 ? "99/99/99" : "99/99/9999";
+}
+
+// Caixa takes the colour; the other two boxes take the colour that Caixa then has.
+void CarregaCorDeFundo(const ConstituentWidgets& w, Color cor) {
+  w.Caixa->SetBackColor(cor);
+  w.Caixa1->SetBackColor(w.Caixa->BackColor());
+  w.Caixa2->SetBackColor(w.Caixa->BackColor());
+}
+
+void CarregaCorDaFonte(const ConstituentWidgets& w, Color cor) {
+  w.Caixa->SetForeColor(cor);
+  w.Caixa1->SetForeColor(w.Caixa->ForeColor());
+  w.Caixa2->SetForeColor(w.Caixa->ForeColor());
+}
+
+}  // namespace
+
+void VumoCaixaControl::UserControl_ReadProperties(PropertyBag& bag) {
+  const Guardado g = LeGuardado(bag, m_Container.AmbientFont());
+  // A type outside the known ones is kept as it was saved, with the numeric box.
+  m_TipoDados = g.tipo;
+  SelecionaWidgets(m_TipoDados);
+  m_Caixa->SetEnabled(g.habilitado);
+  m_TeclaEnter = g.teclaEnter;
+  m_MaiusculoEMinusculo = g.maiusculoEMinusculo;
+  m_TudoMaiusculo = g.tudoMaiusculo;
+  // The saved width is the one the width rules gave; they are not applied again.
+  if (g.tamanho) m_Caixa->SetMaxLength(*g.tamanho);
+  m_Endereco = g.endereco;
+  CarregaCorDeFundo(m_Widgets, g.corDeFundo);
+  SetFont(g.fonte);
+  CarregaCorDaFonte(m_Widgets, g.corDaFonte);
+  // Dates and amounts take their width from the user's regional settings.
+  const RegionalSettings& regional = m_Runtime.Regional();
+  if (m_TipoDados == kData) {
+    m_MascaraData = MascaraDataRegional(regional);
+    m_Caixa->SetMaxLength(static_cast<std::int32_t>(CharCount(m_MascaraData)));
+  } else if (m_TipoDados == kMoeda) {
+    m_Caixa->SetMaxLength(static_cast<std::int32_t>(CurrencyWidth(regional)));
+  }
+}
+
+void VumoCaixaControl::UserControl_WriteProperties(PropertyBag& bag) {
+  const FontRef fonteDoAmbiente = m_Container.AmbientFont();
+  FontRef fonte = m_Widgets.Caixa->Font();
+  if (fonte == nullptr) fonte = fonteDoAmbiente;  // a box without a font shows the ambient one
+  bag.WriteProperty("TipoDados", m_TipoDados, kTipoPadrao);
+  bag.WriteProperty("Enabled", m_Caixa->Enabled(), true);
+  bag.WriteProperty("TeclaEnter", m_TeclaEnter, true);
+  bag.WriteProperty("MaiusculoEMinusculo", m_MaiusculoEMinusculo, true);
+  bag.WriteProperty("TudoMaiusculo", m_TudoMaiusculo, false);
+  bag.WriteProperty("TamanhoMáximo", TamanhoMáximo(), kTamanhoPadrao);
+  bag.WriteProperty("Endereço", m_Endereco, false);
+  bag.WriteProperty("BackColor", m_Widgets.Caixa->BackColor(), kSystemWindowColor);
+  bag.WriteProperty("Font", fonte, fonteDoAmbiente);
+  bag.WriteProperty("ForeColor", m_Widgets.Caixa->ForeColor(), kSystemWindowTextColor);
+}
+
+}  // namespace vumocaixa
