@@ -1,0 +1,92 @@
+#pragma once
+// QtContainer: the control's container inside a Qt widget. The control's events
+// become Qt signals whose by-reference arguments a directly connected slot may
+// change (Cancel, KeyAscii, KeyCode, Shift and the rest); the control's size in
+// twips follows the widget's size in pixels at the screen's logical resolution.
+//
+//   connect(&container, &QtContainer::keyEnter, [](qint16& Cancel) { Cancel = 1; });
+
+#include <cstdint>
+
+#include <QObject>
+#include <QString>
+
+#include <vumocaixa/host/container.hpp>
+
+class QWidget;
+
+namespace vumocaixa::qt {
+
+class QtContainer final : public QObject, public Container, private ControlEvents {
+  Q_OBJECT
+
+ public:
+  // widget is the control's own widget; it must outlive the container. The control's
+  // size starts at 3015 x 285 twips.
+  explicit QtContainer(QWidget& widget);
+  ~QtContainer() override;
+
+  // --- Container -------------------------------------------------------------------
+  ControlEvents& Events() override { return *this; }
+  void PropertyChanged(std::string_view name) override;
+  [[nodiscard]] bool CanPropertyChange(std::string_view name) override;
+  // The widget's current font.
+  [[nodiscard]] FontRef AmbientFont() const override;
+  [[nodiscard]] std::int32_t Width() const override { return m_width; }
+  // A new size resizes the widget and calls UserControl_Resize; negative sizes, and
+  // a resize that keeps resizing itself more than 100 levels deep, fail with HostError.
+  void SetWidth(std::int32_t width) override;
+  [[nodiscard]] std::int32_t Height() const override { return m_height; }
+  void SetHeight(std::int32_t height) override;
+  void Attach(ContainerClient* client) override { m_client = client; }
+
+  // The answer of CanPropertyChange (true unless set).
+  void SetCanPropertyChange(bool answer) { m_canPropertyChange = answer; }
+
+  // The widget was resized (by a layout, by the user): takes its size in twips and
+  // calls UserControl_Resize when that differs from the control's size.
+  void WidgetResized();
+
+ signals:
+  void change();
+  void click();
+  void dblClick();
+  void keyDown(qint16& KeyCode, qint16& Shift);
+  void keyEnter(qint16& Cancel);
+  void keyPress(qint16& KeyAscii);
+  void keyUp(qint16& KeyCode, qint16& Shift);
+  void mouseDown(qint16& Button, qint16& Shift, float& X, float& Y);
+  void mouseMove(qint16& Button, qint16& Shift, float& X, float& Y);
+  void mouseUp(qint16& Button, qint16& Shift, float& X, float& Y);
+  void mandarEmail(QString& Endereco);
+  void abrirHomePage(QString& Endereco);
+  // A persisted property changed: "TipoDados", "Enabled", ..., "Text".
+  void propertyChanged(const QString& name);
+
+ private:
+  // --- ControlEvents ---------------------------------------------------------------
+  void Change() override;
+  void Click() override;
+  void DblClick() override;
+  void KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) override;
+  void KeyEnter(std::int16_t& Cancel) override;
+  void KeyPress(std::int16_t& KeyAscii) override;
+  void KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) override;
+  void MouseDown(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) override;
+  void MouseMove(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) override;
+  void MouseUp(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) override;
+  void MandarEmail(std::string& Endereco) override;
+  void AbrirHomePage(std::string& Endereco) override;
+
+  void Resized();
+  void ApplySize();
+
+  QWidget& m_widget;
+  ContainerClient* m_client = nullptr;
+  std::int32_t m_width = 3015;
+  std::int32_t m_height = 285;
+  int m_resizeDepth = 0;
+  bool m_canPropertyChange = true;
+};
+
+}  // namespace vumocaixa::qt

@@ -1,0 +1,63 @@
+#pragma once
+// QtEditBox: the edit boxes Caixa and Caixa1 over a QLineEdit.
+//
+// Keystrokes reach the control as KeyDown, KeyPress and KeyUp with the codes of
+// qt_keys.hpp, and the box inserts what KeyPress hands back: 0 nothing, the typed
+// code or -1 the character as typed, 8 a backspace, another code its character.
+// Copy, cut, paste, undo, redo and select all keep their usual keys and type nothing.
+//
+// Positions, selections and MaxLength count characters (code points). MaxLength
+// stops typing, pasting and dropping at that many characters; SetText is not
+// limited. Setting the text raises Change only when the text really changes.
+//
+// GotFocus and LostFocus follow the focus between the widgets of one window: the
+// box does not lose the focus when its window is deactivated, when a popup opens
+// or when a message box takes the focus, and it does not get it again when the
+// focus merely comes back from there.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include <QString>
+
+#include <vumocaixa/qt/qt_widget_base.hpp>
+
+class QLineEdit;
+
+namespace vumocaixa::qt {
+
+class VumoLineEdit;
+
+class QtEditBox final : public QtWidgetBase {
+ public:
+  // Makes the QLineEdit, named name, as a child of the frame's widget.
+  QtEditBox(QtFrame& frame, const QString& name);
+  ~QtEditBox() override;
+
+  [[nodiscard]] QLineEdit& LineEdit() const;
+
+  [[nodiscard]] WidgetKind Kind() const override { return WidgetKind::EditBox; }
+  [[nodiscard]] std::string Text() const override;
+  void SetText(std::string_view text) override;
+  [[nodiscard]] std::int32_t SelStart() const override;
+  void SetSelStart(std::int32_t start) override;
+  [[nodiscard]] std::int32_t SelLength() const override;
+  void SetSelLength(std::int32_t length) override;
+  [[nodiscard]] std::int32_t MaxLength() const override;
+  // A negative length fails with HostError.
+  void SetMaxLength(std::int32_t length) override;
+  // Fails with HostError when the box is hidden or disabled.
+  void SetFocus() override;
+  void SetListener(WidgetListener* listener) override;
+
+ private:
+  VumoLineEdit* m_edit;
+};
+
+// The number of code points in the first utf16 units of text, and the number of
+// UTF-16 units of its first codePoints code points (clamped to the text).
+[[nodiscard]] int CodePointsBefore(const QString& text, int utf16);
+[[nodiscard]] int Utf16Before(const QString& text, int codePoints);
+
+}  // namespace vumocaixa::qt

@@ -1,0 +1,257 @@
+#include <vumocaixa/qt/qt_line_edit.hpp>
+
+#include <string>
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QValidator>
+
+#include <vumocaixa/host/text.hpp>
+#include <vumocaixa/qt/qt_edit_box.hpp>
+#include <vumocaixa/qt/qt_values.hpp>
+
+namespace vumocaixa::qt {
+namespace {
+
+// Holds every user edit of the box to its character limit.
+class CharLimit final : public QValidator {
+ public:
+  explicit CharLimit(VumoLineEdit& edit) : QValidator(&edit), m_edit(edit) {}
+  State validate(QString& input, int& pos) const override {
+    m_edit.LimitEdit(input, pos);
+    return Acceptable;
+  }
+
+ private:
+  VumoLineEdit& m_edit;
+};
+
+std::int16_t MouseButtons(Qt::MouseButtons buttons) {
+  std::int16_t result = 0;
+  if (buttons & Qt::LeftButton) result |= 1;
+  if (buttons & Qt::RightButton) result |= 2;
+  if (buttons & Qt::MiddleButton) result |= 4;
+  return result;
+}
+
+QString CharText(char32_t c) { return QString::fromUcs4(&c, 1); }
+
+}  // namespace
+
+VumoLineEdit::VumoLineEdit(QtFrame& frame) : m_frame(frame) {
+  setValidator(new CharLimit(*this));
+  setMouseTracking(true);
+  connect(this, &QLineEdit::textChanged, this, [this](const QString& t) { TextChanged(t); });
+}
+
+VumoLineEdit::~VumoLineEdit() { m_listener = nullptr; }
+
+void VumoLineEdit::SetTextByProgram(const QString& text) {
+  const bool before = m_settingText;
+  m_settingText = true;
+  setText(text);
+  m_settingText = before;
+}
+
+void VumoLineEdit::LimitEdit(QString& input, int& pos) const {
+  if (m_maxChars <= 0 || m_settingText) return;
+  std::u32string next = input.toStdU32String();
+  const auto limit = static_cast<std::size_t>(m_maxChars);
+  if (next.size() <= limit) return;
+  const std::u32string before = m_lastText.toStdU32String();
+  std::size_t prefix = 0;
+  while (prefix < before.size() && prefix < next.size() && before[prefix] == next[prefix]) {
+    ++prefix;
+  }
+  std::size_t suffix = 0;
+  while (suffix < before.size() - prefix && suffix < next.size() - prefix &&
+         before[before.size() - 1 - suffix] == next[next.size() - 1 - suffix]) {
+    ++suffix;
+  }
+  const std::size_t inserted = next.size() - prefix - suffix;
+  const std::size_t kept = next.size() - inserted;
+  const std::size_t room = kept >= limit ? 0 : limit - kept;
+  if (room >= inserted) return;
+  next.erase(prefix + room, inserted - room);
+  input = QString::fromStdU32String(next);
+  pos = Utf16Before(input, static_cast<int>(prefix + room));
+}
+
+void VumoLineEdit::TextChanged(const QString& text) {
+  if (text == m_lastText) return;
+  m_lastText = text;
+  if (m_listener != nullptr) {
+    Guarded(m_frame, "Change", [this] { m_listener->Change(); });
+  }
+}
+
+// --- Keys ---------------------------------------------------------------------------
+
+void VumoLineEdit::keyPressEvent(QKeyEvent* event) {
+  if (m_listener == nullptr) {
+    QLineEdit::keyPressEvent(event);
+    return;
+  }
+  QPointer<VumoLineEdit> alive(this);
+  const std::int16_t code = KeyCodeOf(event->key(), event->modifiers());
+  std::int16_t keyCode = code;
+  std::int16_t shift = ShiftState(event->modifiers());
+  bool ok = Guarded(m_frame, "KeyDown", [&] { m_listener->KeyDown(keyCode, shift); });
+  const std::vector<TypedChar> chars =
+      IsEditingCommand(*event) ? std::vector<TypedChar>{}
+                               : TypedChars(event->key(), event->modifiers(), event->text());
+  if (ok && alive && chars.empty()) {
+    // A key without a character does its usual work unless KeyDown cleared its code.
+    if (code != 0 && keyCode == 0) {
+      event->accept();
+    } else {
+      QLineEdit::keyPressEvent(event);
+    }
+  }
+  for (const TypedChar& typed : chars) {
+    if (!ok || !alive || m_listener == nullptr) break;
+    ok = Type(typed, event);
+  }
+  if (alive) Guarded(m_frame, "SendKeys", [this] { m_frame.KeystrokeDone(); });
+}
+
+bool VumoLineEdit::Type(const TypedChar& typed, QKeyEvent* event) {
+  std::int16_t keyAscii = typed.code;
+  QPointer<VumoLineEdit> alive(this);
+  if (!Guarded(m_frame, "KeyPress", [&] { m_listener->KeyPress(keyAscii); }) || !alive) {
+    return false;
+  }
+  const CharAction action = ActionFor(typed.code, keyAscii);
+  if (action != CharAction::DefaultKeyAction) event->accept();
+  switch (action) {
+    case CharAction::Nothing: break;
+    case CharAction::InsertTyped: insert(CharText(typed.ch)); break;
+    case CharAction::InsertCode: insert(CharText(FromWindows1252(keyAscii))); break;
+    case CharAction::Backspace: backspace(); break;
+    case CharAction::DefaultKeyAction: QLineEdit::keyPressEvent(event); break;
+  }
+  return true;
+}
+
+void VumoLineEdit::keyReleaseEvent(QKeyEvent* event) {
+  if (m_listener == nullptr || event->isAutoRepeat()) {
+    QLineEdit::keyReleaseEvent(event);
+    return;
+  }
+  QPointer<VumoLineEdit> alive(this);
+  const std::int16_t code = KeyCodeOf(event->key(), event->modifiers());
+  std::int16_t keyCode = code;
+  std::int16_t shift = ShiftState(event->modifiers());
+  const bool ok = Guarded(m_frame, "KeyUp", [&] { m_listener->KeyUp(keyCode, shift); });
+  if (!alive) return;
+  if (ok && !(code != 0 && keyCode == 0)) {
+    QLineEdit::keyReleaseEvent(event);
+  }
+  Guarded(m_frame, "SendKeys", [this] { m_frame.KeystrokeDone(); });
+}
+
+void VumoLineEdit::inputMethodEvent(QInputMethodEvent* event) {
+  if (m_listener == nullptr || event->commitString().isEmpty()) {
+    QLineEdit::inputMethodEvent(event);
+    return;
+  }
+  QPointer<VumoLineEdit> alive(this);
+  QString accepted;
+  for (const TypedChar& typed : CommittedChars(event->commitString())) {
+    std::int16_t keyAscii = typed.code;
+    if (!Guarded(m_frame, "KeyPress", [&] { m_listener->KeyPress(keyAscii); }) || !alive) {
+      break;
+    }
+    const CharAction action = ActionFor(typed.code, keyAscii);
+    if (action == CharAction::InsertTyped) accepted += CharText(typed.ch);
+    if (action == CharAction::InsertCode) accepted += CharText(FromWindows1252(keyAscii));
+  }
+  if (!alive) return;
+  QInputMethodEvent filtered(event->preeditString(), event->attributes());
+  filtered.setCommitString(accepted, event->replacementStart(), event->replacementLength());
+  QLineEdit::inputMethodEvent(&filtered);
+  Guarded(m_frame, "SendKeys", [this] { m_frame.KeystrokeDone(); });
+}
+
+// --- Focus --------------------------------------------------------------------------
+
+bool VumoLineEdit::LeavesForThisWindow(const QFocusEvent& event) const {
+  switch (event.reason()) {
+    case Qt::ActiveWindowFocusReason:
+    case Qt::PopupFocusReason:
+    case Qt::MenuBarFocusReason: return false;
+    default: break;
+  }
+  const QWidget* next = QApplication::focusWidget();
+  return next == nullptr || next->window() == window();
+}
+
+void VumoLineEdit::focusInEvent(QFocusEvent* event) {
+  QLineEdit::focusInEvent(event);
+  if (m_hasFocus || m_listener == nullptr) return;
+  m_hasFocus = true;
+  Guarded(m_frame, "GotFocus", [this] { m_listener->GotFocus(); });
+}
+
+void VumoLineEdit::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  if (!m_hasFocus || !LeavesForThisWindow(*event)) return;
+  // Cleared first: the handler may give the focus straight back.
+  m_hasFocus = false;
+  if (m_listener != nullptr) {
+    Guarded(m_frame, "LostFocus", [this] { m_listener->LostFocus(); });
+  }
+}
+
+// --- Mouse --------------------------------------------------------------------------
+
+void VumoLineEdit::Mouse(void (WidgetListener::*handler)(std::int16_t&, std::int16_t&, float&,
+                                                         float&),
+                         const char* where, std::int16_t button, const QMouseEvent& event) {
+  if (m_listener == nullptr) return;
+  std::int16_t shift = ShiftState(event.modifiers());
+  const QPointF at = event.position();
+  float x = PixelsToTwipsF(at.x(), logicalDpiX());
+  float y = PixelsToTwipsF(at.y(), logicalDpiY());
+  Guarded(m_frame, where, [&] { (m_listener->*handler)(button, shift, x, y); });
+}
+
+void VumoLineEdit::mousePressEvent(QMouseEvent* event) {
+  QPointer<VumoLineEdit> alive(this);
+  QLineEdit::mousePressEvent(event);
+  if (!alive) return;
+  m_pressed = event->button() == Qt::LeftButton;
+  Mouse(&WidgetListener::MouseDown, "MouseDown", MouseButtons(event->button()), *event);
+}
+
+void VumoLineEdit::mouseMoveEvent(QMouseEvent* event) {
+  QLineEdit::mouseMoveEvent(event);
+  Mouse(&WidgetListener::MouseMove, "MouseMove", MouseButtons(event->buttons()), *event);
+}
+
+void VumoLineEdit::mouseReleaseEvent(QMouseEvent* event) {
+  QPointer<VumoLineEdit> alive(this);
+  QLineEdit::mouseReleaseEvent(event);
+  if (!alive) return;
+  const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                     rect().contains(event->position().toPoint());
+  m_pressed = false;
+  Mouse(&WidgetListener::MouseUp, "MouseUp", MouseButtons(event->button()), *event);
+  if (click && alive && m_listener != nullptr) {
+    Guarded(m_frame, "Click", [this] { m_listener->Click(); });
+  }
+}
+
+void VumoLineEdit::mouseDoubleClickEvent(QMouseEvent* event) {
+  QLineEdit::mouseDoubleClickEvent(event);
+  m_pressed = false;
+  if (m_listener != nullptr) {
+    Guarded(m_frame, "DblClick", [this] { m_listener->DblClick(); });
+  }
+}
+
+}  // namespace vumocaixa::qt

@@ -1,0 +1,135 @@
+#include <vumocaixa/qt/qt_runtime.hpp>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <vumocaixa/host/errors.hpp>
+
+namespace vumocaixa::qt {
+namespace {
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A single ASCII character of a locale's symbol, or fallback.
+char SingleChar(const QString& symbol, char fallback) {
+  if (symbol.size() == 1 && symbol.at(0).unicode() < 128) {
+    return static_cast<char>(symbol.at(0).unicode());
+  }
+  return fallback;
+}
+
+// A short date pattern the regional runtime reads: day, month and year fields
+// separated by '/', '.', '-' or spaces.
+bool IsUsableDatePattern(const QString& pattern) {
+  if (!pattern.contains(u'd') || !pattern.contains(u'M') || !pattern.contains(u'y')) {
+    return false;
+  }
+  for (const QChar c : pattern) {
+    if (!QStringView(u"dMy/.- ").contains(c)) return false;
+  }
+  return true;
+}
+
+// Whether w can take the focus from the Tab key.
+bool TakesTabFocus(const QWidget& w) {
+  return (w.focusPolicy() & Qt::TabFocus) && w.isEnabled() && w.isVisible();
+}
+
+QWidget* DeepestProxy(QWidget* w) {
+  while (w->focusProxy() != nullptr) w = w->focusProxy();
+  return w;
+}
+
+}  // namespace
+
+RegionalSettings RegionalFromLocale(const QLocale& locale) {
+  RegionalSettings r = PtBR();
+  if (locale.territory() != QLocale::Brazil) return r;
+  r.decimalSeparator = SingleChar(locale.decimalPoint(), r.decimalSeparator);
+  r.groupSeparator = SingleChar(locale.groupSeparator(), r.groupSeparator);
+  const QString symbol = locale.currencySymbol(QLocale::CurrencySymbol);
+  if (!symbol.isEmpty()) r.currencySymbol = symbol.toStdString();
+  const QString pattern = locale.dateFormat(QLocale::ShortFormat);
+  if (IsUsableDatePattern(pattern)) r.shortDatePattern = pattern.toStdString();
+  return r;
+}
+
+int MessageIconOf(int style) {
+  switch (style & 0x70) {
+    case 16: return QMessageBox::Critical;
+    case 32: return QMessageBox::Question;
+    case 48: return QMessageBox::Warning;
+    case 64: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+  }
+}
+
+QtRuntime::QtRuntime(QWidget& widget)
+    : m_widget(widget), m_regional(RegionalFromLocale(QLocale::system())) {}
+
+QtRuntime::~QtRuntime() = default;
+
+void QtRuntime::ShowMessage(std::string_view prompt, int style, std::string_view title) {
+  const QString text = FromUtf8(prompt);
+  const QString caption = FromUtf8(title);
+  emit messageShown(text, style, caption);
+  if (m_presenter) {
+    m_presenter(text, style, caption);
+    return;
+  }
+  QMessageBox box(static_cast<QMessageBox::Icon>(MessageIconOf(style)), caption, text,
+                  QMessageBox::Ok, m_widget.window());
+  box.setWindowModality(Qt::ApplicationModal);
+  box.exec();
+}
+
+void QtRuntime::Beep() {
+  emit beeped();
+  QApplication::beep();
+}
+
+void QtRuntime::SendKeys(std::string_view keys, bool wait) {
+  if (QString::fromUtf8(keys.data(), static_cast<qsizetype>(keys.size()))
+          .compare(QStringLiteral("{Tab}"), Qt::CaseInsensitive) != 0) {
+    throw HostError("SendKeys knows only {Tab}");
+  }
+  ++m_queuedTabs;
+  if (wait) {
+    PlayQueuedKeys();
+    return;
+  }
+  // Played by the box at the end of the keystroke; this covers calls from elsewhere.
+  QTimer::singleShot(0, this, &QtRuntime::PlayQueuedKeys);
+}
+
+void QtRuntime::PlayQueuedKeys() {
+  while (m_queuedTabs > 0) {
+    --m_queuedTabs;
+    MoveFocusToNext();
+  }
+}
+
+void QtRuntime::MoveFocusToNext() {
+  QWidget* start = QApplication::focusWidget();
+  if (start == nullptr || (start != &m_widget && !m_widget.isAncestorOf(start))) {
+    start = &m_widget;
+  }
+  for (QWidget* w = start->nextInFocusChain(); w != nullptr && w != start;
+       w = w->nextInFocusChain()) {
+    if (w == &m_widget || m_widget.isAncestorOf(w) || w->window() != m_widget.window() ||
+        !TakesTabFocus(*w)) {
+      continue;
+    }
+    QWidget* target = DeepestProxy(w);
+    if (target == &m_widget || m_widget.isAncestorOf(target)) continue;
+    target->setFocus(Qt::TabFocusReason);
+    return;
+  }
+}
+
+}  // namespace vumocaixa::qt

@@ -1,0 +1,73 @@
+#pragma once
+// QtRuntime: the runtime services of a control inside a Qt widget.
+//
+//  - ShowMessage shows a modal QMessageBox with an OK button, the prompt and the
+//    title, and the information icon for style 64 or the critical (stop) icon for
+//    style 16; a test or an application can put its own presenter in its place.
+//  - Beep is the application's beep.
+//  - SendKeys("{Tab}") moves the focus to the next widget of the window's tab chain
+//    that lies outside the control's widget, once the keystroke being handled is
+//    complete (or, outside a keystroke, when the event loop next runs).
+//  - The regional settings are the system locale's when it is a Brazilian one, and
+//    the Brazilian defaults otherwise.
+
+#include <functional>
+#include <string_view>
+
+#include <QLocale>
+#include <QObject>
+#include <QString>
+
+#include <vumocaixa/host/runtime.hpp>
+
+class QWidget;
+
+namespace vumocaixa::qt {
+
+// The regional settings of a locale: its separators, currency symbol and short date
+// pattern when it is a Brazilian locale, the Brazilian defaults otherwise.
+[[nodiscard]] RegionalSettings RegionalFromLocale(const QLocale& locale);
+
+// The message box icon of a style: information for 64, critical for 16, warning for
+// 48, question for 32, none otherwise.
+[[nodiscard]] int MessageIconOf(int style);
+
+class QtRuntime final : public QObject, public Runtime {
+  Q_OBJECT
+
+ public:
+  using MessagePresenter =
+      std::function<void(const QString& prompt, int style, const QString& title)>;
+
+  // widget is the control's own widget: messages belong to its window, and "{Tab}"
+  // leaves it. It must outlive the runtime.
+  explicit QtRuntime(QWidget& widget);
+  ~QtRuntime() override;
+
+  void ShowMessage(std::string_view prompt, int style, std::string_view title) override;
+  void Beep() override;
+  // Only "{Tab}" (in any case) is known; other keys fail with HostError.
+  void SendKeys(std::string_view keys, bool wait) override;
+  [[nodiscard]] const RegionalSettings& Regional() const override { return m_regional; }
+
+  // Replaces the message box; an empty presenter brings the QMessageBox back.
+  void SetMessagePresenter(MessagePresenter presenter) { m_presenter = std::move(presenter); }
+  void SetRegional(const RegionalSettings& regional) { m_regional = regional; }
+
+  // Plays the keys that SendKeys queued.
+  void PlayQueuedKeys();
+
+ signals:
+  void messageShown(const QString& prompt, int style, const QString& title);
+  void beeped();
+
+ private:
+  void MoveFocusToNext();
+
+  QWidget& m_widget;
+  MessagePresenter m_presenter;
+  RegionalSettings m_regional;
+  int m_queuedTabs = 0;
+};
+
+}  // namespace vumocaixa::qt

@@ -1,0 +1,131 @@
+#include <vumocaixa/qt/qt_values.hpp>
+
+#include <cmath>
+#include <string>
+
+#include <QApplication>
+#include <QDate>
+#include <QPalette>
+
+#include <vumocaixa/host/regional.hpp>
+
+namespace vumocaixa::qt {
+namespace {
+
+constexpr double kTwipsPerInch = 1440.0;
+
+int Resolution(int dpi) { return dpi > 0 ? dpi : 96; }
+
+QPalette::ColorRole SystemRole(std::uint32_t index) {
+  switch (index) {
+    case 4: return QPalette::Window;            // menu
+    case 7: return QPalette::WindowText;        // menu text
+    case 8: return QPalette::Text;              // window text
+    case 13: return QPalette::Highlight;
+    case 14: return QPalette::HighlightedText;
+    case 15: return QPalette::Button;           // button face
+    case 16: return QPalette::Dark;             // button shadow
+    case 17: return QPalette::PlaceholderText;  // grey text
+    case 18: return QPalette::ButtonText;
+    case 20: return QPalette::Light;            // button highlight
+    case 23: return QPalette::ToolTipText;
+    case 24: return QPalette::ToolTipBase;
+    default: return QPalette::Base;             // window background and the rest
+  }
+}
+
+}  // namespace
+
+int TwipsToPixels(std::int32_t twips, int dpi) {
+  return static_cast<int>(std::lround(twips * Resolution(dpi) / kTwipsPerInch));
+}
+
+std::int32_t PixelsToTwips(int pixels, int dpi) {
+  return static_cast<std::int32_t>(std::lround(pixels * kTwipsPerInch / Resolution(dpi)));
+}
+
+float PixelsToTwipsF(double pixels, int dpi) {
+  return static_cast<float>(pixels * kTwipsPerInch / Resolution(dpi));
+}
+
+QColor ToQColor(Color color) {
+  if (color.value & 0x80000000u) {
+    return QApplication::palette().color(SystemRole(color.value & 0xFFu));
+  }
+  return QColor(static_cast<int>(color.value & 0xFFu), static_cast<int>((color.value >> 8) & 0xFFu),
+                static_cast<int>((color.value >> 16) & 0xFFu));
+}
+
+Color FromQColor(const QColor& color) {
+  const QColor rgb = color.toRgb();
+  return Color{static_cast<std::uint32_t>(rgb.red()) |
+               (static_cast<std::uint32_t>(rgb.green()) << 8) |
+               (static_cast<std::uint32_t>(rgb.blue()) << 16)};
+}
+
+QFont ToQFont(const Font& font) {
+  QFont q(QString::fromStdString(font.name));
+  if (font.size > 0) q.setPointSizeF(font.size);
+  q.setBold(font.bold);
+  q.setItalic(font.italic);
+  q.setUnderline(font.underline);
+  q.setStrikeOut(font.strikethrough);
+  return q;
+}
+
+Font FromQFont(const QFont& font) {
+  Font f;
+  f.name = font.family().toStdString();
+  if (font.pointSizeF() > 0) f.size = font.pointSizeF();
+  f.bold = font.bold();
+  f.italic = font.italic();
+  f.underline = font.underline();
+  f.strikethrough = font.strikeOut();
+  return f;
+}
+
+QVariant ToQVariant(const Variant& value) {
+  struct Visitor {
+    QVariant operator()(Empty) const { return {}; }
+    QVariant operator()(bool b) const { return b; }
+    QVariant operator()(std::int16_t n) const { return QVariant::fromValue<qint16>(n); }
+    QVariant operator()(std::int32_t n) const { return QVariant::fromValue<qint32>(n); }
+    QVariant operator()(float x) const { return x; }
+    QVariant operator()(double x) const { return x; }
+    QVariant operator()(Currency c) const {
+      return static_cast<double>(c.raw) / static_cast<double>(Currency::kScale);
+    }
+    QVariant operator()(const Decimal& d) const {
+      return QString::fromStdString(NumberText(d));
+    }
+    QVariant operator()(const Date& d) const { return QDate(d.year, d.month, d.day); }
+    QVariant operator()(const std::string& s) const { return QString::fromStdString(s); }
+  };
+  return std::visit(Visitor{}, value);
+}
+
+Variant FromQVariant(const QVariant& value) {
+  if (!value.isValid() || value.isNull()) {
+    return value.typeId() == QMetaType::QString ? Variant{std::string()} : Variant{};
+  }
+  switch (value.typeId()) {
+    case QMetaType::Bool: return value.toBool();
+    case QMetaType::Short: return static_cast<std::int16_t>(value.toInt());
+    case QMetaType::UShort:
+    case QMetaType::Char:
+    case QMetaType::SChar:
+    case QMetaType::UChar: return static_cast<std::int32_t>(value.toInt());
+    case QMetaType::Int: return static_cast<std::int32_t>(value.toInt());
+    case QMetaType::Float: return value.toFloat();
+    case QMetaType::Double: return value.toDouble();
+    case QMetaType::QDate: {
+      const QDate d = value.toDate();
+      return Date{d.year(), d.month(), d.day()};
+    }
+    default: break;
+  }
+  // Whole numbers beyond 32 bits and everything else keep every character as text.
+  return value.toString().toStdString();
+}
+
+}  // namespace vumocaixa::qt

@@ -1,0 +1,287 @@
+#include <vumocaixa/qt/vumocaixa_widget.hpp>
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+#include <QDynamicPropertyChangeEvent>
+#include <QLineEdit>
+#include <QtDebug>
+
+#include <vumocaixa/qt/qt_container.hpp>
+#include <vumocaixa/qt/qt_edit_box.hpp>
+#include <vumocaixa/qt/qt_label_button.hpp>
+#include <vumocaixa/qt/qt_runtime.hpp>
+#include <vumocaixa/qt/qt_values.hpp>
+
+namespace vumocaixa::qt {
+namespace {
+
+// The accented property names, UTF-8, as setProperty and property take them.
+constexpr char kTamanhoMaximoName[] = "TamanhoM\xc3\xa1ximo";
+constexpr char kEnderecoName[] = "Endere\xc3\xa7o";
+
+constexpr std::int32_t kDesignWidth = 3015;
+constexpr std::int32_t kMinimumHeight = 315;
+
+}  // namespace
+
+class VumoCaixaWidget::Private final : public QtFrame {
+ public:
+  explicit Private(VumoCaixaWidget& widget)
+      : q(widget), container(widget), runtime(widget), caixa(new QtEditBox(*this, QStringLiteral("Caixa"))),
+        caixa1(new QtEditBox(*this, QStringLiteral("Caixa1"))),
+        caixa2(new QtLabelBox(*this, QStringLiteral("Caixa2"))),
+        button(new QtPushButton(*this, QStringLiteral("Btn_Evento"))),
+        control(ConstituentWidgets{std::unique_ptr<Widget>(caixa), std::unique_ptr<Widget>(caixa1),
+                                   std::unique_ptr<Widget>(caixa2),
+                                   std::unique_ptr<Widget>(button)},
+                container, runtime) {}
+
+  QWidget& FrameWidget() override { return q; }
+
+  void ReportError(const QString& where, const QString& what) noexcept override {
+    qWarning("VumoCaixaWidget %s: %s", qUtf8Printable(where), qUtf8Printable(what));
+    try {
+      emit q.erro(where, what);
+    } catch (...) {
+      qWarning("VumoCaixaWidget: a slot of erro failed");
+    }
+  }
+
+  void KeystrokeDone() override { runtime.PlayQueuedKeys(); }
+
+  // Runs f as a call from Qt into the control.
+  template <class F>
+  void Call(const char* where, F&& f) {
+    Guarded(*this, where, std::forward<F>(f));
+  }
+
+  template <class T, class F>
+  T Get(const char* where, T fallback, F&& f) const {
+    T value = fallback;
+    Guarded(const_cast<Private&>(*this), where, [&] { value = f(); });
+    return value;
+  }
+
+  // Focus given to the widget goes to the active box.
+  void FollowActiveWidget() {
+    QWidget* proxy = nullptr;
+    if (&control.ActiveWidget() == caixa) proxy = &caixa->LineEdit();
+    if (&control.ActiveWidget() == caixa1) proxy = &caixa1->LineEdit();
+    q.setFocusProxy(proxy);
+  }
+
+  // Keeps the accented dynamic properties equal to the control's values.
+  void SyncAccentedNames() {
+    syncing = true;
+    q.setProperty(kTamanhoMaximoName, q.TamanhoMaximo());
+    q.setProperty(kEnderecoName, q.Endereco());
+    syncing = false;
+  }
+
+  void PropertyChanged(const QString& name) {
+    if (name == QLatin1String("TipoDados")) FollowActiveWidget();
+    if (name == QString::fromUtf8(kTamanhoMaximoName) || name == QString::fromUtf8(kEnderecoName)) {
+      SyncAccentedNames();
+    }
+  }
+
+  VumoCaixaWidget& q;
+  QtContainer container;
+  QtRuntime runtime;
+  QtEditBox* caixa;
+  QtEditBox* caixa1;
+  QtLabelBox* caixa2;
+  QtPushButton* button;
+  VumoCaixaControl control;
+  bool syncing = false;
+};
+
+VumoCaixaWidget::VumoCaixaWidget(QWidget* parent)
+    : QWidget(parent), d(std::make_unique<Private>(*this)) {
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  setFocusPolicy(Qt::NoFocus);
+  QtContainer& c = d->container;
+  connect(&c, &QtContainer::change, this, &VumoCaixaWidget::change);
+  connect(&c, &QtContainer::click, this, &VumoCaixaWidget::click);
+  connect(&c, &QtContainer::dblClick, this, &VumoCaixaWidget::dblClick);
+  connect(&c, &QtContainer::keyDown, this, &VumoCaixaWidget::keyDown);
+  connect(&c, &QtContainer::keyEnter, this, &VumoCaixaWidget::keyEnter);
+  connect(&c, &QtContainer::keyPress, this, &VumoCaixaWidget::keyPress);
+  connect(&c, &QtContainer::keyUp, this, &VumoCaixaWidget::keyUp);
+  connect(&c, &QtContainer::mouseDown, this, &VumoCaixaWidget::mouseDown);
+  connect(&c, &QtContainer::mouseMove, this, &VumoCaixaWidget::mouseMove);
+  connect(&c, &QtContainer::mouseUp, this, &VumoCaixaWidget::mouseUp);
+  connect(&c, &QtContainer::mandarEmail, this, &VumoCaixaWidget::mandarEmail);
+  connect(&c, &QtContainer::abrirHomePage, this, &VumoCaixaWidget::abrirHomePage);
+  connect(&c, &QtContainer::propertyChanged, this,
+          [this](const QString& name) { d->PropertyChanged(name); });
+  connect(&c, &QtContainer::propertyChanged, this, &VumoCaixaWidget::propertyChanged);
+  d->Call("InitProperties", [this] {
+    d->control.UserControl_InitProperties();
+    resize(TwipsToPixels(d->container.Width(), logicalDpiX()),
+           TwipsToPixels(d->container.Height(), logicalDpiY()));
+    d->control.UserControl_Resize();
+  });
+  d->FollowActiveWidget();
+  d->SyncAccentedNames();
+}
+
+VumoCaixaWidget::~VumoCaixaWidget() {
+  // Nothing reaches the control while it and its widgets go.
+  d->caixa->SetListener(nullptr);
+  d->caixa1->SetListener(nullptr);
+  d->button->SetListener(nullptr);
+  d->container.Attach(nullptr);
+  setFocusProxy(nullptr);
+}
+
+// --- Properties -----------------------------------------------------------------------
+
+int VumoCaixaWidget::TipoDados() const {
+  return d->Get("TipoDados", 0, [this] { return static_cast<int>(d->control.TipoDados()); });
+}
+
+void VumoCaixaWidget::SetTipoDados(int value) {
+  // Beyond 16 bits a value is just as much out of range: it must not wrap into a valid type.
+  const int clamped = std::clamp<int>(value, std::numeric_limits<std::int16_t>::min(),
+                                      std::numeric_limits<std::int16_t>::max());
+  d->Call("TipoDados", [&] { d->control.SetTipoDados(static_cast<std::int16_t>(clamped)); });
+  d->FollowActiveWidget();
+}
+
+bool VumoCaixaWidget::Habilitado() const {
+  return d->Get("Habilitado", false, [this] { return d->control.Habilitado(); });
+}
+
+void VumoCaixaWidget::SetHabilitado(bool value) {
+  d->Call("Habilitado", [&] { d->control.SetHabilitado(value); });
+}
+
+bool VumoCaixaWidget::TeclaEnter() const {
+  return d->Get("TeclaEnter", false, [this] { return d->control.TeclaEnter(); });
+}
+
+void VumoCaixaWidget::SetTeclaEnter(bool value) {
+  d->Call("TeclaEnter", [&] { d->control.SetTeclaEnter(value); });
+}
+
+bool VumoCaixaWidget::MaiusculoEMinusculo() const {
+  return d->Get("MaiusculoEMinusculo", false, [this] { return d->control.MaiusculoEMinusculo(); });
+}
+
+void VumoCaixaWidget::SetMaiusculoEMinusculo(bool value) {
+  d->Call("MaiusculoEMinusculo", [&] { d->control.SetMaiusculoEMinusculo(value); });
+}
+
+bool VumoCaixaWidget::TudoMaiusculo() const {
+  return d->Get("TudoMaiusculo", false, [this] { return d->control.TudoMaiusculo(); });
+}
+
+void VumoCaixaWidget::SetTudoMaiusculo(bool value) {
+  d->Call("TudoMaiusculo", [&] { d->control.SetTudoMaiusculo(value); });
+}
+
+int VumoCaixaWidget::TamanhoMaximo() const {
+  return d->Get("TamanhoMaximo", 0, [this] { return static_cast<int>(d->control.TamanhoMáximo()); });
+}
+
+void VumoCaixaWidget::SetTamanhoMaximo(int value) {
+  d->Call("TamanhoMaximo", [&] { d->control.SetTamanhoMáximo(value); });
+  d->SyncAccentedNames();
+}
+
+bool VumoCaixaWidget::Endereco() const {
+  return d->Get("Endereco", false, [this] { return d->control.Endereço(); });
+}
+
+void VumoCaixaWidget::SetEndereco(bool value) {
+  d->Call("Endereco", [&] { d->control.SetEndereço(value); });
+  d->SyncAccentedNames();
+}
+
+QVariant VumoCaixaWidget::Text() const {
+  return d->Get("Text", QVariant(), [this] { return ToQVariant(d->control.Text()); });
+}
+
+void VumoCaixaWidget::SetText(const QVariant& value) {
+  d->Call("Text", [&] { d->control.SetText(FromQVariant(value)); });
+}
+
+QColor VumoCaixaWidget::BackColor() const {
+  return d->Get("BackColor", QColor(), [this] { return ToQColor(d->control.BackColor()); });
+}
+
+void VumoCaixaWidget::SetBackColor(const QColor& value) {
+  d->Call("BackColor", [&] { d->control.SetBackColor(FromQColor(value)); });
+}
+
+QColor VumoCaixaWidget::ForeColor() const {
+  return d->Get("ForeColor", QColor(), [this] { return ToQColor(d->control.ForeColor()); });
+}
+
+void VumoCaixaWidget::SetForeColor(const QColor& value) {
+  d->Call("ForeColor", [&] { d->control.SetForeColor(FromQColor(value)); });
+}
+
+QFont VumoCaixaWidget::Font() const {
+  return d->Get("Font", QWidget::font(), [this] {
+    const FontRef font = d->control.Font();
+    return font ? ToQFont(*font) : QWidget::font();
+  });
+}
+
+void VumoCaixaWidget::SetFont(const QFont& value) {
+  d->Call("Font", [&] { d->control.SetFont(std::make_shared<vumocaixa::Font>(FromQFont(value))); });
+}
+
+void VumoCaixaWidget::ReadProperties(PropertyBag& bag) {
+  d->Call("ReadProperties", [&] { d->control.UserControl_ReadProperties(bag); });
+  d->FollowActiveWidget();
+  d->SyncAccentedNames();
+}
+
+void VumoCaixaWidget::WriteProperties(PropertyBag& bag) {
+  d->Call("WriteProperties", [&] { d->control.UserControl_WriteProperties(bag); });
+}
+
+VumoCaixaControl& VumoCaixaWidget::Control() const { return d->control; }
+QtContainer& VumoCaixaWidget::Container() const { return d->container; }
+QtRuntime& VumoCaixaWidget::Runtime() const { return d->runtime; }
+
+// --- Qt events ------------------------------------------------------------------------
+
+QSize VumoCaixaWidget::sizeHint() const {
+  const int height = std::max(TwipsToPixels(kMinimumHeight, logicalDpiY()),
+                              d->caixa->LineEdit().sizeHint().height());
+  return {TwipsToPixels(kDesignWidth, logicalDpiX()), height};
+}
+
+QSize VumoCaixaWidget::minimumSizeHint() const {
+  return {TwipsToPixels(d->button->Width(), logicalDpiX()),
+          TwipsToPixels(kMinimumHeight, logicalDpiY())};
+}
+
+bool VumoCaixaWidget::event(QEvent* event) {
+  if (event->type() == QEvent::DynamicPropertyChange && !d->syncing) {
+    const QByteArray name = static_cast<QDynamicPropertyChangeEvent*>(event)->propertyName();
+    const QVariant value = property(name.constData());
+    if (name == kTamanhoMaximoName && value.isValid()) SetTamanhoMaximo(value.toInt());
+    if (name == kEnderecoName && value.isValid()) SetEndereco(value.toBool());
+    if (name == kTamanhoMaximoName || name == kEnderecoName) d->SyncAccentedNames();
+  }
+  return QWidget::event(event);
+}
+
+void VumoCaixaWidget::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  d->Call("Resize", [this] { d->container.WidgetResized(); });
+}
+
+void VumoCaixaWidget::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  d->Call("GotFocus", [this] { d->control.UserControl_GotFocus(); });
+}
+
+}  // namespace vumocaixa::qt

@@ -1,0 +1,120 @@
+#pragma once
+// VumoCaixaWidget: the data-entry control "Caixa de Texto Vumo" as a Qt widget for
+// the forms of Qt Widgets applications.
+//
+//   auto* cpf = new vumocaixa::qt::VumoCaixaWidget(form);
+//   cpf->SetTipoDados(vumocaixa::kCIC);
+//   layout->addRow("CPF", cpf);
+//   QObject::connect(cpf, &vumocaixa::qt::VumoCaixaWidget::keyEnter,
+//                    [](qint16& Cancel) { Cancel = 0; });
+//
+// The widget owns a VumoCaixaControl and its four constituent Qt widgets, the edit
+// boxes "Caixa" and "Caixa1", the label "Caixa2" and the button "Btn_Evento" (object
+// names, for findChild). The control's events are signals with by-reference
+// arguments that a directly connected slot may change; its properties are
+// Q_PROPERTYs. TamanhoMáximo and Endereço are TamanhoMaximo and Endereco for Qt's
+// property system; setProperty and property also know them by their accented names.
+//
+// No exception leaves the widget: a failure inside an event handler or a property
+// assignment is reported through erro() and a warning, and the widget goes on.
+
+#include <memory>
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <QVariant>
+#include <QWidget>
+
+#include <vumocaixa/control/vumocaixa_control.hpp>
+
+namespace vumocaixa::qt {
+
+class QtContainer;
+class QtRuntime;
+
+class VumoCaixaWidget : public QWidget {
+  Q_OBJECT
+  Q_PROPERTY(int TipoDados READ TipoDados WRITE SetTipoDados)
+  Q_PROPERTY(bool Habilitado READ Habilitado WRITE SetHabilitado)
+  Q_PROPERTY(bool TeclaEnter READ TeclaEnter WRITE SetTeclaEnter)
+  Q_PROPERTY(bool MaiusculoEMinusculo READ MaiusculoEMinusculo WRITE SetMaiusculoEMinusculo)
+  Q_PROPERTY(bool TudoMaiusculo READ TudoMaiusculo WRITE SetTudoMaiusculo)
+  Q_PROPERTY(int TamanhoMaximo READ TamanhoMaximo WRITE SetTamanhoMaximo)
+  Q_PROPERTY(bool Endereco READ Endereco WRITE SetEndereco)
+  Q_PROPERTY(QVariant Text READ Text WRITE SetText USER true)
+  Q_PROPERTY(QColor BackColor READ BackColor WRITE SetBackColor)
+  Q_PROPERTY(QColor ForeColor READ ForeColor WRITE SetForeColor)
+  Q_PROPERTY(QFont Font READ Font WRITE SetFont)
+
+ public:
+  // A new control: type 0, the ambient font of this widget, 3015 twips wide.
+  explicit VumoCaixaWidget(QWidget* parent = nullptr);
+  ~VumoCaixaWidget() override;
+
+  // A data type outside 0 to 16 shows the control's property error and becomes 0.
+  [[nodiscard]] int TipoDados() const;
+  void SetTipoDados(int value);
+  [[nodiscard]] bool Habilitado() const;
+  void SetHabilitado(bool value);
+  [[nodiscard]] bool TeclaEnter() const;
+  void SetTeclaEnter(bool value);
+  [[nodiscard]] bool MaiusculoEMinusculo() const;
+  void SetMaiusculoEMinusculo(bool value);
+  [[nodiscard]] bool TudoMaiusculo() const;
+  void SetTudoMaiusculo(bool value);
+  [[nodiscard]] int TamanhoMaximo() const;
+  void SetTamanhoMaximo(int value);
+  [[nodiscard]] bool Endereco() const;
+  void SetEndereco(bool value);
+  // The value: an empty QVariant, a number, a Boolean, a date or a string.
+  [[nodiscard]] QVariant Text() const;
+  // Assigned by value: converted and shown as the data type says.
+  void SetText(const QVariant& value);
+  [[nodiscard]] QColor BackColor() const;
+  void SetBackColor(const QColor& value);
+  [[nodiscard]] QColor ForeColor() const;
+  void SetForeColor(const QColor& value);
+  [[nodiscard]] QFont Font() const;
+  void SetFont(const QFont& value);
+
+  // Loads the properties a form saved, or saves them.
+  void ReadProperties(PropertyBag& bag);
+  void WriteProperties(PropertyBag& bag);
+
+  [[nodiscard]] VumoCaixaControl& Control() const;
+  [[nodiscard]] QtContainer& Container() const;
+  [[nodiscard]] QtRuntime& Runtime() const;
+
+  [[nodiscard]] QSize sizeHint() const override;
+  [[nodiscard]] QSize minimumSizeHint() const override;
+
+ signals:
+  void change();
+  void click();
+  void dblClick();
+  void keyDown(qint16& KeyCode, qint16& Shift);
+  void keyEnter(qint16& Cancel);
+  void keyPress(qint16& KeyAscii);
+  void keyUp(qint16& KeyCode, qint16& Shift);
+  void mouseDown(qint16& Button, qint16& Shift, float& X, float& Y);
+  void mouseMove(qint16& Button, qint16& Shift, float& X, float& Y);
+  void mouseUp(qint16& Button, qint16& Shift, float& X, float& Y);
+  void mandarEmail(QString& Endereco);
+  void abrirHomePage(QString& Endereco);
+  // A persisted property changed: "TipoDados", "Enabled", ..., "Text".
+  void propertyChanged(const QString& name);
+  // A call into the control failed; where names the event or property, what the failure.
+  void erro(const QString& where, const QString& what);
+
+ protected:
+  bool event(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+
+ private:
+  class Private;
+  std::unique_ptr<Private> const d;
+};
+
+}  // namespace vumocaixa::qt
