@@ -1,5 +1,6 @@
 #include <vumocaixa/qt/qt_line_edit.hpp>
 
+#include <limits>
 #include <string>
 
 #include <QApplication>
@@ -43,6 +44,8 @@ QString CharText(char32_t c) { return QString::fromUcs4(&c, 1); }
 }  // namespace
 
 VumoLineEdit::VumoLineEdit(QtFrame& frame) : m_frame(frame) {
+  // The limit is the box's own, in characters; Qt's would cut programmatic texts too.
+  setMaxLength(std::numeric_limits<int>::max());
   setValidator(new CharLimit(*this));
   setMouseTracking(true);
   connect(this, &QLineEdit::textChanged, this, [this](const QString& t) { TextChanged(t); });

@@ -7,7 +7,6 @@
 #include <QDate>
 #include <QPalette>
 
-#include <vumocaixa/host/regional.hpp>
 
 namespace vumocaixa::qt {
 namespace {
@@ -32,6 +31,23 @@ QPalette::ColorRole SystemRole(std::uint32_t index) {
     case 24: return QPalette::ToolTipBase;
     default: return QPalette::Base;             // window background and the rest
   }
+}
+
+// The digits of a decimal with '.' before its fraction, which QVariant reads back as
+// a number without losing any of them.
+QString DecimalText(const Decimal& d) {
+  std::string digits;
+  unsigned __int128 m = d.magnitude;
+  do {
+    digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(m % 10)));
+    m /= 10;
+  } while (m != 0);
+  if (d.scale > 0) {
+    if (digits.size() <= d.scale) digits.insert(0, d.scale + 1 - digits.size(), '0');
+    digits.insert(digits.size() - d.scale, 1, '.');
+  }
+  if (d.negative && d.magnitude != 0) digits.insert(0, 1, '-');
+  return QString::fromStdString(digits);
 }
 
 }  // namespace
@@ -95,9 +111,7 @@ QVariant ToQVariant(const Variant& value) {
     QVariant operator()(Currency c) const {
       return static_cast<double>(c.raw) / static_cast<double>(Currency::kScale);
     }
-    QVariant operator()(const Decimal& d) const {
-      return QString::fromStdString(NumberText(d));
-    }
+    QVariant operator()(const Decimal& d) const { return DecimalText(d); }
     QVariant operator()(const Date& d) const { return QDate(d.year, d.month, d.day); }
     QVariant operator()(const std::string& s) const { return QString::fromStdString(s); }
   };

@@ -28,7 +28,8 @@ namespace vumocaixa::qt {
 [[nodiscard]] Font FromQFont(const QFont& font);
 
 // Text values: an empty QVariant is Empty, and the number kinds, Boolean, date and
-// string map to each other; a currency value becomes a double and a decimal its text.
+// string map to each other; a currency value becomes a double and a decimal its digits with a
+// decimal point (so that no digit is lost).
 [[nodiscard]] QVariant ToQVariant(const Variant& value);
 // A QVariant of another type is taken by its text form.
 [[nodiscard]] Variant FromQVariant(const QVariant& value);
