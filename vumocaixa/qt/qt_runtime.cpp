@@ -82,10 +82,15 @@ void QtRuntime::ShowMessage(std::string_view prompt, int style, std::string_view
     m_presenter(text, style, caption);
     return;
   }
+  QPointer<QWidget> window = m_widget.window();
+  const bool wasActive = window->isActiveWindow();
   QMessageBox box(static_cast<QMessageBox::Icon>(MessageIconOf(style)), caption, text,
-                  QMessageBox::Ok, m_widget.window());
+                  QMessageBox::Ok, window);
   box.setWindowModality(Qt::ApplicationModal);
   box.exec();
+  // The focus that the handler gives back afterwards belongs to an active window,
+  // whether or not the platform reactivates it by itself.
+  if (window && wasActive && !window->isActiveWindow()) window->activateWindow();
 }
 
 void QtRuntime::Beep() {
