@@ -69,7 +69,8 @@ void QtWidgetBase::SetHeight(std::int32_t height) {
 }
 
 void QtWidgetBase::Refresh() {
-  m_widget->setFont(ToQFont(*m_font));
+  const QFont font = ToQFont(*m_font);
+  if (font != m_widget->font()) m_widget->setFont(font);
   m_widget->update();
 }
 
