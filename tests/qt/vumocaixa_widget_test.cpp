@@ -1,0 +1,291 @@
+// VumoCaixaWidget on a form, typed into key by key as a user does: masks, exit
+// checks with their messages, Enter, numeric display, amounts in words, the e-mail
+// button, properties by name, and failures that stay inside the widget.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMetaProperty>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <vumocaixa/host/regional.hpp>
+#include <vumocaixa/qt/qt_runtime.hpp>
+#include <vumocaixa/qt/vumocaixa_widget.hpp>
+
+#include "qt_test_support.hpp"
+
+using namespace vumocaixa;
+using namespace vumocaixa::qt;
+using vumocaixa::qt::testing::TypeText;
+
+class WidgetTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<QWidget> form;
+  VumoCaixaWidget* caixa = nullptr;
+  QLineEdit* next = nullptr;
+  QStringList messages;
+
+  QLineEdit& box(const char* name = "Caixa") { return *caixa->findChild<QLineEdit*>(name); }
+  QWidget* focused() { return QApplication::focusWidget(); }
+
+  void leave() { QTest::mouseClick(next, Qt::LeftButton); }
+
+  // The KeyCode/Shift pairs that the host's KeyDown receives from now on.
+  const QStringList& recordKeyDowns() {
+    keyDowns.clear();
+    connect(caixa, &VumoCaixaWidget::keyDown, [this](qint16& KeyCode, qint16& Shift) {
+      keyDowns << QStringLiteral("%1/%2").arg(KeyCode).arg(Shift);
+    });
+    return keyDowns;
+  }
+  QStringList keyDowns;
+
+ private slots:
+  void init() {
+    form = std::make_unique<QWidget>();
+    auto* layout = new QVBoxLayout(form.get());
+    caixa = new VumoCaixaWidget(form.get());
+    next = new QLineEdit(form.get());
+    layout->addWidget(caixa);
+    layout->addWidget(next);
+    caixa->Runtime().SetRegional(PtBR());
+    messages.clear();
+    caixa->Runtime().SetMessagePresenter([this](const QString& p, int style, const QString& t) {
+      messages << QStringLiteral("%1|%2|%3").arg(p).arg(style).arg(t);
+    });
+    form->show();
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+  }
+
+  void cleanup() { form.reset(); }
+
+  void cpfTypedKeyByKeyShowsTheMasks() {
+    caixa->SetTipoDados(kCIC);
+    caixa->SetTamanhoMaximo(14);
+    caixa->setFocus();
+    QCOMPARE(focused(), &box());
+    const QStringList shown = {"1", "12", "123", "123.4", "123.45", "123.456", "123.456.7",
+                               "123.456.78", "123.456.789", "123.456.789-0", "123.456.789-09"};
+    const QString digits = "12345678909";
+    for (int i = 0; i < digits.size(); ++i) {
+      QTest::keyClick(&box(), digits.at(i).toLatin1());
+      QCOMPARE(box().text(), shown.at(i));
+    }
+    QTest::keyClick(&box(), '1');  // the box is full
+    QCOMPARE(box().text(), "123.456.789-09");
+    QTest::keyClick(&box(), 'a');
+    QCOMPARE(box().text(), "123.456.789-09");
+    leave();
+    QVERIFY(messages.isEmpty());
+    QCOMPARE(focused(), next);
+    QCOMPARE(caixa->Text().toString(), "123.456.789-09");
+  }
+
+  void invalidCpfIsRefusedOnLeavingAndTakesTheFocusBack() {
+    caixa->SetTipoDados(kCIC);
+    caixa->setFocus();
+    TypeText(&box(), "12345678900");
+    leave();
+    QCOMPARE(messages, QStringList({QString::fromUtf8("CIC inválido. Redigite.|64|Valor inválido")}));
+    QCOMPARE(focused(), &box());
+    QCOMPARE(box().text(), "123.456.789-00");
+    QCOMPARE(box().selectedText(), "123.456.789-00");  // entering a masked box selects it
+  }
+
+  void invalidCpfWithTheRealMessageBox() {
+    caixa->Runtime().SetMessagePresenter(nullptr);
+    caixa->SetTipoDados(kCIC);
+    caixa->setFocus();
+    TypeText(&box(), "11111111112");
+    QString seen;
+    QTimer::singleShot(0, [&] {
+      auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      QVERIFY(message != nullptr);
+      seen = message->text() + "|" + message->windowTitle();
+      QVERIFY(message->icon() == QMessageBox::Information);
+      QTest::keyClick(message, Qt::Key_Return);
+    });
+    leave();
+    QCOMPARE(seen, QString::fromUtf8("CIC inválido. Redigite.|Valor inválido"));
+    QTRY_COMPARE(focused(), &box());
+    QTest::keyClick(&box(), '5');  // the box takes typing again: the selection goes
+    QCOMPARE(box().text(), "5");
+  }
+
+  void enterMovesToTheNextWidget() {
+    QSignalSpy beeps(&caixa->Runtime(), &QtRuntime::beeped);
+    QSignalSpy presses(caixa, &VumoCaixaWidget::keyPress);
+    QSignalSpy enters(caixa, &VumoCaixaWidget::keyEnter);
+    caixa->setFocus();
+    QTest::keyClick(&box(), Qt::Key_Return);
+    QCOMPARE(focused(), next);
+    QCOMPARE(beeps.count(), 0);
+    QCOMPARE(enters.count(), 1);
+    QCOMPARE(presses.count(), 0);
+    QCOMPARE(box().text(), "");
+  }
+
+  void cancelFromASlotMakesEnterBeep() {
+    connect(caixa, &VumoCaixaWidget::keyEnter, [](qint16& Cancel) { Cancel = 1; });
+    QSignalSpy beeps(&caixa->Runtime(), &QtRuntime::beeped);
+    caixa->setFocus();
+    QTest::keyClick(&box(), Qt::Key_Return);
+    QCOMPARE(beeps.count(), 1);
+    QCOMPARE(focused(), &box());
+    caixa->SetTipoDados(kMoeda);
+    caixa->setFocus();
+    QTest::keyClick(&box("Caixa1"), Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(beeps.count(), 2);
+    QCOMPARE(focused(), &box("Caixa1"));
+  }
+
+  void moedaFormatsOnLeavingAndShowsThePlainNumberOnEntering() {
+    caixa->SetTipoDados(kMoeda);
+    caixa->setFocus();
+    QLineEdit& caixa1 = box("Caixa1");
+    QCOMPARE(focused(), &caixa1);
+    TypeText(&caixa1, "1234.5");  // the point is typed as a comma
+    QCOMPARE(caixa1.text(), "1234,5");
+    leave();
+    QCOMPARE(caixa1.text(), QString::fromStdString(FormatValue(Variant{1234.5}, kCurrencyFormat)));
+    QCOMPARE(caixa1.text(), "R$ 1.234,50");
+    caixa->setFocus();
+    QCOMPARE(caixa1.text(), "1234,5");
+    QCOMPARE(caixa1.selectedText(), "1234,5");
+  }
+
+  void pastedTextIsCheckedOnLeaving() {
+    caixa->SetTipoDados(kInteiro);
+    caixa->setFocus();
+    QLineEdit& caixa1 = box("Caixa1");
+    QApplication::clipboard()->setText("12a");
+    QTest::keyClick(&caixa1, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(caixa1.text(), "12a");  // pasting is no typing: the key filter does not see it
+    leave();
+    QCOMPARE(messages,
+             QStringList({QString::fromUtf8("Valor Inválido. Redigite.|64|Erro nos dados")}));
+    QCOMPARE(caixa1.text(), "0");
+    QCOMPARE(focused(), &caixa1);
+  }
+
+  void extensoShowsTheWordsOfAnAssignedAmount() {
+    caixa->SetTipoDados(kExtenso);
+    caixa->SetText(1.5);
+    auto* label = caixa->findChild<QLabel*>("Caixa2");
+    QVERIFY(label->isVisible());
+    QCOMPARE(label->text(), "Um Real e Cinquenta Centavos");
+    QVERIFY(!box().isVisible());
+    QVERIFY(!box("Caixa1").isVisible());
+    QCOMPARE(caixa->Text().toString(), "Um Real e Cinquenta Centavos");
+  }
+
+  void deleteAndBackspaceCutMaskedBoxesAtTheCaret() {
+    caixa->SetTipoDados(kCNPJ);
+    caixa->setFocus();
+    TypeText(&box(), "1234567");
+    QCOMPARE(box().text(), "12.345.67");
+    box().setCursorPosition(5);
+    QTest::keyClick(&box(), Qt::Key_Delete);
+    QCOMPARE(box().text(), "12.34");
+    QCOMPARE(box().cursorPosition(), 5);
+    TypeText(&box(), "567");
+    box().setCursorPosition(4);
+    QTest::keyClick(&box(), Qt::Key_Backspace);
+    QCOMPARE(box().text(), "12.");
+    box().setSelection(0, 1);
+    const QStringList& downs = recordKeyDowns();
+    QTest::keyClick(&box(), Qt::Key_Delete, Qt::ShiftModifier);  // left to the box: a cut
+    QCOMPARE(box().text(), "2.");
+    QCOMPARE(QApplication::clipboard()->text(), "1");
+    QCOMPARE(downs, QStringList({"16/1", "46/1"}));
+  }
+
+  void controlEnterLeavesNoLineBreak() {
+    caixa->SetTipoDados(kCEP);
+    caixa->setFocus();
+    TypeText(&box(), "12345");
+    QTest::keyClick(&box(), Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(box().text(), "12.345");
+    QCOMPARE(focused(), &box());
+    caixa->SetTipoDados(kInteiro);
+    caixa->setFocus();
+    TypeText(&box("Caixa1"), "42");
+    const QStringList& downs = recordKeyDowns();
+    QTest::keyClick(&box("Caixa1"), Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(box("Caixa1").text(), "42");
+    QCOMPARE(downs, QStringList({"17/2", "0/0"}));  // the host never sees Ctrl+Enter
+  }
+
+  void emailButtonRaisesMandarEmailWithTheAddress() {
+    caixa->SetTipoDados(kEmail);
+    QStringList sent;
+    connect(caixa, &VumoCaixaWidget::mandarEmail, [&](QString& e) { sent << e; });
+    auto* button = caixa->findChild<QPushButton*>("Btn_Evento");
+    QVERIFY(button->isVisible());
+    QTest::mouseClick(button, Qt::LeftButton);
+    QVERIFY(sent.isEmpty());  // nothing for an empty box
+    caixa->setFocus();
+    TypeText(&box(), "Ana@Vumo.com.br");
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(sent, QStringList({"ana@vumo.com.br"}));
+    QCOMPARE(focused(), &box());
+    QVERIFY(box().geometry().right() < button->geometry().left());
+  }
+
+  void failingSlotIsReportedAndTheWidgetGoesOn() {
+    QSignalSpy errors(caixa, &VumoCaixaWidget::erro);
+    connect(caixa, &VumoCaixaWidget::keyPress, [](qint16& k) {
+      if (k == 'x') throw std::runtime_error("falhou");
+    });
+    caixa->setFocus();
+    TypeText(&box(), "axb");
+    QCOMPARE(errors.count(), 1);
+    QCOMPARE(errors[0][1].toString(), "falhou");
+    QCOMPARE(box().text(), "ab");
+  }
+
+  void propertiesAreSeenByQtsPropertySystem() {
+    QCOMPARE(QString(caixa->metaObject()->userProperty().name()), "Text");
+    QVERIFY(caixa->setProperty("TipoDados", 9));
+    QCOMPARE(caixa->TipoDados(), 9);
+    caixa->setProperty("TipoDados", 0);
+    caixa->setProperty("TamanhoM\xc3\xa1ximo", 20);
+    QCOMPARE(caixa->TamanhoMaximo(), 20);
+    QCOMPARE(caixa->property("TamanhoMaximo").toInt(), 20);
+    caixa->SetTamanhoMaximo(30);
+    QCOMPARE(caixa->property("TamanhoM\xc3\xa1ximo").toInt(), 30);
+    caixa->setProperty("Endere\xc3\xa7o", true);
+    QCOMPARE(caixa->Endereco(), caixa->property("Endere\xc3\xa7o").toBool());
+    QVERIFY(caixa->setProperty("BackColor", QColor(10, 20, 30)));
+    QCOMPARE(caixa->BackColor(), QColor(10, 20, 30));
+    QCOMPARE(box().palette().color(QPalette::Base), QColor(10, 20, 30));
+  }
+
+  void dataTypeBeyondSixteenBitsDoesNotWrapIntoAValidType() {
+    caixa->SetTipoDados(65536 + kCIC);
+    QCOMPARE(messages, QStringList({"Erro na Propriedade|16|Erro"}));
+    QCOMPARE(caixa->TipoDados(), 0);
+  }
+
+  void focusGivenToTheWidgetGoesToTheActiveBox() {
+    caixa->SetTipoDados(kDuplo);
+    caixa->setFocus();
+    QCOMPARE(focused(), &box("Caixa1"));
+    next->setFocus();
+    caixa->SetTipoDados(kTexto);
+    caixa->setFocus();
+    QCOMPARE(focused(), &box());
+  }
+};
+
+QTEST_MAIN(WidgetTest)
+#include "vumocaixa_widget_test.moc"
