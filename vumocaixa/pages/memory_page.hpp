@@ -1,0 +1,63 @@
+#pragma once
+// An in-memory page surface: page widgets that hold their values, notify on change,
+// and record every notification, for tests and headless use.
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <vumocaixa/pages/page_widgets.hpp>
+
+namespace vumocaixa {
+
+class MemoryPageWidget : public PageWidget {
+ public:
+  explicit MemoryPageWidget(const PageWidgetSpec& spec, std::vector<std::string>* log);
+
+  [[nodiscard]] const PageWidgetSpec& Spec() const { return m_Spec; }
+
+  [[nodiscard]] std::string Text() const override { return m_Text; }
+  void SetText(std::string_view text) override;
+  [[nodiscard]] int Value() const override { return m_Value; }
+  void SetValue(int value) override;
+  void AddItem(std::string_view item) override;
+  [[nodiscard]] int ListCount() const override { return static_cast<int>(m_Items.size()); }
+  [[nodiscard]] std::string List(int index) const override;
+  [[nodiscard]] int ListIndex() const override { return m_ListIndex; }
+  void SetListIndex(int index) override;
+  void SetNotify(std::function<void(PageNotification)> notify) override;
+
+ private:
+  void Notify(PageNotification n);
+
+  PageWidgetSpec m_Spec;
+  std::vector<std::string>* m_Log;
+  std::string m_Text;
+  int m_Value = 0;
+  std::vector<std::string> m_Items;
+  int m_ListIndex = -1;
+  std::function<void(PageNotification)> m_Notify;
+};
+
+class MemoryPageSurface : public PageSurface {
+ public:
+  void SetPage(const PageSpec& page) override { m_Page = page; }
+  PageWidget& Add(const PageWidgetSpec& spec) override;
+
+  [[nodiscard]] const PageSpec& Page() const { return m_Page; }
+  // The widget of that name; throws std::out_of_range when there is none.
+  [[nodiscard]] MemoryPageWidget& Widget(std::string_view name) const;
+  // Widgets in the order they were added (the tab order).
+  [[nodiscard]] std::vector<const MemoryPageWidget*> Widgets() const;
+  // Notifications raised so far, as "name:Click" or "name:Change".
+  [[nodiscard]] const std::vector<std::string>& Notifications() const { return m_Log; }
+  void ClearNotifications() { m_Log.clear(); }
+
+ private:
+  PageSpec m_Page{};
+  std::vector<std::unique_ptr<MemoryPageWidget>> m_Widgets;
+  std::vector<std::string> m_Log;
+};
+
+}  // namespace vumocaixa

@@ -1,0 +1,151 @@
+#include <vumocaixa/pages/propriedades.hpp>
+
+#include <array>
+#include <cmath>
+
+#include <vumocaixa/host/errors.hpp>
+#include <vumocaixa/host/regional.hpp>
+#include <vumocaixa/pages/property_access.hpp>
+
+namespace vumocaixa {
+namespace {
+
+using K = PageWidgetKind;
+
+constexpr PageSpec kPage{"Propriedades", 5910, 3495};
+
+constexpr std::array<PageWidgetSpec, 11> kLayout = {{
+    {"Area_1", K::Frame, "Mascara", 120, 120, 5655, 1335, "", 0},
+    {"txtTipoDados", K::TextBox, "", 5160, 240, 420, 330, "Area_1", 1, false},
+    {"lblTipoDados", K::Label, "TipoDados:", 120, 480, 2700, 240, "Area_1", 2},
+    {"TipoDados", K::DropDownList, "", 150, 720, 3735, 315, "Area_1", 3},
+    {"chkTeclaEnter", K::CheckBox, "TeclaEnter", 4080, 720, 1260, 285, "Area_1", 4},
+    {"Area_2", K::Frame, "Especificações", 120, 1560, 5655, 1815, "", 5},
+    {"chkMaiusculoEMinusculo", K::CheckBox, "MaiusculoEMinusculo", 240, 600, 2220, 285, "Area_2",
+     6},
+    {"chkTudoMaiusculo", K::CheckBox, "TudoMaiusculo", 240, 1080, 2340, 285, "Area_2", 7},
+    {"lblTamanhoMáximo", K::Label, "TamanhoMáximo:", 2760, 480, 2700, 240, "Area_2", 8},
+    {"txtTamanhoMáximo", K::TextBox, "", 2760, 720, 2700, 330, "Area_2", 9},
+    {"chkEndereço", K::CheckBox, "Endereço", 2760, 1200, 2625, 285, "Area_2", 10},
+}};
+
+constexpr std::array<std::string_view, 17> kEntries = {
+    "0 - Texto",   "1 - Data",     "2 - Moeda",   "3 - Inteiro",
+    "4 - Longo",   "5 - Simples",  "6 - Duplo",   "7 - Decimal",
+    "8 - Byte",    "9 - CIC",      "10 - CNPJ",   "11 - Cartão de Crédito",
+    "12 - CEP",    "13 - email",   "14 - Home Page", "15 - PIS",
+    "16 - Extenso"};
+
+// A check box's value for a Boolean property read by name: the lowest bit of the
+// property's whole-number form (True is -1).
+int LowestBit(const GeneralValue& value) {
+  if (const auto* flag = std::get_if<bool>(&value)) return *flag ? 1 : 0;
+  if (const auto* whole = std::get_if<std::int32_t>(&value)) return *whole & 1;
+  return 0;
+}
+
+bool Checked(const PageWidget& box) { return box.Value() == 1; }
+
+}  // namespace
+
+std::span<const PageWidgetSpec> PropriedadesLayout() { return kLayout; }
+const PageSpec& PropriedadesPage() { return kPage; }
+std::span<const std::string_view> TipoDadosEntries() { return kEntries; }
+
+Propriedades::Propriedades(PageSurface& surface) {
+  surface.SetPage(kPage);
+  for (const PageWidgetSpec& spec : kLayout) Wire(surface.Add(spec), spec.name);
+  for (std::string_view entry : kEntries) m_TipoDados->AddItem(entry);
+}
+
+void Propriedades::Wire(PageWidget& w, std::string_view name) {
+  if (name == "txtTipoDados") {
+    m_txtTipoDados = &w;
+    w.SetNotify([this](PageNotification) { txtTipoDados_Change(); });
+  } else if (name == "TipoDados") {
+    m_TipoDados = &w;
+    w.SetNotify([this](PageNotification n) {
+      n == PageNotification::Click ? TipoDados_Click() : TipoDados_Change();
+    });
+  } else if (name == "chkTeclaEnter") {
+    m_chkTeclaEnter = &w;
+    w.SetNotify([this](PageNotification) { chkTeclaEnter_Click(); });
+  } else if (name == "chkMaiusculoEMinusculo") {
+    m_chkMaiusculoEMinusculo = &w;
+    w.SetNotify([this](PageNotification) { chkMaiusculoEMinusculo_Click(); });
+  } else if (name == "chkTudoMaiusculo") {
+    m_chkTudoMaiusculo = &w;
+    w.SetNotify([this](PageNotification) { chkTudoMaiusculo_Click(); });
+  } else if (name == "txtTamanhoMáximo") {
+    m_txtTamanhoMáximo = &w;
+    w.SetNotify([this](PageNotification) { txtTamanhoMáximo_Change(); });
+  } else if (name == "chkEndereço") {
+    m_chkEndereço = &w;
+    w.SetNotify([this](PageNotification) { chkEndereço_Click(); });
+  }
+}
+
+void Propriedades::SetSelectedControls(std::vector<VumoCaixaControl*> controls) {
+  m_Selected = std::move(controls);
+}
+
+VumoCaixaControl* Propriedades::First() const {
+  return m_Selected.empty() ? nullptr : m_Selected.front();
+}
+
+void Propriedades::PropertyPage_SelectionChanged() {
+  VumoCaixaControl* control = First();
+  if (control == nullptr) return;
+  m_chkEndereço->SetValue(LowestBit(GetProperty(*control, "Endereço")));
+  m_txtTamanhoMáximo->SetText(GeneralText(GetProperty(*control, "TamanhoMáximo")));
+  m_chkTudoMaiusculo->SetValue(LowestBit(GetProperty(*control, "TudoMaiusculo")));
+  m_chkMaiusculoEMinusculo->SetValue(LowestBit(GetProperty(*control, "MaiusculoEMinusculo")));
+  m_chkTeclaEnter->SetValue(LowestBit(GetProperty(*control, "TeclaEnter")));
+  m_txtTipoDados->SetText(GeneralText(GetProperty(*control, "TipoDados")));
+}
+
+// A value the control cannot take from its text (a length that is no whole number) is
+// not passed on: the control keeps its value and the page goes on with the next one.
+void Propriedades::Write(VumoCaixaControl& control, std::string_view name,
+                         const std::string& text) {
+  try {
+    SetProperty(control, name, text);
+  } catch (const PropertyError&) {
+  }
+}
+
+void Propriedades::PropertyPage_ApplyChanges() {
+  VumoCaixaControl* control = First();
+  if (control == nullptr) return;
+  Write(*control, "TipoDados", m_txtTipoDados->Text());
+  SetProperty(*control, "TeclaEnter", Checked(*m_chkTeclaEnter));
+  Write(*control, "TamanhoMáximo", m_txtTamanhoMáximo->Text());
+  SetProperty(*control, "Endereço", Checked(*m_chkEndereço));
+  SetProperty(*control, "TudoMaiusculo", Checked(*m_chkTudoMaiusculo));
+  SetProperty(*control, "MaiusculoEMinusculo", Checked(*m_chkMaiusculoEMinusculo));
+}
+
+void Propriedades::TipoDados_Click() {
+  m_txtTipoDados->SetText(NumberText(static_cast<std::int32_t>(m_TipoDados->ListIndex())));
+  m_Changed = true;
+}
+
+void Propriedades::TipoDados_Change() { TipoDados_Click(); }
+
+// The number box drives the list; a number that names no list position (outside -1 to
+// 16, or no number at all) is not passed on to the control.
+void Propriedades::txtTipoDados_Change() {
+  const double number = std::nearbyint(LeadingNumber(m_txtTipoDados->Text()));
+  if (number < -1 || number >= static_cast<double>(kEntries.size())) return;
+  m_TipoDados->SetListIndex(static_cast<int>(number));
+  PropertyPage_ApplyChanges();
+  m_Changed = true;
+}
+
+void Propriedades::txtTamanhoMáximo_Change() { m_Changed = true; }
+void Propriedades::chkTeclaEnter_Click() { m_Changed = true; }
+void Propriedades::chkMaiusculoEMinusculo_Click() { m_Changed = true; }
+void Propriedades::chkTudoMaiusculo_Click() { m_Changed = true; }
+void Propriedades::chkEndereço_Click() { m_Changed = true; }
+
+}  // namespace vumocaixa

@@ -1,0 +1,73 @@
+#pragma once
+// Propriedades, the control's own design-time page: the data type chosen from a list
+// of the seventeen types, and the options TeclaEnter, MaiusculoEMinusculo,
+// TudoMaiusculo, TamanhoMáximo and Endereço.
+//
+// The page works on the first selected control only, reading and writing its
+// properties by name; the control applies its own rules to what the page writes.
+// Choosing a type in the list writes the whole page to the control at once.
+
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include <vumocaixa/control/vumocaixa_control.hpp>
+#include <vumocaixa/pages/page_widgets.hpp>
+
+namespace vumocaixa {
+
+// The page's widgets in tab order, and its caption and client area.
+[[nodiscard]] std::span<const PageWidgetSpec> PropriedadesLayout();
+[[nodiscard]] const PageSpec& PropriedadesPage();
+// The list entries, "0 - Texto" to "16 - Extenso"; the position is the type number.
+[[nodiscard]] std::span<const std::string_view> TipoDadosEntries();
+
+class Propriedades {
+ public:
+  // Creates the page's widgets on the surface, which must outlive the page.
+  explicit Propriedades(PageSurface& surface);
+
+  Propriedades(const Propriedades&) = delete;
+  Propriedades& operator=(const Propriedades&) = delete;
+
+  // The designer's selection; the page uses item 0 only.
+  void SetSelectedControls(std::vector<VumoCaixaControl*> controls);
+  [[nodiscard]] const std::vector<VumoCaixaControl*>& SelectedControls() const {
+    return m_Selected;
+  }
+
+  // True while the page holds changes to apply; the designer clears it after applying.
+  [[nodiscard]] bool Changed() const { return m_Changed; }
+  void SetChanged(bool changed) { m_Changed = changed; }
+
+  // Loads the widgets from the first selected control (the type last).
+  void PropertyPage_SelectionChanged();
+  // Writes the six properties to the first selected control (the type first).
+  void PropertyPage_ApplyChanges();
+
+  void TipoDados_Click();
+  void TipoDados_Change();
+  void txtTipoDados_Change();
+  void txtTamanhoMáximo_Change();
+  void chkTeclaEnter_Click();
+  void chkMaiusculoEMinusculo_Click();
+  void chkTudoMaiusculo_Click();
+  void chkEndereço_Click();
+
+ private:
+  [[nodiscard]] VumoCaixaControl* First() const;
+  void Wire(PageWidget& widget, std::string_view name);
+  void Write(VumoCaixaControl& control, std::string_view name, const std::string& text);
+
+  PageWidget* m_txtTipoDados = nullptr;
+  PageWidget* m_TipoDados = nullptr;
+  PageWidget* m_chkTeclaEnter = nullptr;
+  PageWidget* m_chkMaiusculoEMinusculo = nullptr;
+  PageWidget* m_chkTudoMaiusculo = nullptr;
+  PageWidget* m_txtTamanhoMáximo = nullptr;
+  PageWidget* m_chkEndereço = nullptr;
+  std::vector<VumoCaixaControl*> m_Selected;
+  bool m_Changed = false;
+};
+
+}  // namespace vumocaixa
