@@ -26,6 +26,7 @@ struct PageFixture : ::testing::Test {
     form.Container().ClearLog();
     form.Runtime().Clear();
     page.SetChanged(false);
+    surface.ClearNotifications();
   }
 };
 
