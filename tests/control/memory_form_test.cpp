@@ -36,7 +36,15 @@ TEST(MemoryForm, LeaveAndTabMoveTheFocusBetweenTheControlAndTheNextField) {
   EXPECT_TRUE(f.Caixa().HasFocus());
   f.Tab();
   EXPECT_TRUE(f.NextField().HasFocus());
-  f.Leave();  // already there
+  f.Leave();  // from the next field: through the control and out again
+  EXPECT_TRUE(f.NextField().HasFocus());
+  EXPECT_EQ(f.Caixa().SetFocusCalls(), 3);
+}
+
+TEST(MemoryForm, LeavingAControlThatCannotTakeTheFocusStillMovesOn) {
+  MemoryForm f;
+  f.Control().SetTipoDados(kExtenso);
+  EXPECT_NO_THROW(f.Leave());
   EXPECT_TRUE(f.NextField().HasFocus());
 }
 

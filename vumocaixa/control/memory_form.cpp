@@ -65,6 +65,7 @@ void MemoryForm::Enter() {
 }
 
 void MemoryForm::Leave() {
+  Enter();
   m_next.SetFocus();
   m_focus.PlayQueuedKeys();
 }

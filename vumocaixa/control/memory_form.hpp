@@ -66,7 +66,8 @@ class MemoryForm {
   // --- User actions ---------------------------------------------------------------
   // Gives the focus to the control as a whole; nothing when it has it already.
   void Enter();
-  // Moves the focus to the next field; the control's exit handlers run.
+  // Moves the focus to the next field. A control without the focus gets it first,
+  // so that its exit handlers run whenever it can take the focus.
   void Leave();
   // The Tab key: from the control to the next field, from there back to the control.
   void Tab();

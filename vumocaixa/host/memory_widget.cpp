@@ -15,7 +15,6 @@ constexpr std::int16_t kKeyEnter = 13;
 constexpr std::int16_t kKeyDelete = 46;
 constexpr std::int16_t kShift = 1;
 constexpr std::int16_t kCtrl = 2;
-constexpr std::int16_t kLineFeed = 10;
 
 std::int32_t Length(const std::u32string& text) {
   return static_cast<std::int32_t>(std::min<std::size_t>(text.size(), INT32_MAX));
