@@ -1,0 +1,210 @@
+#include <vumocaixa/qt/qt_page_surface.hpp>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QSignalBlocker>
+
+#include <vumocaixa/qt/qt_values.hpp>
+
+// The logo and other pictures of the pages live in the library's resources; a static
+// library must register them before the first picture is looked up.
+static void InitPageResources() { Q_INIT_RESOURCE(vumocaixa_pages); }
+
+namespace vumocaixa::qt {
+namespace {
+
+QString Q(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+// One page widget over its Qt widget. The last value notified is kept, so that a
+// signal for a value that did not change (a text set to what it held) raises nothing.
+class QtPageWidget final : public PageWidget {
+ public:
+  QtPageWidget(QWidget* widget, QtPageSurface& surface)
+      : m_widget(widget), m_surface(surface) {
+    m_lastText = CurrentText();
+    Connect();
+  }
+
+  [[nodiscard]] QWidget* Widget() const { return m_widget; }
+
+  [[nodiscard]] std::string Text() const override { return CurrentText().toStdString(); }
+  void SetText(std::string_view text) override {
+    const QString t = Q(text);
+    if (auto* e = qobject_cast<QLineEdit*>(m_widget)) e->setText(t);
+    if (auto* l = qobject_cast<QLabel*>(m_widget)) l->setText(t);
+    if (auto* c = qobject_cast<QCheckBox*>(m_widget)) c->setText(t);
+    if (auto* g = qobject_cast<QGroupBox*>(m_widget)) g->setTitle(t);
+  }
+
+  [[nodiscard]] int Value() const override {
+    const auto* c = qobject_cast<const QCheckBox*>(m_widget);
+    return c != nullptr && c->isChecked() ? 1 : 0;
+  }
+  void SetValue(int value) override {
+    if (auto* c = qobject_cast<QCheckBox*>(m_widget)) c->setChecked(value == 1);
+  }
+
+  // A combo box selects its first entry by itself; the list keeps no selection until
+  // one is made.
+  void AddItem(std::string_view item) override {
+    auto* c = qobject_cast<QComboBox*>(m_widget);
+    if (c == nullptr) return;
+    const QSignalBlocker quiet(c);
+    const int index = c->currentIndex();
+    c->addItem(Q(item));
+    c->setCurrentIndex(index);
+  }
+  [[nodiscard]] int ListCount() const override {
+    const auto* c = qobject_cast<const QComboBox*>(m_widget);
+    return c != nullptr ? c->count() : 0;
+  }
+  [[nodiscard]] std::string List(int index) const override {
+    const auto* c = qobject_cast<const QComboBox*>(m_widget);
+    return c != nullptr ? c->itemText(index).toStdString() : std::string();
+  }
+  [[nodiscard]] int ListIndex() const override {
+    const auto* c = qobject_cast<const QComboBox*>(m_widget);
+    return c != nullptr ? c->currentIndex() : -1;
+  }
+  void SetListIndex(int index) override {
+    auto* c = qobject_cast<QComboBox*>(m_widget);
+    if (c != nullptr && index >= -1 && index < c->count()) c->setCurrentIndex(index);
+  }
+
+  void SetNotify(std::function<void(PageNotification)> notify) override {
+    m_notify = std::move(notify);
+  }
+
+ private:
+  [[nodiscard]] QString CurrentText() const {
+    if (const auto* e = qobject_cast<const QLineEdit*>(m_widget)) return e->text();
+    if (const auto* l = qobject_cast<const QLabel*>(m_widget)) return l->text();
+    if (const auto* c = qobject_cast<const QCheckBox*>(m_widget)) return c->text();
+    if (const auto* g = qobject_cast<const QGroupBox*>(m_widget)) return g->title();
+    if (const auto* c = qobject_cast<const QComboBox*>(m_widget)) return c->currentText();
+    return {};
+  }
+
+  void Connect() {
+    if (auto* e = qobject_cast<QLineEdit*>(m_widget)) {
+      QObject::connect(e, &QLineEdit::textChanged, e, [this](const QString& text) {
+        if (text != m_lastText) Notify(PageNotification::Change, text);
+      });
+    } else if (auto* c = qobject_cast<QCheckBox*>(m_widget)) {
+      QObject::connect(c, &QCheckBox::toggled, c,
+                       [this] { Notify(PageNotification::Click, CurrentText()); });
+    } else if (auto* l = qobject_cast<QComboBox*>(m_widget)) {
+      QObject::connect(l, &QComboBox::currentIndexChanged, l,
+                       [this] { Notify(PageNotification::Click, CurrentText()); });
+    }
+  }
+
+  void Notify(PageNotification n, const QString& text) {
+    m_lastText = text;
+    if (m_notify) m_notify(n);
+    emit m_surface.edited();
+  }
+
+  QWidget* m_widget;
+  QtPageSurface& m_surface;
+  QString m_lastText;
+  std::function<void(PageNotification)> m_notify;
+};
+
+QtPageSurface::QtPageSurface(QWidget* parent) : QWidget(parent) { InitPageResources(); }
+
+QtPageSurface::~QtPageSurface() = default;
+
+void QtPageSurface::SetPage(const PageSpec& page) {
+  setWindowTitle(Q(page.caption));
+  setObjectName(Q(page.caption));
+  setFixedSize(TwipsToPixels(page.width, logicalDpiX()), TwipsToPixels(page.height, logicalDpiY()));
+}
+
+QWidget* QtPageSurface::ContainerOf(const PageWidgetSpec& spec) const {
+  if (spec.container.empty()) return const_cast<QtPageSurface*>(this);
+  for (const auto& w : m_widgets) {
+    if (w->Widget()->objectName() == Q(spec.container)) return w->Widget();
+  }
+  return const_cast<QtPageSurface*>(this);
+}
+
+QRect QtPageSurface::Geometry(const PageWidgetSpec& spec) const {
+  const int x = logicalDpiX();
+  const int y = logicalDpiY();
+  return {TwipsToPixels(spec.left, x), TwipsToPixels(spec.top, y), TwipsToPixels(spec.width, x),
+          TwipsToPixels(spec.height, y)};
+}
+
+namespace {
+
+QWidget* Create(const PageWidgetSpec& spec, QWidget* parent) {
+  switch (spec.kind) {
+    case PageWidgetKind::Frame: return new QGroupBox(Q(spec.caption), parent);
+    case PageWidgetKind::Label: return new QLabel(Q(spec.caption), parent);
+    case PageWidgetKind::CheckBox: return new QCheckBox(Q(spec.caption), parent);
+    case PageWidgetKind::TextBox: return new QLineEdit(Q(spec.caption), parent);
+    case PageWidgetKind::DropDownList: return new QComboBox(parent);
+    case PageWidgetKind::PictureBox: {
+      auto* picture = new QLabel(parent);
+      picture->setPixmap(QPixmap(QStringLiteral(":/") + Q(spec.caption)));
+      return picture;
+    }
+  }
+  return new QWidget(parent);
+}
+
+void ApplyLook(const PageWidgetSpec& spec, QWidget* w) {
+  if (!spec.fontName.empty()) {
+    QFont font(Q(spec.fontName));
+    if (spec.fontSize > 0) font.setPointSizeF(spec.fontSize);
+    font.setBold(spec.bold);
+    w->setFont(font);
+  }
+  if (auto* label = qobject_cast<QLabel*>(w)) {
+    label->setWordWrap(spec.kind == PageWidgetKind::Label && spec.height > 300);
+    if (spec.alignment == PageAlignment::Centre) label->setAlignment(Qt::AlignCenter);
+    if (spec.foreColor != kSystemWindowTextColor) {
+      QPalette palette = label->palette();
+      palette.setColor(QPalette::WindowText, ToQColor(spec.foreColor));
+      label->setPalette(palette);
+    }
+  }
+}
+
+}  // namespace
+
+PageWidget& QtPageSurface::Add(const PageWidgetSpec& spec) {
+  QWidget* w = Create(spec, ContainerOf(spec));
+  w->setObjectName(Q(spec.name));
+  w->setGeometry(Geometry(spec));
+  ApplyLook(spec, w);
+  if (spec.kind == PageWidgetKind::PictureBox) {
+    const auto* picture = qobject_cast<QLabel*>(w);
+    if (!picture->pixmap().isNull()) w->resize(picture->pixmap().size());
+  }
+  w->setVisible(spec.visible);
+  if (w->focusPolicy() != Qt::NoFocus) {
+    if (m_lastInTabOrder != nullptr) setTabOrder(m_lastInTabOrder, w);
+    m_lastInTabOrder = w;
+  }
+  m_widgets.push_back(std::make_unique<QtPageWidget>(w, *this));
+  return *m_widgets.back();
+}
+
+PageWidget* QtPageSurface::Find(QStringView name) const {
+  for (const auto& w : m_widgets) {
+    if (w->Widget()->objectName() == name) return w.get();
+  }
+  return nullptr;
+}
+
+}  // namespace vumocaixa::qt
