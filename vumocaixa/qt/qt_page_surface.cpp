@@ -1,5 +1,7 @@
 #include <vumocaixa/qt/qt_page_surface.hpp>
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -119,7 +121,13 @@ class QtPageWidget final : public PageWidget {
   std::function<void(PageNotification)> m_notify;
 };
 
-QtPageSurface::QtPageSurface(QWidget* parent) : QWidget(parent) { InitPageResources(); }
+// The pages were laid out for a small 8-point font; a larger one would not fit them.
+QtPageSurface::QtPageSurface(QWidget* parent) : QWidget(parent) {
+  InitPageResources();
+  QFont small = font();
+  small.setPointSizeF(8);
+  setFont(small);
+}
 
 QtPageSurface::~QtPageSurface() = default;
 
@@ -187,6 +195,15 @@ PageWidget& QtPageSurface::Add(const PageWidgetSpec& spec) {
   w->setObjectName(Q(spec.name));
   w->setGeometry(Geometry(spec));
   ApplyLook(spec, w);
+  // A one-line label whose text needs more room than the page gives it (the page's
+  // font may be wider than the one it was laid out for) grows to the right, within its
+  // container, rather than cutting its text.
+  if (auto* label = qobject_cast<QLabel*>(w); label != nullptr && !label->wordWrap() &&
+                                              spec.kind == PageWidgetKind::Label) {
+    const int room = w->parentWidget()->width() - w->x();
+    const int wanted = label->sizeHint().width();
+    if (wanted > w->width()) w->resize(std::min(wanted, std::max(room, w->width())), w->height());
+  }
   if (spec.kind == PageWidgetKind::PictureBox) {
     const auto* picture = qobject_cast<QLabel*>(w);
     if (!picture->pixmap().isNull()) w->resize(picture->pixmap().size());
