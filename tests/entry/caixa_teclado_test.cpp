@@ -1,6 +1,7 @@
 // Typing into the text box as a user does, key by key, on the in-memory form.
 
 #include <vumocaixa/control/memory_form.hpp>
+#include <vumocaixa/host/memory_property_bag.hpp>
 
 #include <gtest/gtest.h>
 
@@ -317,6 +318,43 @@ TEST(CaixaTeclado, NumericAndWordTypesLeaveTheTextBoxKeysAlone) {
     f.Caixa().Type("aB1");
     EXPECT_EQ(f.Caixa().Text(), "aB1") << tipo;
     EXPECT_EQ(KeyPresses(f), (Log{"KeyPress(97)", "KeyPress(66)", "KeyPress(49)"})) << tipo;
+  }
+}
+
+}  // namespace
+}  // namespace vumocaixa
+
+namespace vumocaixa {
+namespace {
+
+// A date control loaded from a saved form takes its mask from the short date pattern.
+TEST(CaixaTeclado, LoadedDateBoxMasksItsDigitsAndTheDateSurvivesLeaving) {
+  struct Row {
+    const char* padrao;
+    const char* digitos;
+    std::vector<std::string> esperado;
+    const char* final;
+    const char* nome;
+  };
+  const Row rows[] = {
+      {"dd/MM/yyyy", "311219990",
+       {"3", "31", "31/1", "31/12", "31/12/1", "31/12/19", "31/12/199", "31/12/1999",
+        "31/12/1999"},
+       "31/12/1999", "ano com quatro digitos"},
+      {"dd/MM/yy", "0102031",
+       {"0", "01", "01/0", "01/02", "01/02/0", "01/02/03", "01/02/03"}, "01/02/03",
+       "ano com dois digitos"},
+  };
+  for (const Row& r : rows) {
+    RegionalSettings regional = PtBR();
+    regional.shortDatePattern = r.padrao;
+    MemoryPropertyBag salvo;
+    salvo.Store("TipoDados", std::int16_t{kData});
+    MemoryForm f{MemoryFormOptions{regional, &salvo}};
+    EXPECT_EQ(ShownAfterEachKey(f, r.digitos), r.esperado) << r.nome;
+    f.Leave();
+    EXPECT_TRUE(f.Runtime().Messages().empty()) << r.nome;
+    EXPECT_EQ(f.Control().Text(), Variant(std::string(r.final))) << r.nome;
   }
 }
 
