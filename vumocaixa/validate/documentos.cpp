@@ -2,8 +2,10 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 
 #include <vumocaixa/entry/mascara.hpp>
+#include <vumocaixa/entry/mascara_alfanumerica.hpp>
 #include <vumocaixa/validate/digitos.hpp>
 
 namespace vumocaixa {
@@ -53,6 +55,18 @@ bool ValidaCNPJ(std::string_view texto) {
   // The second sum takes the thirteenth digit as written.
   return Modulo11(WeightedSum(s, kCnpjFirst)) == s[12] &&
          Modulo11(WeightedSum(s, kCnpjSecond)) == s[13];
+}
+
+bool ValidaCNPJAlfanumerico(std::string_view texto) {
+  if (texto.empty()) return true;
+  const std::string s = SoDigitosELetras(texto);
+  if (s.size() != 14) return false;
+  std::array<int, 14> valores{};
+  for (std::size_t i = 0; i < s.size(); ++i) valores[i] = s[i] - '0';
+  // The check digits themselves must be digits: a letter there has a value above 9.
+  if (valores[12] > 9 || valores[13] > 9) return false;
+  return Modulo11(WeightedSum(valores, kCnpjFirst)) == valores[12] &&
+         Modulo11(WeightedSum(valores, kCnpjSecond)) == valores[13];
 }
 
 bool ValidaPIS(std::string_view texto) {

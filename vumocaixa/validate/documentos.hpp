@@ -18,6 +18,16 @@ namespace vumocaixa {
 // check digits. ValidaCNPJ("12.345.678/0001-95") is true.
 [[nodiscard]] bool ValidaCNPJ(std::string_view texto);
 
+// Whether texto holds a CNPJ number in which the first 12 positions may also be
+// letters A to Z (lower case read as upper case): 14 digits and letters, the last two
+// digits, and those two the modulus-11 check digits of the others. Each character
+// counts as its ASCII code minus 48 ('0' is 0, 'A' is 17, 'Z' is 42), so a number of
+// digits only passes here exactly when it passes ValidaCNPJ.
+// ValidaCNPJAlfanumerico("12.ABC.345/01DE-35") is true; "12.ABC.345/01DE-45" is not.
+// Separators and any other character that is neither digit nor letter are ignored;
+// an empty text is accepted.
+[[nodiscard]] bool ValidaCNPJAlfanumerico(std::string_view texto);
+
 // Whether texto holds a PIS number: 11 digits whose last one is its modulus-11 check
 // digit. ValidaPIS("100.00000.00.8") is true.
 [[nodiscard]] bool ValidaPIS(std::string_view texto);
