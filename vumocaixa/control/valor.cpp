@@ -8,6 +8,7 @@
 #include <vumocaixa/control/vumocaixa_control.hpp>
 #include <vumocaixa/entry/caixa_tipos.hpp>
 #include <vumocaixa/entry/mascara.hpp>
+#include <vumocaixa/entry/mascara_alfanumerica.hpp>
 #include <vumocaixa/host/errors.hpp>
 #include <vumocaixa/host/regional.hpp>
 #include <vumocaixa/host/text.hpp>
@@ -44,6 +45,21 @@ std::optional<std::string> TextoMascarado(const Variant& value, std::string_view
   const std::string texto = ToText(value, r);
   if (texto == atual) return std::nullopt;
   return FormataMascara(SoDigitos(texto), mascara);
+}
+
+// A CNPJ that may hold letters is written as its digits and letters laid into the
+// mask, letters upper-cased. The text the box already shows keeps its layout, so a
+// refused entry stays as typed, but its letters are upper-cased, as if typed.
+std::optional<std::string> TextoCNPJAlfanumerico(const Variant& value, const std::string& atual,
+                                                 const RegionalSettings& r) {
+  const std::string texto = ToText(value, r);
+  if (texto != atual) return FormataMascaraAlfanumerica(texto, kMascaraCNPJAlfanumerico);
+  std::string maiusculo = atual;
+  for (char& c : maiusculo) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  if (maiusculo == atual) return std::nullopt;
+  return maiusculo;
 }
 
 // What the active box shows when value is assigned to a control of data type tipo;
@@ -86,7 +102,10 @@ void VumoCaixaControl::SetText(const Variant& value) {
   }
   // Everything is converted before the box is touched, so a failed conversion
   // leaves the box as it was.
-  const std::optional<std::string> texto = TextoDoTipo(m_TipoDados, value, m_Caixa->Text(), r);
+  const std::optional<std::string> texto =
+      m_TipoDados == kCNPJ && m_CNPJAlfanumerico
+          ? TextoCNPJAlfanumerico(value, m_Caixa->Text(), r)
+          : TextoDoTipo(m_TipoDados, value, m_Caixa->Text(), r);
   if (texto) m_Caixa->SetText(*texto);
 }
 

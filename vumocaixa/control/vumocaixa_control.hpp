@@ -91,6 +91,13 @@ class VumoCaixaControl : private ContainerClient {
   [[nodiscard]] bool Endereço() const;
   void SetEndereço(bool value);
 
+  // "Aceita letras nas 12 primeiras posições do CNPJ (novo formato alfanumérico)."
+  // Off by default: a CNPJ box then takes digits only. On, a CNPJ box takes the
+  // letters A to Z (upper-cased) in the root and order, and checks the number with
+  // ValidaCNPJAlfanumerico when the user leaves it.
+  [[nodiscard]] bool CNPJAlfanumerico() const;
+  void SetCNPJAlfanumerico(bool value);
+
   // "Recebe/Devolve o valor da caixa de texto."
   [[nodiscard]] Variant Text() const;
   void SetText(const Variant& value);             // assign by value: converted per type
@@ -174,6 +181,7 @@ class VumoCaixaControl : private ContainerClient {
   bool m_MaiusculoEMinusculo = true;
   bool m_TudoMaiusculo = false;
   std::int32_t m_Endereco = 0;  // nonzero: the text is a street address; true is -1
+  bool m_CNPJAlfanumerico = false;
   Widget* m_Caixa = nullptr;
   std::string m_MascaraData;
 };

@@ -35,6 +35,13 @@ std::string_view ConfereData(Widget& caixa, const RegionalSettings& r) {
   return {};
 }
 
+// The options of the control that the checks depend on.
+struct RegrasDeSaida {
+  bool capitaliza = false;
+  bool endereco = false;
+  bool cnpjAlfanumerico = false;
+};
+
 // A CEP is judged by its length only: a partly typed one is refused.
 std::string_view ConfereCEP(const std::string& texto) {
   const bool completo = CharCount(texto) >= CharCount(kMascaraCEP);
@@ -46,17 +53,23 @@ std::string_view ConfereEmail(const std::string& texto) {
   return Recusa(temArroba, texto, "email inválido. Redigite.");
 }
 
+// The same message for both forms of the number: the user need not know which rule
+// the box applies.
+std::string_view ConfereCNPJ(const std::string& texto, bool alfanumerico) {
+  const bool valido = alfanumerico ? ValidaCNPJAlfanumerico(texto) : ValidaCNPJ(texto);
+  return Recusa(valido, texto, "CNPJ inválido. Redigite.");
+}
+
 // Checks (and for text and dates tidies) the entry of data type tipo in caixa.
-std::string_view ConfereEntrada(Widget& caixa, std::int16_t tipo, bool capitaliza,
-                                bool endereco, const RegionalSettings& r) {
+std::string_view ConfereEntrada(Widget& caixa, std::int16_t tipo, const RegrasDeSaida& regras,
+                                const RegionalSettings& r) {
   switch (tipo) {
     case kTexto:
-      if (capitaliza) caixa.SetText(FormataPalavras(caixa.Text(), endereco));
+      if (regras.capitaliza) caixa.SetText(FormataPalavras(caixa.Text(), regras.endereco));
       return {};
     case kData: return ConfereData(caixa, r);
     case kCIC: return Recusa(ValidaCIC(caixa.Text()), caixa.Text(), "CIC inválido. Redigite.");
-    case kCNPJ:
-      return Recusa(ValidaCNPJ(caixa.Text()), caixa.Text(), "CNPJ inválido. Redigite.");
+    case kCNPJ: return ConfereCNPJ(caixa.Text(), regras.cnpjAlfanumerico);
     case kCartaoDeCredito:
       return Recusa(ValidaCartao(caixa.Text()), caixa.Text(),
                     "Cartão de Crédito inválido. Redigite.");
@@ -71,8 +84,9 @@ std::string_view ConfereEntrada(Widget& caixa, std::int16_t tipo, bool capitaliz
 
 void VumoCaixaControl::Caixa_LostFocus() {
   Widget& caixa = Caixa();
+  const RegrasDeSaida regras{m_MaiusculoEMinusculo, Endereço(), m_CNPJAlfanumerico};
   const std::string_view mensagem =
-      ConfereEntrada(caixa, m_TipoDados, m_MaiusculoEMinusculo, Endereço(), m_Runtime.Regional());
+      ConfereEntrada(caixa, m_TipoDados, regras, m_Runtime.Regional());
   if (!mensagem.empty()) {
     m_Runtime.ShowMessage(mensagem, kInformationIcon, kTituloValorInvalido);
     try {

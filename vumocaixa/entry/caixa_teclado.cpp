@@ -13,6 +13,7 @@
 #include <vumocaixa/control/vumocaixa_control.hpp>
 #include <vumocaixa/entry/caixa_tipos.hpp>
 #include <vumocaixa/entry/mascara.hpp>
+#include <vumocaixa/entry/mascara_alfanumerica.hpp>
 #include <vumocaixa/host/text.hpp>
 
 namespace vumocaixa {
@@ -89,6 +90,13 @@ void VumoCaixaControl::Caixa_KeyPress(std::int16_t& KeyAscii) {
       break;
     case kEmail:
       KeyAscii = LowerCode(KeyAscii);
+      break;
+    case kCNPJ:
+      if (m_CNPJAlfanumerico) {
+        AplicaMascaraAlfanumerica(Caixa(), kMascaraCNPJAlfanumerico, KeyAscii);
+      } else {
+        AplicaMascara(Caixa(), kMascaraCNPJ, KeyAscii);
+      }
       break;
     default:
       if (!MascaraDoTipo(m_TipoDados).empty()) {
