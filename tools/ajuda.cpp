@@ -12,6 +12,8 @@ Comandos:
                               (TIPO: cic, cnpj, pis, cartao, cep, email, data)
   mascara TIPO [VALOR...]     põe os dígitos de cada valor na máscara do tipo
                               (TIPO: cic, cnpj, pis, cartao, cep, data)
+  valida cnpj --alfanumerico, mascara cnpj --alfanumerico
+                              o CNPJ com letras nas 12 primeiras posições
   extenso [VALOR...]          escreve cada quantia por extenso, em reais e centavos
   palavras [--endereco] [TEXTO...]
                               escreve cada palavra com inicial maiúscula; com
@@ -60,12 +62,18 @@ Nos tipos cic, cnpj, pis e cartao só os dígitos contam: pontos, traços e barr
 podem estar ou não. Um valor vazio é sempre válido; um texto que não é UTF-8
 válido é sempre inválido.
 
+Opções:
+  --alfanumerico   só com cnpj: aceita o CNPJ com letras de A a Z nas 12
+                   primeiras posições (minúsculas valem como maiúsculas); os
+                   dois dígitos verificadores continuam sendo dígitos
+
 Sem valores, lê um valor por linha da entrada padrão.
 Situação de saída: 0 se todos forem válidos, 1 se algum for inválido, 2 erro de uso.
 
 Exemplos:
   vumocaixa valida cic 123.456.789-09 123.456.789-00
   vumocaixa valida cnpj < cnpjs.txt
+  vumocaixa valida cnpj --alfanumerico 12.ABC.345/01DE-35
 )";
 
 constexpr std::string_view kMascara = R"(Uso: vumocaixa mascara TIPO [VALOR...]
@@ -81,10 +89,16 @@ Tipos e máscaras:
   cep      99.999-999
   data     99/99/9999
 
+Opções:
+  --alfanumerico   só com cnpj: mantém também as letras de A a Z, em
+                   maiúsculas, na máscara AA.AAA.AAA/AAAA-99
+
 Sem valores, lê um valor por linha da entrada padrão.
 
-Exemplo:
+Exemplos:
   vumocaixa mascara cic 12345678909      (escreve 123.456.789-09)
+  vumocaixa mascara cnpj --alfanumerico 12abc34501de35
+                                         (escreve 12.ABC.345/01DE-35)
 )";
 
 constexpr std::string_view kExtenso = R"(Uso: vumocaixa extenso [VALOR...]

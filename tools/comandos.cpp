@@ -4,6 +4,7 @@
 #include <string>
 
 #include <vumocaixa/entry/mascara.hpp>
+#include <vumocaixa/entry/mascara_alfanumerica.hpp>
 #include <vumocaixa/host/errors.hpp>
 #include <vumocaixa/host/regional.hpp>
 #include <vumocaixa/host/text.hpp>
@@ -65,22 +66,33 @@ void WriteLine(std::string_view text, Output& out) {
   out.Write('\n');
 }
 
+Operation CheckWith(Check check) {
+  return [check](std::string_view value, Output& out) {
+    // The box never refuses an empty entry, and text that is not UTF-8 is no entry
+    // the box could hold.
+    const bool valid = value.empty() || (IsUtf8(value) && check(value));
+    out.Write(value);
+    out.Write(valid ? std::string_view("\tválido\n") : std::string_view("\tinválido\n"));
+    return valid;
+  };
+}
+
 }  // namespace
 
 std::optional<Operation> CheckOperation(std::string_view tipo) {
   for (const auto& named : kChecks) {
-    if (named.tipo != tipo) continue;
-    const Check check = named.check;
-    return Operation([check](std::string_view value, Output& out) {
-      // The box never refuses an empty entry, and text that is not UTF-8 is no entry
-      // the box could hold.
-      const bool valid = value.empty() || (IsUtf8(value) && check(value));
-      out.Write(value);
-      out.Write(valid ? std::string_view("\tválido\n") : std::string_view("\tinválido\n"));
-      return valid;
-    });
+    if (named.tipo == tipo) return CheckWith(named.check);
   }
   return std::nullopt;
+}
+
+Operation AlphanumericCnpjCheck() { return CheckWith(ValidaCNPJAlfanumerico); }
+
+Operation AlphanumericCnpjMask() {
+  return [](std::string_view value, Output& out) {
+    WriteLine(FormataMascaraAlfanumerica(value, kMascaraCNPJAlfanumerico), out);
+    return true;
+  };
 }
 
 std::optional<Operation> MaskOperation(std::string_view tipo) {

@@ -21,6 +21,14 @@ using Operation = std::function<bool(std::string_view value, Output& out)>;
 // type. Types: cic, cnpj, pis, cartao, cep, data (99/99/9999).
 [[nodiscard]] std::optional<Operation> MaskOperation(std::string_view tipo);
 
+// "valida cnpj --alfanumerico": the CNPJ whose first 12 positions may be letters,
+// lower case read as upper case. Same lines as CheckOperation.
+[[nodiscard]] Operation AlphanumericCnpjCheck();
+
+// "mascara cnpj --alfanumerico": the digits and letters of the value laid into
+// AA.AAA.AAA/AAAA-99, letters upper-cased.
+[[nodiscard]] Operation AlphanumericCnpjMask();
+
 // The amount in words ("extenso"); an empty line where there are none.
 [[nodiscard]] Operation WordsOperation();
 

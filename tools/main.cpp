@@ -45,12 +45,15 @@ struct Arguments {
   std::vector<std::string_view> positional;
   bool help = false;
   bool endereco = false;
+  bool alfanumerico = false;
   std::string unknown_option;
 };
 
 // Options may stand anywhere before "--"; a single "-" followed by text, such as a
 // negative amount, is a value.
-Arguments ParseArguments(std::span<const std::string_view> args, bool accepts_endereco) {
+Arguments ParseArguments(std::span<const std::string_view> args, std::string_view command) {
+  const bool accepts_endereco = command == "palavras";
+  const bool accepts_alfanumerico = command == "valida" || command == "mascara";
   Arguments parsed;
   bool options_done = false;
   for (std::string_view arg : args) {
@@ -62,6 +65,8 @@ Arguments ParseArguments(std::span<const std::string_view> args, bool accepts_en
       parsed.help = true;
     } else if (accepts_endereco && (arg == "--endereco" || arg == "--endereço")) {
       parsed.endereco = true;
+    } else if (accepts_alfanumerico && arg == "--alfanumerico") {
+      parsed.alfanumerico = true;
     } else if (arg.starts_with("--") && parsed.unknown_option.empty()) {
       parsed.unknown_option = arg;
     } else {
@@ -99,8 +104,13 @@ std::optional<Operation> TypedOperation(std::string_view command, std::string_vi
   return command == "valida" ? CheckOperation(tipo) : MaskOperation(tipo);
 }
 
+// The CNPJ that may hold letters; the option means nothing for the other types.
+std::optional<Operation> AlphanumericOperation(std::string_view command) {
+  return command == "valida" ? AlphanumericCnpjCheck() : AlphanumericCnpjMask();
+}
+
 int RunCommand(std::string_view command, std::span<const std::string_view> rest) {
-  const Arguments args = ParseArguments(rest, command == "palavras");
+  const Arguments args = ParseArguments(rest, command);
   if (args.help) return Print(CommandHelp(command));
   if (!args.unknown_option.empty()) {
     return UsageError("opção desconhecida: '" + args.unknown_option + "'.", command);
@@ -114,8 +124,13 @@ int RunCommand(std::string_view command, std::span<const std::string_view> rest)
   if (values.empty()) {
     return UsageError("falta o TIPO.\nTipos: " + std::string(known) + ".", command);
   }
-  const std::optional<Operation> operation = TypedOperation(command, values.front());
-  if (!operation) return UsageError(UnknownType(command, values.front(), known), command);
+  const std::string_view tipo = values.front();
+  if (args.alfanumerico && tipo != "cnpj") {
+    return UsageError("a opção --alfanumerico só vale para o tipo cnpj.", command);
+  }
+  const std::optional<Operation> operation =
+      args.alfanumerico ? AlphanumericOperation(command) : TypedOperation(command, tipo);
+  if (!operation) return UsageError(UnknownType(command, tipo, known), command);
   return RunValues(*operation, values.subspan(1));
 }
 

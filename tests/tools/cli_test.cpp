@@ -250,4 +250,47 @@ TEST(Usage, ExplainsAndRefuses) {
   }
 }
 
+TEST(CnpjAlfanumerico, ChecksAndMasksLettersOnlyWithTheOption) {
+  CheckRows({
+      {{"valida", "cnpj", "--alfanumerico", "12.ABC.345/01DE-35", "12.ABC.345/01DE-45"},
+       "",
+       "12.ABC.345/01DE-35\tválido\n12.ABC.345/01DE-45\tinválido\n",
+       1,
+       "válido e o da leitura A=10"},
+      {{"valida", "cnpj", "--alfanumerico"},
+       "12abc34501de35\n12.345.678/0001-95\n\n12ABC34501DEA5\n",
+       "12abc34501de35\tválido\n12.345.678/0001-95\tválido\n\tválido\n"
+       "12ABC34501DEA5\tinválido\n",
+       1,
+       "minúsculas, número antigo, vazio, letra no verificador"},
+      {{"valida", "cnpj", "12.ABC.345/01DE-35"}, "", "12.ABC.345/01DE-35\tinválido\n", 1,
+       "sem a opção, letras não contam"},
+      {{"mascara", "--alfanumerico", "cnpj", "12abc34501de35", "12ABC"},
+       "",
+       "12.ABC.345/01DE-35\n12.ABC.\n",
+       0,
+       "opção antes do tipo"},
+      {{"mascara", "cnpj", "12abc34501de35"}, "", "12.345.013/5\n", 0,
+       "sem a opção, só os dígitos"},
+  });
+}
+
+TEST(CnpjAlfanumerico, OptionIsRefusedWhereItMeansNothing) {
+  const struct {
+    std::vector<std::string> args;
+    std::string in_err, name;
+  } rows[] = {
+      {{"valida", "cic", "--alfanumerico", "1"}, "só vale para o tipo cnpj", "outro tipo"},
+      {{"mascara", "cep", "--alfanumerico", "1"}, "só vale para o tipo cnpj", "outro tipo"},
+      {{"extenso", "--alfanumerico", "1"}, "opção desconhecida", "outro comando"},
+      {{"palavras", "--alfanumerico", "a"}, "opção desconhecida", "outro comando"},
+  };
+  for (const auto& r : rows) {
+    const Result result = RunTool(r.args);
+    EXPECT_EQ(2, result.status) << r.name;
+    EXPECT_EQ("", result.out) << r.name;
+    EXPECT_NE(std::string::npos, result.err.find(r.in_err)) << r.name << "\n" << result.err;
+  }
+}
+
 }  // namespace
