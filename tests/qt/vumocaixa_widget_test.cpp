@@ -270,6 +270,16 @@ class WidgetTest : public QObject {
     QCOMPARE(box().palette().color(QPalette::Base), QColor(10, 20, 30));
   }
 
+  void cnpjWithLettersIsTypedThroughTheProperty() {
+    QCOMPARE(caixa->property("CNPJAlfanumerico").toBool(), false);
+    QVERIFY(caixa->setProperty("CNPJAlfanumerico", true));
+    QVERIFY(caixa->CNPJAlfanumerico());
+    caixa->SetTipoDados(kCNPJ);
+    caixa->setFocus();
+    TypeText(&box(), "12abc34501deX35");
+    QCOMPARE(box().text(), "12.ABC.345/01DE-35");
+  }
+
   void dataTypeBeyondSixteenBitsDoesNotWrapIntoAValidType() {
     caixa->SetTipoDados(65536 + kCIC);
     QCOMPARE(messages, QStringList({"Erro na Propriedade|16|Erro"}));

@@ -201,6 +201,14 @@ void VumoCaixaWidget::SetEndereco(bool value) {
   d->SyncAccentedNames();
 }
 
+bool VumoCaixaWidget::CNPJAlfanumerico() const {
+  return d->Get("CNPJAlfanumerico", false, [this] { return d->control.CNPJAlfanumerico(); });
+}
+
+void VumoCaixaWidget::SetCNPJAlfanumerico(bool value) {
+  d->Call("CNPJAlfanumerico", [&] { d->control.SetCNPJAlfanumerico(value); });
+}
+
 QVariant VumoCaixaWidget::Text() const {
   return d->Get("Text", QVariant(), [this] { return ToQVariant(d->control.Text()); });
 }

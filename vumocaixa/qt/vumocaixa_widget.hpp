@@ -42,6 +42,7 @@ class VumoCaixaWidget : public QWidget {
   Q_PROPERTY(bool TudoMaiusculo READ TudoMaiusculo WRITE SetTudoMaiusculo)
   Q_PROPERTY(int TamanhoMaximo READ TamanhoMaximo WRITE SetTamanhoMaximo)
   Q_PROPERTY(bool Endereco READ Endereco WRITE SetEndereco)
+  Q_PROPERTY(bool CNPJAlfanumerico READ CNPJAlfanumerico WRITE SetCNPJAlfanumerico)
   Q_PROPERTY(QVariant Text READ Text WRITE SetText USER true)
   Q_PROPERTY(QColor BackColor READ BackColor WRITE SetBackColor)
   Q_PROPERTY(QColor ForeColor READ ForeColor WRITE SetForeColor)
@@ -67,6 +68,9 @@ class VumoCaixaWidget : public QWidget {
   void SetTamanhoMaximo(int value);
   [[nodiscard]] bool Endereco() const;
   void SetEndereco(bool value);
+  // A CNPJ box that also takes letters in the first 12 positions; off by default.
+  [[nodiscard]] bool CNPJAlfanumerico() const;
+  void SetCNPJAlfanumerico(bool value);
   // The value: an empty QVariant, a number, a Boolean, a date or a string.
   [[nodiscard]] QVariant Text() const;
   // Assigned by value: converted and shown as the data type says.
