@@ -142,6 +142,7 @@ TEST(PersistenciaIdaEVolta, AnUnreadableValueLeavesTheControlAsItWas) {
       {"Font", std::string("Arial")},
       {"Font", FontRef{}},
       {"ForeColor", true},
+      {"CNPJAlfanumerico", std::string("sim")},
   };
   for (const Row& r : rows) {
     const std::string linha = r.chave + (" = " + DescribePropertyValue(r.valor));

@@ -19,7 +19,8 @@ using teste::Retrato;
 
 const std::vector<std::string> kChaves{
     "TipoDados",     "Enabled",  "TeclaEnter", "MaiusculoEMinusculo", "TudoMaiusculo",
-    "TamanhoMáximo", "Endereço", "BackColor",  "Font",                "ForeColor"};
+    "TamanhoMáximo", "Endereço", "BackColor",  "Font",                "ForeColor",
+    "CNPJAlfanumerico"};
 
 RegionalSettings ComData(const char* pattern) {
   RegionalSettings r = PtBR();

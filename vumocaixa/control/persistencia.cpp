@@ -1,5 +1,5 @@
 // Loading and saving the control's design-time settings through the container's
-// property bag: ten keys, always in the same order, each with its default so that a
+// property bag: eleven keys, always in the same order, each with its default so that a
 // bag need keep only what differs from a new control.
 //
 // Loading reads and converts every key before it changes anything. A stored value of
@@ -34,6 +34,7 @@ struct Guardado {
   Color corDeFundo = kSystemWindowColor;
   FontRef fonte;
   Color corDaFonte = kSystemWindowTextColor;
+  bool cnpjAlfanumerico = false;
 };
 
 std::int32_t LeTamanho(PropertyBag& bag) {
@@ -64,6 +65,9 @@ Guardado LeGuardado(PropertyBag& bag, const FontRef& fonteDoAmbiente) {
   g.fonte = PropertyToFont(bag.ReadProperty("Font", fonteDoAmbiente), "Font");
   g.corDaFonte =
       PropertyToColor(bag.ReadProperty("ForeColor", kSystemWindowTextColor), "ForeColor");
+  // Last and off when absent, so forms saved before the option load as they were.
+  g.cnpjAlfanumerico =
+      PropertyToBool(bag.ReadProperty("CNPJAlfanumerico", false), "CNPJAlfanumerico");
   return g;
 }
 
@@ -104,6 +108,7 @@ void VumoCaixaControl::UserControl_ReadProperties(PropertyBag& bag) {
   CarregaCorDeFundo(m_Widgets, g.corDeFundo);
   SetFont(g.fonte);
   CarregaCorDaFonte(m_Widgets, g.corDaFonte);
+  m_CNPJAlfanumerico = g.cnpjAlfanumerico;
   // Dates and amounts take their width from the user's regional settings.
   const RegionalSettings& regional = m_Runtime.Regional();
   if (m_TipoDados == kData) {
@@ -128,6 +133,7 @@ void VumoCaixaControl::UserControl_WriteProperties(PropertyBag& bag) {
   bag.WriteProperty("BackColor", m_Widgets.Caixa->BackColor(), kSystemWindowColor);
   bag.WriteProperty("Font", fonte, fonteDoAmbiente);
   bag.WriteProperty("ForeColor", m_Widgets.Caixa->ForeColor(), kSystemWindowTextColor);
+  bag.WriteProperty("CNPJAlfanumerico", m_CNPJAlfanumerico, false);
 }
 
 }  // namespace vumocaixa
