@@ -50,6 +50,16 @@ TEST(PropertyAccess, BadNamesAndValuesAreLibraryErrorsThatChangeNothing) {
   EXPECT_TRUE(c.TeclaEnter());
 }
 
+TEST(PropertyAccess, CnpjWithLettersByName) {
+  MemoryForm form;
+  EXPECT_EQ(GeneralValue{false}, GetProperty(form.Control(), "CNPJAlfanumerico"));
+  SetProperty(form.Control(), "CNPJAlfanumerico", std::string("Verdadeiro"));
+  EXPECT_TRUE(form.Control().CNPJAlfanumerico());
+  EXPECT_THROW(SetProperty(form.Control(), "CNPJAlfanumerico", std::string("talvez")),
+               PropertyError);
+  EXPECT_TRUE(form.Control().CNPJAlfanumerico());
+}
+
 TEST(PropertyAccess, EveryListedNameCanBeRead) {
   MemoryForm form;
   for (std::string_view name : AccessibleProperties()) {

@@ -10,9 +10,10 @@
 namespace vumocaixa {
 namespace {
 
-constexpr std::array<std::string_view, 10> kNames = {
-    "TipoDados",     "Habilitado", "TeclaEnter", "MaiusculoEMinusculo", "TudoMaiusculo",
-    "TamanhoMáximo", "Endereço",   "Text",       "BackColor",           "ForeColor"};
+constexpr std::array<std::string_view, 11> kNames = {
+    "TipoDados",     "Habilitado", "TeclaEnter",       "MaiusculoEMinusculo",
+    "TudoMaiusculo", "TamanhoMáximo", "Endereço",      "CNPJAlfanumerico",
+    "Text",          "BackColor",  "ForeColor"};
 
 std::string_view Canonical(std::string_view name) {
   return name == "Enabled" ? std::string_view("Habilitado") : name;
@@ -93,6 +94,7 @@ GeneralValue GetProperty(const VumoCaixaControl& c, std::string_view requested) 
   if (name == "TudoMaiusculo") return c.TudoMaiusculo();
   if (name == "TamanhoMáximo") return c.TamanhoMáximo();
   if (name == "Endereço") return c.Endereço();
+  if (name == "CNPJAlfanumerico") return c.CNPJAlfanumerico();
   if (name == "Text") return ToText(c.Text());
   if (name == "BackColor") return ColorNumber(c.BackColor());
   if (name == "ForeColor") return ColorNumber(c.ForeColor());
@@ -115,6 +117,8 @@ void SetProperty(VumoCaixaControl& c, std::string_view requested, const GeneralV
     c.SetTamanhoMáximo(ToWhole(requested, value, NumberKind::Int32));
   } else if (name == "Endereço") {
     c.SetEndereço(ToBoolean(requested, value));
+  } else if (name == "CNPJAlfanumerico") {
+    c.SetCNPJAlfanumerico(ToBoolean(requested, value));
   } else if (name == "Text") {
     c.SetText(ToVariant(value));
   } else if (name == "BackColor") {

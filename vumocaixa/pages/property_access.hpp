@@ -3,8 +3,8 @@
 // value: what a designer's property page or a script uses.
 //
 // Names: "TipoDados", "Habilitado" (also "Enabled"), "TeclaEnter",
-// "MaiusculoEMinusculo", "TudoMaiusculo", "TamanhoMáximo", "Endereço", "Text",
-// "BackColor", "ForeColor". A text is converted to the property's type (16-bit or
+// "MaiusculoEMinusculo", "TudoMaiusculo", "TamanhoMáximo", "Endereço",
+// "CNPJAlfanumerico", "Text", "BackColor", "ForeColor". A text is converted to the property's type (16-bit or
 // 32-bit whole number, Boolean) in the pt-BR locale, whole numbers rounding half to
 // even; the assignment then goes through the control's own accessor and rules.
 
