@@ -21,6 +21,10 @@ namespace {
 constexpr char kTamanhoMaximoName[] = "TamanhoM\xc3\xa1ximo";
 constexpr char kEnderecoName[] = "Endere\xc3\xa7o";
 
+static_assert(int{VumoCaixaWidget::Texto} == kTexto && int{VumoCaixaWidget::Decimal} == kDecimal &&
+              int{VumoCaixaWidget::CIC} == kCIC && int{VumoCaixaWidget::email} == kEmail &&
+              int{VumoCaixaWidget::Extenso} == kExtenso);
+
 constexpr std::int32_t kDesignWidth = 3015;
 constexpr std::int32_t kMinimumHeight = 315;
 

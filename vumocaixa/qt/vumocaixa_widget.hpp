@@ -14,6 +14,11 @@
 // arguments that a directly connected slot may change; its properties are
 // Q_PROPERTYs. TamanhoMáximo and Endereço are TamanhoMaximo and Endereco for Qt's
 // property system; setProperty and property also know them by their accented names.
+// A form (uic, QUiLoader, Designer) sets the properties in their declared order, so
+// the order matters. The text options come before TipoDados: a new control (type 0)
+// accepts each of them, so a form can hold an option its data type would refuse, as
+// the control can. Habilitado and TamanhoMaximo come after it: they belong to the box
+// the data type shows.
 //
 // No exception leaves the widget: a failure inside an event handler or a property
 // assignment is reported through erro() and a warning, and the widget goes on.
@@ -35,20 +40,29 @@ class QtRuntime;
 
 class VumoCaixaWidget : public QWidget {
   Q_OBJECT
-  Q_PROPERTY(int TipoDados READ TipoDados WRITE SetTipoDados)
-  Q_PROPERTY(bool Habilitado READ Habilitado WRITE SetHabilitado)
   Q_PROPERTY(bool TeclaEnter READ TeclaEnter WRITE SetTeclaEnter)
   Q_PROPERTY(bool MaiusculoEMinusculo READ MaiusculoEMinusculo WRITE SetMaiusculoEMinusculo)
   Q_PROPERTY(bool TudoMaiusculo READ TudoMaiusculo WRITE SetTudoMaiusculo)
-  Q_PROPERTY(int TamanhoMaximo READ TamanhoMaximo WRITE SetTamanhoMaximo)
   Q_PROPERTY(bool Endereco READ Endereco WRITE SetEndereco)
   Q_PROPERTY(bool CNPJAlfanumerico READ CNPJAlfanumerico WRITE SetCNPJAlfanumerico)
+  Q_PROPERTY(Tipo TipoDados READ TipoDadosEnum WRITE SetTipoDadosEnum)
+  Q_PROPERTY(bool Habilitado READ Habilitado WRITE SetHabilitado)
+  Q_PROPERTY(int TamanhoMaximo READ TamanhoMaximo WRITE SetTamanhoMaximo)
   Q_PROPERTY(QVariant Text READ Text WRITE SetText USER true)
   Q_PROPERTY(QColor BackColor READ BackColor WRITE SetBackColor)
   Q_PROPERTY(QColor ForeColor READ ForeColor WRITE SetForeColor)
   Q_PROPERTY(QFont Font READ Font WRITE SetFont)
 
  public:
+  // The seventeen data types by name, valued as the data type numbers: the property
+  // TipoDados offers them as a list (Qt Designer's property editor shows a drop-down)
+  // and forms store them by name.
+  enum Tipo {
+    Texto, Data, Moeda, Inteiro, Longo, Simples, Duplo, Decimal, Byte,
+    CIC, CNPJ, CartaoDeCredito, CEP, email, HomePage, PIS, Extenso
+  };
+  Q_ENUM(Tipo)
+
   // A new control: type 0, the ambient font of this widget, 3015 twips wide.
   explicit VumoCaixaWidget(QWidget* parent = nullptr);
   ~VumoCaixaWidget() override;
@@ -56,6 +70,8 @@ class VumoCaixaWidget : public QWidget {
   // A data type outside 0 to 16 shows the control's property error and becomes 0.
   [[nodiscard]] int TipoDados() const;
   void SetTipoDados(int value);
+  [[nodiscard]] Tipo TipoDadosEnum() const { return static_cast<Tipo>(TipoDados()); }
+  void SetTipoDadosEnum(Tipo value) { SetTipoDados(value); }
   [[nodiscard]] bool Habilitado() const;
   void SetHabilitado(bool value);
   [[nodiscard]] bool TeclaEnter() const;

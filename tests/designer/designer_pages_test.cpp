@@ -1,0 +1,169 @@
+// The pages opened on a control of a Designer form: they work on a copy and hand every
+// property the copy takes to the writer, and nothing else.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include <vumocaixa/qt/qt_design_pages.hpp>
+#include <vumocaixa/qt/qt_page_dialog.hpp>
+#include <vumocaixa/qt/qt_runtime.hpp>
+#include <vumocaixa/qt/vumocaixa_widget.hpp>
+
+#include "designer_pages.hpp"
+#include "modal_driver.hpp"
+
+using namespace vumocaixa;
+using namespace vumocaixa::qt;
+
+namespace {
+
+struct Write {
+  QString name;
+  QVariant value;
+};
+
+// A control on a form, the pages opened on it, and what the pages wrote to it.
+struct Opened {
+  explicit Opened(void (*prepare)(VumoCaixaWidget&) = nullptr) {
+    control.setObjectName(QStringLiteral("cpf"));
+    if (prepare != nullptr) prepare(control);
+    pages = std::make_unique<DesignerPages>(
+        control, [this](VumoCaixaWidget& w, const QString& name, const QVariant& value) {
+          writes.push_back({name, value});
+          w.setProperty(name.toLatin1().constData(), value);
+        });
+  }
+
+  template <class W>
+  W& Child(const char* name) const {
+    auto* child = pages->Dialog().findChild<W*>(QString::fromUtf8(name));
+    if (child == nullptr) qFatal("no %s on the pages", name);
+    return *child;
+  }
+
+  [[nodiscard]] QStringList WrittenNames() const {
+    QStringList names;
+    for (const Write& w : writes) names << w.name;
+    return names;
+  }
+
+  // Closes and records the control's message boxes, also those of the pages' making.
+  testing::ModalDriver messages;
+  VumoCaixaWidget control;
+  std::unique_ptr<DesignerPages> pages;
+  std::vector<Write> writes;
+};
+
+}  // namespace
+
+class DesignerPagesTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void theCopyStartsAsTheControlAndOpeningWritesNothing() {
+    Opened o([](VumoCaixaWidget& c) {
+      c.SetMaiusculoEMinusculo(false);
+      c.SetTipoDados(kEmail);
+      c.SetTamanhoMaximo(60);
+      c.SetTeclaEnter(false);
+      c.SetBackColor(QColor(1, 2, 3));
+    });
+    QCOMPARE(o.pages->Copy().TipoDados(), int(kEmail));
+    QCOMPARE(o.pages->Copy().TamanhoMaximo(), 60);
+    QVERIFY(!o.pages->Copy().TeclaEnter());
+    QCOMPARE(o.pages->Copy().BackColor(), QColor(1, 2, 3));
+    QCOMPARE(o.Child<QComboBox>("TipoDados").currentIndex(), int(kEmail));
+    QVERIFY(o.writes.empty());
+    QVERIFY(o.messages.messages.isEmpty());
+  }
+
+  // Choosing a type applies the page at once; the CPF width it gives is written too,
+  // after the box properties at their present values (which undo brings back).
+  void aTypeChosenOnThePageIsWrittenAtOnce() {
+    Opened o([](VumoCaixaWidget& c) { c.SetMaiusculoEMinusculo(false); });
+    auto& list = o.Child<QComboBox>("TipoDados");
+    list.setCurrentIndex(list.findText(QStringLiteral("9 - CIC")));
+    QCOMPARE(o.WrittenNames(),
+             QStringList({"Habilitado", "TamanhoMaximo", "TipoDados", "TamanhoMaximo"}));
+    QCOMPARE(o.writes[0].value.toBool(), true);
+    QCOMPARE(o.writes[1].value.toInt(), 0);
+    QCOMPARE(o.writes[2].value.toInt(), int(kCIC));
+    QCOMPARE(o.control.TipoDados(), int(kCIC));
+    QCOMPARE(o.control.TamanhoMaximo(), 14);
+  }
+
+  void optionsAreWrittenWhenApplied() {
+    Opened o;
+    o.Child<QCheckBox>("chkTeclaEnter").setChecked(false);
+    o.Child<QCheckBox>("chkTudoMaiusculo").setChecked(true);
+    o.Child<QLineEdit>("txtTamanhoMáximo").setText(QStringLiteral("40"));
+    QVERIFY(o.writes.empty());
+    o.pages->Dialog().ApplyButton().click();
+    QCOMPARE(o.WrittenNames(), QStringList({"TudoMaiusculo", "TamanhoMaximo", "TeclaEnter"}));
+    QVERIFY(!o.control.TeclaEnter());
+    QVERIFY(o.control.TudoMaiusculo());
+    QCOMPARE(o.control.TamanhoMaximo(), 40);
+  }
+
+  void aRefusedOptionShowsTheMessageAndIsNotWritten() {
+    Opened o([](VumoCaixaWidget& c) {
+      c.SetMaiusculoEMinusculo(false);
+      c.SetTipoDados(kCIC);
+    });
+    o.Child<QCheckBox>("chkTudoMaiusculo").setChecked(true);
+    o.pages->Dialog().ApplyButton().click();
+    QCOMPARE(o.messages.messages,
+             QStringList({"TudoMaiusculo só pode ser utilizada se a propriedade TipoDados for 0 ou 8"}));
+    QVERIFY(!o.WrittenNames().contains("TudoMaiusculo"));
+    QVERIFY(!o.control.TudoMaiusculo());
+  }
+
+  void coloursAndFontsAreWrittenByTheirPages() {
+    Opened o;
+    auto& colours = dynamic_cast<QtColorPage&>(o.pages->Dialog().Page(1));
+    colours.ShowProperty(QStringLiteral("ForeColor"));
+    colours.ChooseColor(QColor(200, 0, 0));
+    auto& font = dynamic_cast<QtFontPage&>(o.pages->Dialog().Page(2));
+    QFont chosen(QStringLiteral("DejaVu Serif"), 14);
+    font.ChooseFont(chosen);
+    o.pages->Dialog().ApplyButton().click();
+    QCOMPARE(o.WrittenNames(), QStringList({"ForeColor", "Font"}));
+    QCOMPARE(o.control.ForeColor(), QColor(200, 0, 0));
+    QCOMPARE(o.control.Font().family(), QStringLiteral("DejaVu Serif"));
+    QCOMPARE(o.control.Font().pointSizeF(), 14.0);
+  }
+
+  void changesNotAppliedAreNotWritten() {
+    Opened o;
+    o.Child<QCheckBox>("chkEndereço").setChecked(true);
+    o.pages->Dialog().reject();
+    QVERIFY(o.writes.empty());
+    QVERIFY(!o.control.Endereco());
+  }
+
+  // Shown, Propriedades writes the control's values back: a Moeda box gets the
+  // currency width, and an option its type refuses goes with the control's message.
+  void whatThePagesChangeWhenTheyOpenIsWritten() {
+    Opened o([](VumoCaixaWidget& c) { c.SetTipoDados(kMoeda); });
+    QCOMPARE(o.messages.messages,
+             QStringList({"MaiusculoEMinusculo só pode ser utilizada se a propriedade TipoDados for 0"}));
+    QCOMPARE(o.WrittenNames(), QStringList({"MaiusculoEMinusculo", "TamanhoMaximo"}));
+    QCOMPARE(o.control.TamanhoMaximo(), o.pages->Copy().TamanhoMaximo());
+    QVERIFY(o.control.TamanhoMaximo() > 0);
+    QVERIFY(!o.control.MaiusculoEMinusculo());
+  }
+
+  void opensAtThePageAsked() {
+    Opened o;
+    QVERIFY(o.pages->ShowPage(QStringLiteral("Sobre")));
+    QCOMPARE(o.pages->Dialog().Tabs().tabText(o.pages->Dialog().Tabs().currentIndex()), "Sobre");
+    QVERIFY(!o.pages->ShowPage(QStringLiteral("Eventos")));
+  }
+};
+
+QTEST_MAIN(DesignerPagesTest)
+#include "designer_pages_test.moc"

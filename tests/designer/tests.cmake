@@ -1,0 +1,33 @@
+# The Designer plugin's tests: the plugin loaded as Designer and QUiLoader load it, a
+# Designer form editor in the test process, and a form compiled with uic. Run on the
+# offscreen platform, so that no display is needed.
+# The form editor's library is linked by its file: its CMake target also asks for
+# Qt's private headers, which the tests do not use.
+if(TARGET vumocaixa_designer AND TARGET Qt6::Test)
+  find_library(VUMOCAIXA_QT_DESIGNER_COMPONENTS Qt6DesignerComponents)
+endif()
+if(TARGET vumocaixa_designer AND TARGET Qt6::Test AND TARGET Qt6::UiTools
+   AND VUMOCAIXA_QT_DESIGNER_COMPONENTS)
+  set(VUMOCAIXA_PLUGIN_DIR ${PROJECT_BINARY_DIR}/plugins)
+  file(GLOB VUMOCAIXA_DESIGNER_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*_test.cpp)
+  foreach(source ${VUMOCAIXA_DESIGNER_TESTS})
+    get_filename_component(name ${source} NAME_WE)
+    set(target vumocaixa_designer_${name})
+    add_executable(${target} ${source} ${CMAKE_CURRENT_LIST_DIR}/forms/cadastro_vumo.ui)
+    set_target_properties(${target} PROPERTIES AUTOMOC ON AUTOUIC ON
+                          AUTOUIC_SEARCH_PATHS ${CMAKE_CURRENT_LIST_DIR}/forms)
+    target_include_directories(${target} PRIVATE ${CMAKE_CURRENT_LIST_DIR}
+                                                 ${PROJECT_SOURCE_DIR}/vumocaixa/qt/designer)
+    target_link_libraries(${target} PRIVATE vumocaixa_designer_parts VumoCaixa::qt Qt6::Test
+                          Qt6::UiTools Qt6::Designer ${VUMOCAIXA_QT_DESIGNER_COMPONENTS}
+                          vumocaixa_options)
+    target_compile_definitions(${target} PRIVATE
+      VUMOCAIXA_PLUGIN_DIR="${VUMOCAIXA_PLUGIN_DIR}"
+      VUMOCAIXA_PLUGIN_FILE="$<TARGET_FILE:vumocaixa_designer>"
+      VUMOCAIXA_FORMS_DIR="${CMAKE_CURRENT_LIST_DIR}/forms")
+    add_dependencies(${target} vumocaixa_designer)
+    add_test(NAME designer.${name} COMMAND ${target})
+    set_tests_properties(designer.${name} PROPERTIES LABELS designer TIMEOUT 180
+                         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_PLUGIN_PATH=${VUMOCAIXA_PLUGIN_DIR}")
+  endforeach()
+endif()

@@ -1,0 +1,116 @@
+// A form saved by Qt Designer with six controls: compiled with uic into the test, and
+// loaded at run time with QUiLoader through the plugin. Both come up as designed.
+
+#include <memory>
+
+#include <QFile>
+#include <QLineEdit>
+#include <QTest>
+#include <QUiLoader>
+
+#include <vumocaixa/qt/vumocaixa_widget.hpp>
+
+#include "ui_cadastro_vumo.h"
+
+using namespace vumocaixa;
+using vumocaixa::qt::VumoCaixaWidget;
+
+namespace {
+
+// What the designer set on each control of the form; everything else is the default.
+struct Designed {
+  const char* name;
+  int tipo = kTexto;
+  bool habilitado = true;
+  bool teclaEnter = true;
+  bool maiusculoEMinusculo = true;
+  bool tudoMaiusculo = false;
+  bool cnpjAlfanumerico = false;
+  int tamanhoMaximo = 0;
+  QColor back = QColor(255, 255, 255);
+  QColor fore = QColor(0, 0, 0);
+  QString fontFamily;
+};
+
+std::vector<Designed> FormDesign() {
+  std::vector<Designed> design(6);
+  design[0].name = "nome";
+  design[0].tamanhoMaximo = 40;
+  design[0].fontFamily = QStringLiteral("DejaVu Serif");
+  design[1].name = "cpf";
+  design[1].tipo = kCIC;
+  design[1].teclaEnter = false;
+  design[1].back = QColor(0xff, 0xf8, 0xdc);
+  design[2].name = "cnpj";
+  design[2].tipo = kCNPJ;
+  design[2].cnpjAlfanumerico = true;
+  design[3].name = "salario";
+  design[3].tipo = kMoeda;
+  design[3].fore = QColor(0x00, 0x33, 0x99);
+  design[4].name = "extenso";
+  design[4].tipo = kExtenso;
+  design[4].habilitado = false;
+  design[5].name = "codigo";
+  design[5].tipo = kByte;
+  design[5].tudoMaiusculo = true;
+  return design;
+}
+
+void CheckDesigned(const QWidget& form) {
+  QCOMPARE(form.findChildren<VumoCaixaWidget*>().size(), qsizetype(6));
+  for (const Designed& d : FormDesign()) {
+    const auto* c = form.findChild<VumoCaixaWidget*>(QString::fromLatin1(d.name));
+    QVERIFY2(c != nullptr, d.name);
+    QCOMPARE(c->TipoDados(), d.tipo);
+    QCOMPARE(c->Habilitado(), d.habilitado);
+    QCOMPARE(c->TeclaEnter(), d.teclaEnter);
+    QCOMPARE(c->MaiusculoEMinusculo(), d.maiusculoEMinusculo);
+    QCOMPARE(c->TudoMaiusculo(), d.tudoMaiusculo);
+    QCOMPARE(c->CNPJAlfanumerico(), d.cnpjAlfanumerico);
+    if (d.tipo != kMoeda && d.tipo != kByte) QCOMPARE(c->TamanhoMaximo(), d.tamanhoMaximo);
+    QCOMPARE(c->BackColor(), d.back);
+    QCOMPARE(c->ForeColor(), d.fore);
+    if (!d.fontFamily.isEmpty()) QCOMPARE(c->Font().family(), d.fontFamily);
+  }
+}
+
+// Types a CPF into the form's cpf box and leaves it.
+QString TypedCpf(QWidget& form) {
+  form.show();
+  auto* cpf = form.findChild<VumoCaixaWidget*>(QStringLiteral("cpf"));
+  auto* box = cpf->findChild<QLineEdit*>(QStringLiteral("Caixa"));
+  cpf->setFocus();
+  QTest::keyClicks(box, QStringLiteral("73810658006"));
+  return box->text();
+}
+
+}  // namespace
+
+class UiFormTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void formCompiledWithUicComesUpAsDesigned() {
+    QWidget form;
+    Ui::CadastroVumo ui;
+    ui.setupUi(&form);
+    CheckDesigned(form);
+    QCOMPARE(ui.cpf->TipoDados(), int(kCIC));
+    QCOMPARE(TypedCpf(form), QStringLiteral("738.106.580-06"));
+  }
+
+  void formLoadedWithQUiLoaderComesUpAsDesigned() {
+    QUiLoader loader;
+    loader.addPluginPath(QStringLiteral(VUMOCAIXA_PLUGIN_DIR "/designer"));
+    QVERIFY(loader.availableWidgets().contains(QStringLiteral("vumocaixa::qt::VumoCaixaWidget")));
+    QFile file(QStringLiteral(VUMOCAIXA_FORMS_DIR "/cadastro_vumo.ui"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    std::unique_ptr<QWidget> form(loader.load(&file));
+    QVERIFY2(form != nullptr, qPrintable(loader.errorString()));
+    CheckDesigned(*form);
+    QCOMPARE(TypedCpf(*form), QStringLiteral("738.106.580-06"));
+  }
+};
+
+QTEST_MAIN(UiFormTest)
+#include "ui_form_test.moc"
