@@ -31,3 +31,27 @@ if(TARGET vumocaixa_designer AND TARGET Qt6::Test AND TARGET Qt6::UiTools
                          ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_PLUGIN_PATH=${VUMOCAIXA_PLUGIN_DIR}")
   endforeach()
 endif()
+
+# The same form in an application built against an installed VumoCaixa (not with the
+# sanitizers or coverage, whose flags the application would need as well).
+if(TARGET vumocaixa_designer AND TARGET Qt6::UiTools AND NOT VUMOCAIXA_SANITIZE
+   AND NOT VUMOCAIXA_COVERAGE)
+  set(prefix ${PROJECT_BINARY_DIR}/tests/designer/prefix)
+  add_test(NAME designer.install
+           COMMAND ${CMAKE_COMMAND} --install ${PROJECT_BINARY_DIR} --prefix ${prefix})
+  add_test(NAME designer.uninstall COMMAND ${CMAKE_COMMAND} -E rm -rf ${prefix})
+  add_test(NAME designer.installed_application
+           COMMAND ${CMAKE_CTEST_COMMAND} --build-and-test ${CMAKE_CURRENT_LIST_DIR}/consumer
+                   ${PROJECT_BINARY_DIR}/tests/designer/consumer
+                   --build-generator ${CMAKE_GENERATOR}
+                   --build-options -DCMAKE_PREFIX_PATH=${prefix}
+                                   -DFORMS_DIR=${CMAKE_CURRENT_LIST_DIR}/forms
+                   --test-command cadastro)
+  set_tests_properties(designer.install PROPERTIES FIXTURES_SETUP designer_installed
+                                                   LABELS designer)
+  set_tests_properties(designer.uninstall PROPERTIES FIXTURES_CLEANUP designer_installed
+                                                     LABELS designer)
+  set_tests_properties(designer.installed_application PROPERTIES
+                       FIXTURES_REQUIRED designer_installed LABELS designer TIMEOUT 600
+                       ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_PLUGIN_PATH=${prefix}/${CMAKE_INSTALL_LIBDIR}/qt6/plugins")
+endif()
