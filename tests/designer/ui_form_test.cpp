@@ -1,4 +1,4 @@
-// A form saved by Qt Designer with six controls: compiled with uic into the test, and
+// A form saved by Qt Designer with seven controls: compiled with uic into the test, and
 // loaded at run time with QUiLoader through the plugin. Both come up as designed.
 
 #include <memory>
@@ -19,12 +19,13 @@ namespace {
 
 // What the designer set on each control of the form; everything else is the default.
 struct Designed {
-  const char* name;
+  const char* name = "";
   int tipo = kTexto;
   bool habilitado = true;
   bool teclaEnter = true;
   bool maiusculoEMinusculo = true;
   bool tudoMaiusculo = false;
+  bool endereco = false;
   bool cnpjAlfanumerico = false;
   int tamanhoMaximo = 0;
   QColor back = QColor(255, 255, 255);
@@ -33,31 +34,19 @@ struct Designed {
 };
 
 std::vector<Designed> FormDesign() {
-  std::vector<Designed> design(6);
-  design[0].name = "nome";
-  design[0].tamanhoMaximo = 40;
-  design[0].fontFamily = QStringLiteral("DejaVu Serif");
-  design[1].name = "cpf";
-  design[1].tipo = kCIC;
-  design[1].teclaEnter = false;
-  design[1].back = QColor(0xff, 0xf8, 0xdc);
-  design[2].name = "cnpj";
-  design[2].tipo = kCNPJ;
-  design[2].cnpjAlfanumerico = true;
-  design[3].name = "salario";
-  design[3].tipo = kMoeda;
-  design[3].fore = QColor(0x00, 0x33, 0x99);
-  design[4].name = "extenso";
-  design[4].tipo = kExtenso;
-  design[4].habilitado = false;
-  design[5].name = "codigo";
-  design[5].tipo = kByte;
-  design[5].tudoMaiusculo = true;
-  return design;
+  return {
+      {.name = "nome", .tamanhoMaximo = 40, .fontFamily = QStringLiteral("DejaVu Serif")},
+      {.name = "cpf", .tipo = kCIC, .teclaEnter = false, .back = QColor(0xff, 0xf8, 0xdc)},
+      {.name = "cnpj", .tipo = kCNPJ, .cnpjAlfanumerico = true},
+      {.name = "salario", .tipo = kMoeda, .fore = QColor(0x00, 0x33, 0x99)},
+      {.name = "extenso", .tipo = kExtenso, .habilitado = false},
+      {.name = "codigo", .tipo = kByte, .tudoMaiusculo = true},
+      {.name = "endereco", .endereco = true},
+  };
 }
 
 void CheckDesigned(const QWidget& form) {
-  QCOMPARE(form.findChildren<VumoCaixaWidget*>().size(), qsizetype(6));
+  QCOMPARE(form.findChildren<VumoCaixaWidget*>().size(), qsizetype(7));
   for (const Designed& d : FormDesign()) {
     const auto* c = form.findChild<VumoCaixaWidget*>(QString::fromLatin1(d.name));
     QVERIFY2(c != nullptr, d.name);
@@ -66,6 +55,7 @@ void CheckDesigned(const QWidget& form) {
     QCOMPARE(c->TeclaEnter(), d.teclaEnter);
     QCOMPARE(c->MaiusculoEMinusculo(), d.maiusculoEMinusculo);
     QCOMPARE(c->TudoMaiusculo(), d.tudoMaiusculo);
+    QCOMPARE(c->Endereco(), d.endereco);
     QCOMPARE(c->CNPJAlfanumerico(), d.cnpjAlfanumerico);
     if (d.tipo != kMoeda && d.tipo != kByte) QCOMPARE(c->TamanhoMaximo(), d.tamanhoMaximo);
     QCOMPARE(c->BackColor(), d.back);

@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include <QTabWidget>
 #include <QPushButton>
+#include <QTabWidget>
 
 #include <vumocaixa/host/memory_property_bag.hpp>
 #include <vumocaixa/qt/qt_design_pages.hpp>
