@@ -30,7 +30,7 @@ struct Designed {
   int tamanhoMaximo = 0;
   QColor back = QColor(255, 255, 255);
   QColor fore = QColor(0, 0, 0);
-  QString fontFamily;
+  QString fontFamily{};
 };
 
 std::vector<Designed> FormDesign() {
