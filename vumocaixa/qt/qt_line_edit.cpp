@@ -1,5 +1,6 @@
 #include <vumocaixa/qt/qt_line_edit.hpp>
 
+#include <functional>
 #include <limits>
 #include <string>
 
@@ -220,7 +221,8 @@ void VumoLineEdit::Mouse(void (WidgetListener::*handler)(std::int16_t&, std::int
   const QPointF at = event.position();
   float x = PixelsToTwipsF(at.x(), logicalDpiX());
   float y = PixelsToTwipsF(at.y(), logicalDpiY());
-  Guarded(m_frame, where, [&] { (m_listener->*handler)(button, shift, x, y); });
+  WidgetListener* listener = m_listener;
+  Guarded(m_frame, where, [&] { std::invoke(handler, listener, button, shift, x, y); });
 }
 
 void VumoLineEdit::mousePressEvent(QMouseEvent* event) {
