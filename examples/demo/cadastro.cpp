@@ -21,14 +21,14 @@ namespace {
 
 using namespace vumocaixa;
 
-struct FieldSpec {
+struct FieldLayout {
   const char* name;
   const char* label;
   std::int16_t tipo;
 };
 
 // One field of every data type; the address is free text with the address rule on.
-constexpr FieldSpec kFields[] = {
+constexpr FieldLayout kFields[] = {
     {"Nome", "Nome:", kTexto},
     {"Endereço", "Endereço:", kTexto},
     {"Nascimento", "Data de nascimento:", kData},
@@ -73,13 +73,13 @@ Cadastro::Cadastro(QWidget* parent) : QMainWindow(parent) {
 }
 
 void Cadastro::BuildForm(QFormLayout& form) {
-  for (const FieldSpec& spec : kFields) {
+  for (const FieldLayout& row : kFields) {
     auto* field = new VumoCaixaWidget;
-    field->SetTipoDados(spec.tipo);
-    auto* label = new QLabel(QString::fromUtf8(spec.label));
+    field->SetTipoDados(row.tipo);
+    auto* label = new QLabel(QString::fromUtf8(row.label));
     label->setBuddy(field);
     form.addRow(label, field);
-    m_rows.push_back({QString::fromUtf8(spec.name), label, field});
+    m_rows.push_back({QString::fromUtf8(row.name), label, field});
     Wire(m_rows.back());
   }
   Field(QStringLiteral("Endereço"))->SetEndereco(true);
