@@ -64,6 +64,26 @@ TEST(Persistencia, TheLoadedFontIsTheControlsOwnAndSharedByItsBoxes) {
   EXPECT_FALSE(ambiente->bold);
 }
 
+// A new control shows the form's font in a copy of its own, and a form saved with it
+// stores no font.
+TEST(Persistencia, ANewControlTakesTheFormsFontAndDoesNotStoreIt) {
+  const FontRef ambiente = std::make_shared<Font>(Font{"Tahoma", 11});
+  MemoryFormOptions options;
+  options.ambientFont = ambiente;
+  MemoryForm form(options);
+  VumoCaixaControl& c = form.Control();
+  ASSERT_NE(c.Font(), ambiente);
+  EXPECT_EQ(*c.Font(), *ambiente);
+  EXPECT_EQ(form.Caixa2().Font(), c.Font());
+  MemoryPropertyBag bag;
+  c.UserControl_WriteProperties(bag);
+  EXPECT_FALSE(bag.Contains("Font"));
+  c.Font()->bold = true;
+  EXPECT_FALSE(ambiente->bold);
+  c.UserControl_WriteProperties(bag);
+  EXPECT_TRUE(bag.Contains("Font"));
+}
+
 TEST(Persistencia, LoadingNotifiesTheFontOnlyAndShowsNoMessage) {
   Controle c;
   MemoryPropertyBag bag;

@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <vumocaixa/host/memory_property_bag.hpp>
 #include <vumocaixa/host/regional.hpp>
 #include <vumocaixa/qt/qt_runtime.hpp>
 #include <vumocaixa/qt/vumocaixa_widget.hpp>
@@ -294,6 +295,28 @@ class WidgetTest : public QObject {
     caixa->SetTipoDados(kTexto);
     caixa->setFocus();
     QCOMPARE(focused(), &box());
+  }
+
+  // A new control takes the font of its form: it shows it, reports it, and a saved
+  // form does not store it; a font of its own is shown, kept and stored.
+  void newControlShowsTheFontOfItsForm() {
+    QWidget other;
+    QFont formFont(QStringLiteral("DejaVu Serif"), 13);
+    other.setFont(formFont);
+    VumoCaixaWidget own(&other);
+    auto& ownBox = *own.findChild<QLineEdit*>("Caixa");
+    QCOMPARE(ownBox.font().family(), formFont.family());
+    QCOMPARE(own.Font().pointSizeF(), 13.0);
+    MemoryPropertyBag bag;
+    own.WriteProperties(bag);
+    QVERIFY(!bag.Contains("Font"));
+
+    own.SetFont(QFont(QStringLiteral("DejaVu Sans"), 11));
+    QCOMPARE(ownBox.font().pointSizeF(), 11.0);
+    other.setFont(formFont);
+    QCOMPARE(ownBox.font().pointSizeF(), 11.0);
+    own.WriteProperties(bag);
+    QVERIFY(bag.Contains("Font"));
   }
 };
 

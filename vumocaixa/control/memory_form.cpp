@@ -21,6 +21,7 @@ MemoryForm::MemoryForm(MemoryFormOptions options) : m_runtime(std::move(options.
   m_runtime.ConnectFocus(&m_focus);
   m_focus.SetTabHandler([this] { Tab(); });
   m_container.SetSize(options.width, options.height);
+  if (options.ambientFont) m_container.SetAmbientFont(std::move(options.ambientFont));
 
   ConstituentWidgets widgets;
   widgets.Caixa = MakeWidget(WidgetKind::EditBox, "Caixa", m_focus, m_caixa);

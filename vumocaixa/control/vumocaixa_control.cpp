@@ -9,6 +9,12 @@ namespace {
 
 constexpr std::int32_t kDesignWidth = 3015;
 constexpr std::int32_t kDesignHeight = 285;
+
+// The boxes start with the form's font, as a copy of their own that they share.
+FontRef AmbientFontCopy(const Container& container) {
+  const FontRef ambient = container.AmbientFont();
+  return std::make_shared<Font>(ambient ? *ambient : Font{});
+}
 constexpr std::int32_t kButtonWidth = 300;
 constexpr std::int32_t kButtonLeft = 2160;
 
@@ -86,7 +92,7 @@ VumoCaixaControl::VumoCaixaControl(ConstituentWidgets widgets, Container& contai
   if (!m_Widgets.Caixa || !m_Widgets.Caixa1 || !m_Widgets.Caixa2 || !m_Widgets.Btn_Evento) {
     throw HostError("VumoCaixaControl needs all four of its widgets");
   }
-  const FontRef font = std::make_shared<vumocaixa::Font>();
+  const FontRef font = AmbientFontCopy(container);
   for (Widget* box : {&Caixa(), &Caixa1(), &Caixa2()}) {
     box->SetLeft(0);
     box->SetWidth(kDesignWidth);
