@@ -153,6 +153,18 @@ class DesignPagesTest : public QObject {
     QVERIFY(!page.Changed());
   }
 
+  // The page's font is wider here than the one the page was laid out for: "email :" and
+  // the address that follows it on the line are both shown whole.
+  void sobreLabelsOnOneLineDoNotCoverEachOther() {
+    QtSobrePage page;
+    const QLabel* email = Child<QLabel>(page, "Lbl_email");
+    const QLabel* address = Child<QLabel>(page, "Lbl_emailEndereço");
+    QVERIFY(email->width() >= email->sizeHint().width());
+    QVERIFY(address->x() >= email->x() + email->sizeHint().width());
+    QCOMPARE(address->y(), email->y());
+    QCOMPARE(address->width(), address->sizeHint().width());
+  }
+
   void theColourPageWritesEverySelectedControlOnApply() {
     Caixa a, b;
     QtColorPage page({&a.widget.Control(), &b.widget.Control()});

@@ -190,6 +190,25 @@ void ApplyLook(const PageWidgetSpec& spec, QWidget* w) {
 
 }  // namespace
 
+// A one-line label that starts inside the text of an earlier one on its line (a wider
+// font than the page was laid out for) moves right, so that neither text is covered.
+void QtPageSurface::StartAfterEarlierText(QLabel& label) const {
+  for (const auto& earlier : m_widgets) {
+    const auto* other = qobject_cast<const QLabel*>(earlier->Widget());
+    if (other == nullptr || other->wordWrap() || other->text().isEmpty() ||
+        other->parentWidget() != label.parentWidget()) {
+      continue;
+    }
+    const bool sameLine =
+        other->y() < label.y() + label.height() && label.y() < other->y() + other->height();
+    const int textEnd = other->x() + other->sizeHint().width();
+    const int gap = other->fontMetrics().horizontalAdvance(QLatin1Char(' '));
+    if (sameLine && other->x() < label.x() && textEnd + gap > label.x()) {
+      label.move(textEnd + gap, label.y());
+    }
+  }
+}
+
 PageWidget& QtPageSurface::Add(const PageWidgetSpec& spec) {
   QWidget* w = Create(spec, ContainerOf(spec));
   w->setObjectName(Q(spec.name));
@@ -200,6 +219,7 @@ PageWidget& QtPageSurface::Add(const PageWidgetSpec& spec) {
   // container, rather than cutting its text.
   if (auto* label = qobject_cast<QLabel*>(w); label != nullptr && !label->wordWrap() &&
                                               spec.kind == PageWidgetKind::Label) {
+    StartAfterEarlierText(*label);
     const int room = w->parentWidget()->width() - w->x();
     const int wanted = label->sizeHint().width();
     if (wanted > w->width()) w->resize(std::min(wanted, std::max(room, w->width())), w->height());

@@ -17,6 +17,8 @@
 
 #include <vumocaixa/pages/page_widgets.hpp>
 
+class QLabel;
+
 namespace vumocaixa::qt {
 
 class QtPageWidget;
@@ -41,6 +43,7 @@ class QtPageSurface final : public QWidget, public PageSurface {
  private:
   [[nodiscard]] QWidget* ContainerOf(const PageWidgetSpec& spec) const;
   [[nodiscard]] QRect Geometry(const PageWidgetSpec& spec) const;
+  void StartAfterEarlierText(QLabel& label) const;
 
   std::vector<std::unique_ptr<QtPageWidget>> m_widgets;
   QWidget* m_lastInTabOrder = nullptr;
