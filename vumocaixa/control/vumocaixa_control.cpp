@@ -9,14 +9,14 @@ namespace {
 
 constexpr std::int32_t kDesignWidth = 3015;
 constexpr std::int32_t kDesignHeight = 285;
+constexpr std::int32_t kButtonWidth = 300;
+constexpr std::int32_t kButtonLeft = 2160;
 
 // The boxes start with the form's font, as a copy of their own that they share.
 FontRef AmbientFontCopy(const Container& container) {
   const FontRef ambient = container.AmbientFont();
   return std::make_shared<Font>(ambient ? *ambient : Font{});
 }
-constexpr std::int32_t kButtonWidth = 300;
-constexpr std::int32_t kButtonLeft = 2160;
 
 using V = VumoCaixaControl;
 using I16 = std::int16_t;
