@@ -115,12 +115,14 @@ TEST(CNPJAlfanumerico, AssignedValuesKeepTheirLettersOnlyWithTheOption) {
   }
 }
 
-TEST(CNPJAlfanumerico, PastedLowerCaseIsUpperCasedOnLeaving) {
-  FormCNPJ form(true);
-  form.f.Paste("12.abc.345/01de-35");
-  form.f.Leave();
-  EXPECT_TRUE(form.f.Runtime().Messages().empty());
-  EXPECT_EQ("12.ABC.345/01DE-35", form.f.Shown());
+TEST(CNPJAlfanumerico, PastedNumbersAreUpperCasedAndLaidIntoTheMaskOnLeaving) {
+  for (const char* colado : {"12.abc.345/01de-35", "12abc34501de35", "12 ABC 345 01DE 35"}) {
+    FormCNPJ form(true);
+    form.f.Paste(colado);
+    form.f.Leave();
+    EXPECT_TRUE(form.f.Runtime().Messages().empty()) << colado;
+    EXPECT_EQ("12.ABC.345/01DE-35", form.f.Shown()) << colado;
+  }
 }
 
 TEST(CNPJAlfanumerico, AssignmentNotifiesEveryTimeAndDefaultsOff) {

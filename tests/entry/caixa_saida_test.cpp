@@ -61,7 +61,6 @@ TEST(CaixaSaida, DocumentNumbers) {
       {kCIC, "12345678900", Entrada::Digitada, "CIC inválido. Redigite.", "123.456.789-00",
        "cpf com digito errado"},
       {kCIC, "1234", Entrada::Digitada, "CIC inválido. Redigite.", "123.4", "cpf incompleto"},
-      {kCIC, "12345678909", Entrada::Colada, "", "12345678909", "cpf colado sem mascara"},
       {kCIC, "abc", Entrada::Colada, "CIC inválido. Redigite.", "abc", "letras coladas"},
       {kCIC, "123.456.789-091", Entrada::Colada, "CIC inválido. Redigite.", "123.456.789-091",
        "um digito a mais"},
@@ -75,6 +74,31 @@ TEST(CaixaSaida, DocumentNumbers) {
        "cartao valido"},
       {kCartaoDeCredito, "4111111111111112", Entrada::Digitada,
        "Cartão de Crédito inválido. Redigite.", "4111.1111.1111.1112", "cartao invalido"},
+  };
+  for (const Row& r : rows) ConfereSaida(r);
+}
+
+// A pasted number whose digits fill the mask exactly is laid into it before the
+// check; one with too few or too many digits is judged as it stands.
+TEST(CaixaSaida, PastedNumbersThatFillTheMaskAreLaidIntoIt) {
+  const Row rows[] = {
+      {kCIC, "12345678909", Entrada::Colada, "", "123.456.789-09", "cpf colado sem mascara"},
+      {kCIC, " 123 456 789 09 ", Entrada::Colada, "", "123.456.789-09", "cpf com espacos"},
+      {kCIC, "12345678900", Entrada::Colada, "CIC inválido. Redigite.", "123.456.789-00",
+       "cpf invalido fica na mascara"},
+      {kCIC, "1234567890", Entrada::Colada, "CIC inválido. Redigite.", "1234567890",
+       "um digito a menos"},
+      {kCIC, "123456789091", Entrada::Colada, "CIC inválido. Redigite.", "123456789091",
+       "um digito a mais"},
+      {kCEP, "01310-100", Entrada::Colada, "", "01.310-100", "cep dos correios"},
+      {kCEP, "01310100", Entrada::Colada, "", "01.310-100", "cep so com digitos"},
+      {kCEP, "1310-100", Entrada::Colada, "CEP inválido. Redigite.", "1310-100",
+       "cep com sete digitos"},
+      {kCNPJ, "12.345.678/000195", Entrada::Colada, "", "12.345.678/0001-95",
+       "cnpj sem o traco"},
+      {kPIS, "120.5447.1315", Entrada::Colada, "", "120.54471.31.5", "pis em outra mascara"},
+      {kCartaoDeCredito, "4111 1111 1111 1111", Entrada::Colada, "", "4111.1111.1111.1111",
+       "cartao em grupos"},
   };
   for (const Row& r : rows) ConfereSaida(r);
 }
@@ -133,6 +157,32 @@ TEST(CaixaSaida, AnEmptyBoxIsNeverRefused) {
   for (std::int16_t tipo : {kTexto, kData, kByte, kCIC, kCNPJ, kCartaoDeCredito, kCEP, kEmail,
                             kHomePage, kPIS}) {
     ConfereSaida({tipo, "", Entrada::Digitada, "", "", "vazia"}, tipo == kTexto);
+  }
+}
+
+// Passing through an optional address field leaves it as empty as it was.
+TEST(CaixaSaida, AnEmptyTextBoxStaysEmptyWhateverItsOptions) {
+  const struct {
+    bool capitaliza;
+    bool endereco;
+    const char* nome;
+  } rows[] = {
+      {true, true, "endereco"},
+      {true, false, "so capitaliza"},
+      {false, true, "endereco sem capitalizar"},
+  };
+  for (const auto& r : rows) {
+    MemoryForm f{MemoryFormOptions{PtBR()}};
+    f.Control().SetMaiusculoEMinusculo(r.capitaliza);
+    f.Control().SetEndereço(r.endereco);
+    for (int passagem = 0; passagem < 2; ++passagem) {
+      f.Enter();
+      f.Container().ClearLog();
+      f.Leave();
+      EXPECT_EQ(f.Shown(), "") << r.nome;
+      EXPECT_EQ(f.Container().Count("Change"), 0) << r.nome;
+      EXPECT_EQ(f.Container().PropertyChanges(), std::vector<std::string>{"Text"}) << r.nome;
+    }
   }
 }
 

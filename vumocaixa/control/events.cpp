@@ -50,7 +50,7 @@ void VumoCaixaControl::Caixa1_MouseUp(std::int16_t& Button, std::int16_t& Shift,
 void VumoCaixaControl::UserControl_GotFocus() {
   try {
     m_Caixa->SetFocus();
-  } catch (const HostError&) {
+  } catch (const Error&) {
   }
 }
 
@@ -68,7 +68,7 @@ void VumoCaixaControl::Btn_Evento_Click() {
   }
   try {
     Caixa().SetFocus();
-  } catch (const HostError&) {
+  } catch (const Error&) {
   }
 }
 
