@@ -36,19 +36,23 @@ std::vector<std::string> RandomAmounts() {
   return amounts;
 }
 
-void BM_ValorPorExtenso_Random(benchmark::State& state) {
+void BM_ValorPorExtenso_Random(benchmark::State& state, vumocaixa::EstiloExtenso estilo) {
   const std::vector<std::string> amounts = RandomAmounts();
+  const vumocaixa::RegionalSettings r = vumocaixa::PtBR();
   std::size_t i = 0;
   std::size_t words = 0;
   for (auto _ : state) {
-    std::string out = vumocaixa::ValorPorExtenso(amounts[i++ & 1023]);
+    std::string out = vumocaixa::ValorPorExtenso(amounts[i++ & 1023], r, {estilo});
     words += out.empty() ? 0 : 1;
     benchmark::DoNotOptimize(out);
   }
   if (words != static_cast<std::size_t>(state.iterations())) state.SkipWithError("no words");
   state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_ValorPorExtenso_Random);
+BENCHMARK_CAPTURE(BM_ValorPorExtenso_Random, classico, vumocaixa::EstiloExtenso::Classico);
+BENCHMARK_CAPTURE(BM_ValorPorExtenso_Random, norma, vumocaixa::EstiloExtenso::Norma);
+BENCHMARK_CAPTURE(BM_ValorPorExtenso_Random, norma_maiusculas,
+                  vumocaixa::EstiloExtenso::NormaMaiusculas);
 
 void BM_ValorPorExtenso_Largest(benchmark::State& state) {
   const std::string amount = "922.337.203.685.477,58";

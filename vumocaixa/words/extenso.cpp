@@ -28,10 +28,17 @@ struct Word {
   }
 };
 
-constexpr std::array<Word, 20> kUnits = {
+using Units = std::array<Word, 20>;
+constexpr Units kUnits = {
     "",         "Um ",      "Dois ",      "Tres ",      "Quatro ",  "Cinco ",    "Seis ",
     "Sete ",    "Oito ",    "Nove ",      "Dez ",       "Onze ",    "Doze ",     "Treze ",
     "Quatorze ", "Quinze ", "Dezesseis ", "Dezessete ", "Dezoito ", "Dezenove "};
+// The units of the written norm: three with its accent.
+constexpr Units kUnitsNorma = [] {
+  Units units = kUnits;
+  units[3] = "Três ";
+  return units;
+}();
 constexpr std::array<Word, 10> kTens = {
     "", "", "Vinte ", "Trinta ", "Quarenta ", "Cinquenta ", "Sessenta ", "Setenta ",
     "Oitenta ", "Noventa "};
@@ -44,8 +51,14 @@ constexpr std::array<Word, 10> kHundreds = {
 // slack lets each word be copied as a whole 16-byte block.
 class WordBuffer {
  public:
+  // With lower_initials, each word starts in lower case: the only capitals of the
+  // words are the ASCII letters that start them.
+  explicit WordBuffer(bool lower_initials) : initial_bits_(lower_initials ? 0x20 : 0) {}
+
   WordBuffer& operator+=(const Word& word) {
     std::memcpy(bytes_.data() + size_, word.bytes.data(), word.bytes.size());
+    // The case bit is already set in every other first byte: blank, comma, lower case.
+    bytes_[size_] = static_cast<char>(bytes_[size_] | initial_bits_);
     size_ += word.size;
     return *this;
   }
@@ -61,6 +74,7 @@ class WordBuffer {
  private:
   std::array<char, 512> bytes_;
   std::size_t size_ = 0;
+  char initial_bits_ = 0;
 };
 
 // The six groups of three digits of the formatted amount: trilhões, bilhões,
@@ -90,7 +104,7 @@ std::optional<Groups> ReadGroups(std::string_view formatted) {
 
 // Appends the words of a group of value 0 to 999, each followed by one blank; a group
 // of 0 appends nothing.
-void AppendGroup(int v, WordBuffer& out) {
+void AppendGroup(int v, WordBuffer& out, const Units& units = kUnits) {
   const auto h = static_cast<std::size_t>(v / 100);
   const auto d = static_cast<std::size_t>(v / 10 % 10);
   const auto u = static_cast<std::size_t>(v % 10);
@@ -103,18 +117,18 @@ void AppendGroup(int v, WordBuffer& out) {
     out += "e ";
   }
   if (v < 10) {
-    out += kUnits[u];
+    out += units[u];
     return;
   }
   const std::size_t t = d * 10 + u;
   if (t < 20) {
-    out += kUnits[t];
+    out += units[t];
     return;
   }
   out += kTens[d];
   if (u != 0) {
     out += "e ";
-    out += kUnits[u];
+    out += units[u];
   }
 }
 
@@ -160,20 +174,57 @@ void AppendScales(const Groups& g, WordBuffer& out) {
   if (v4 != 0 && v5 != 0) out += (v5 % 100 == 0 || v5 < 100) ? Word(" e") : Word(",");
 }
 
-std::string Words(const Groups& g) {
+bool IsOneReal(const Groups& g) {
+  return g[0] == 0 && g[1] == 0 && g[2] == 0 && g[3] == 0 && g[4] == 1;
+}
+
+// The integer part in the written norm, ending in "Real " or "Reais ". The scales
+// stand side by side; "e" joins the last one that holds a value when that value is
+// below one hundred or a whole hundred ("Dois Milhões e Quinhentos Mil", "Mil e
+// Cinquenta", but "Mil Duzentos e Trinta"). One thousand is "Mil" alone, and "de"
+// follows a scale when every lower group is zero ("Um Milhão de Reais").
+void AppendReaisNorma(const Groups& g, WordBuffer& out) {
+  static constexpr std::array<std::array<Word, 2>, 4> kScales = {{
+      {"Trilhão ", "Trilhões "}, {"Bilhão ", "Bilhões "}, {"Milhão ", "Milhões "},
+      {"Mil ", "Mil "}}};
+  std::size_t last = 4;
+  while (last > 0 && g[last] == 0) --last;
+  bool started = false;
+  for (std::size_t k = 0; k <= last; ++k) {
+    const int v = g[k];
+    if (v == 0) continue;
+    if (started && k == last && (v < 100 || v % 100 == 0)) out += "e ";
+    started = true;
+    if (k != 3 || v != 1) AppendGroup(v, out, kUnitsNorma);
+    if (k < 4) out += kScales[k][v == 1 ? 0 : 1];
+  }
+  if (last < 3) out += "de ";
+  out += IsOneReal(g) ? Word("Real ") : Word("Reais ");
+}
+
+// The integer part in the classic style, ending in "Real " or "Reais ".
+void AppendReaisClassico(const Groups& g, WordBuffer& out) {
+  AppendScales(g, out);
+  out += " ";
+  AppendGroup(g[4], out);
+  out += IsOneReal(g) ? Word("Real ") : Word("Reais ");
+}
+
+std::string Words(const Groups& g, EstiloExtenso estilo) {
+  const bool classico = estilo == EstiloExtenso::Classico;
   const bool no_reais = g[0] == 0 && g[1] == 0 && g[2] == 0 && g[3] == 0 && g[4] == 0;
-  const bool one_real = g[0] == 0 && g[1] == 0 && g[2] == 0 && g[3] == 0 && g[4] == 1;
   const int cents = g[5];
-  WordBuffer out;
+  WordBuffer out(estilo == EstiloExtenso::Norma);
   if (!no_reais) {
-    AppendScales(g, out);
-    out += " ";
-    AppendGroup(g[4], out);
-    out += one_real ? Word("Real ") : Word("Reais ");
+    if (classico) {
+      AppendReaisClassico(g, out);
+    } else {
+      AppendReaisNorma(g, out);
+    }
     if (cents != 0) out += "e ";
   }
   if (cents != 0) {
-    AppendGroup(cents, out);
+    AppendGroup(cents, out, classico ? kUnits : kUnitsNorma);
     out += cents == 1 ? Word("Centavo") : Word("Centavos");
   }
   // An amount below half a centavo shows as all zeros and has no words.
@@ -207,11 +258,12 @@ std::optional<Groups> AmountGroups(std::string_view valor, const RegionalSetting
 
 }  // namespace
 
-std::string ValorPorExtenso(std::string_view valor, const RegionalSettings& r) {
+std::string ValorPorExtenso(std::string_view valor, const RegionalSettings& r,
+                            OpcoesExtenso opcoes) {
   if (valor.empty()) return {};
   try {
     const std::optional<Groups> groups = AmountGroups(valor, r);
-    return groups ? Words(*groups) : std::string();
+    return groups ? Words(*groups, opcoes.estilo) : std::string();
   } catch (const Error&) {
     return {};
   }
