@@ -14,7 +14,9 @@ Comandos:
                               (TIPO: cic, cnpj, pis, cartao, cep, data)
   valida cnpj --alfanumerico, mascara cnpj --alfanumerico
                               o CNPJ com letras nas 12 primeiras posições
-  extenso [VALOR...]          escreve cada quantia por extenso, em reais e centavos
+  extenso [--norma [--maiusculas]] [VALOR...]
+                              escreve cada quantia por extenso, em reais e centavos;
+                              com --norma, na norma escrita e em minúsculas
   palavras [--endereco] [TEXTO...]
                               escreve cada palavra com inicial maiúscula; com
                               --endereco, normaliza também o tipo de logradouro
@@ -101,18 +103,29 @@ Exemplos:
                                          (escreve 12.ABC.345/01DE-35)
 )";
 
-constexpr std::string_view kExtenso = R"(Uso: vumocaixa extenso [VALOR...]
+constexpr std::string_view kExtenso = R"(Uso: vumocaixa extenso [--norma [--maiusculas]] [VALOR...]
 
 Escreve cada quantia por extenso, em reais e centavos, no formato regional
 brasileiro (vírgula antes dos centavos, ponto entre os milhares). Uma quantia
 que não é positiva, que não é número ou que passa de 922.337.203.685.477,58
 dá uma linha vazia.
 
+Opções:
+  --norma        escreve como manda a norma escrita, para cheques, recibos e
+                 contratos: em minúsculas, "três" com acento, "mil" sem "um"
+                 antes, um espaço entre as palavras e o "e" entre as classes
+                 só antes da última, quando ela é menor que cem ou uma
+                 centena exata (dois milhões e quinhentos mil reais)
+  --maiusculas   só com --norma: cada palavra começa com maiúscula, menos
+                 "e" e "de" (Dois Milhões e Quinhentos Mil Reais)
+
 Sem valores, lê um valor por linha da entrada padrão.
 
-Exemplo:
+Exemplos:
   vumocaixa extenso 1234,56
   (escreve Um Mil, Duzentos e Trinta e Quatro Reais e Cinquenta e Seis Centavos)
+  vumocaixa extenso --norma 1234,56
+  (escreve mil duzentos e trinta e quatro reais e cinquenta e seis centavos)
 )";
 
 constexpr std::string_view kPalavras = R"(Uso: vumocaixa palavras [--endereco] [TEXTO...]

@@ -107,9 +107,9 @@ std::optional<Operation> MaskOperation(std::string_view tipo) {
   return std::nullopt;
 }
 
-Operation WordsOperation() {
-  return [](std::string_view value, Output& out) {
-    WriteLine(ValorPorExtenso(value, PtBR()), out);
+Operation WordsOperation(OpcoesExtenso opcoes) {
+  return [opcoes](std::string_view value, Output& out) {
+    WriteLine(ValorPorExtenso(value, PtBR(), opcoes), out);
     return true;
   };
 }

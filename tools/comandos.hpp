@@ -5,6 +5,8 @@
 #include <optional>
 #include <string_view>
 
+#include <vumocaixa/words/extenso.hpp>
+
 #include "linhas.hpp"
 
 namespace vumocaixa::cli {
@@ -29,8 +31,9 @@ using Operation = std::function<bool(std::string_view value, Output& out)>;
 // AA.AAA.AAA/AAAA-99, letters upper-cased.
 [[nodiscard]] Operation AlphanumericCnpjMask();
 
-// The amount in words ("extenso"); an empty line where there are none.
-[[nodiscard]] Operation WordsOperation();
+// The amount in words ("extenso") in the style of opcoes; an empty line where there
+// are none.
+[[nodiscard]] Operation WordsOperation(OpcoesExtenso opcoes = {});
 
 // The capitalised text ("palavras"), normalised as an address with endereco.
 [[nodiscard]] Operation CapitaliseOperation(bool endereco);

@@ -46,6 +46,8 @@ struct Arguments {
   bool help = false;
   bool endereco = false;
   bool alfanumerico = false;
+  bool norma = false;
+  bool maiusculas = false;
   std::string unknown_option;
 };
 
@@ -54,6 +56,7 @@ struct Arguments {
 Arguments ParseArguments(std::span<const std::string_view> args, std::string_view command) {
   const bool accepts_endereco = command == "palavras";
   const bool accepts_alfanumerico = command == "valida" || command == "mascara";
+  const bool accepts_norma = command == "extenso";
   Arguments parsed;
   bool options_done = false;
   for (std::string_view arg : args) {
@@ -67,6 +70,10 @@ Arguments ParseArguments(std::span<const std::string_view> args, std::string_vie
       parsed.endereco = true;
     } else if (accepts_alfanumerico && arg == "--alfanumerico") {
       parsed.alfanumerico = true;
+    } else if (accepts_norma && arg == "--norma") {
+      parsed.norma = true;
+    } else if (accepts_norma && arg == "--maiusculas") {
+      parsed.maiusculas = true;
     } else if (arg.starts_with("--") && parsed.unknown_option.empty()) {
       parsed.unknown_option = arg;
     } else {
@@ -109,6 +116,19 @@ std::optional<Operation> AlphanumericOperation(std::string_view command) {
   return command == "valida" ? AlphanumericCnpjCheck() : AlphanumericCnpjMask();
 }
 
+// "extenso": the classic text, or the written norm with --norma, in lower case unless
+// --maiusculas asks for capitals at word starts.
+int RunWords(const Arguments& args, std::span<const std::string_view> values) {
+  if (args.maiusculas && !args.norma) {
+    return UsageError("a opção --maiusculas só vale com --norma.", "extenso");
+  }
+  EstiloExtenso estilo = EstiloExtenso::Classico;
+  if (args.norma) {
+    estilo = args.maiusculas ? EstiloExtenso::NormaMaiusculas : EstiloExtenso::Norma;
+  }
+  return RunValues(WordsOperation({estilo}), values);
+}
+
 int RunCommand(std::string_view command, std::span<const std::string_view> rest) {
   const Arguments args = ParseArguments(rest, command);
   if (args.help) return Print(CommandHelp(command));
@@ -116,7 +136,7 @@ int RunCommand(std::string_view command, std::span<const std::string_view> rest)
     return UsageError("opção desconhecida: '" + args.unknown_option + "'.", command);
   }
   std::span<const std::string_view> values(args.positional);
-  if (command == "extenso") return RunValues(WordsOperation(), values);
+  if (command == "extenso") return RunWords(args, values);
   if (command == "palavras") return RunValues(CapitaliseOperation(args.endereco), values);
   const std::string_view known = command == "valida"
                                      ? "cic, cnpj, pis, cartao, cep, email, data"

@@ -199,6 +199,10 @@ TEST(ExtensoCommand, WritesAmountsInWords) {
        "centavo e milhão"},
       {{"extenso", "-5", "abc", "", "0"}, "", "\n\n\n\n", 0, "sem palavras"},
       {{"extenso"}, "1\n\xff\n2\n", "Um Real\n\nDois Reais\n", 0, "linha inválida fica vazia"},
+      {{"extenso", "--norma", "1000", "2.500.000", "3,01"}, "",
+       "mil reais\ndois milhões e quinhentos mil reais\ntrês reais e um centavo\n", 0, "norma"},
+      {{"extenso", "--maiusculas", "--norma"}, "1000000\r\n-1\n1050\n",
+       "Um Milhão de Reais\n\nMil e Cinquenta Reais\n", 0, "norma com maiúsculas, em linhas"},
   });
 }
 
@@ -237,6 +241,9 @@ TEST(Usage, ExplainsAndRefuses) {
       {{"extenso", "--centavos", "1"}, 2, "", "opção desconhecida: '--centavos'",
        "opção errada"},
       {{"valida", "cic", "--endereco"}, 2, "", "opção desconhecida", "opção de outro comando"},
+      {{"extenso", "--maiusculas", "1"}, 2, "", "--maiusculas só vale com --norma",
+       "maiúsculas sem norma"},
+      {{"palavras", "--norma", "a"}, 2, "", "opção desconhecida", "norma fora de extenso"},
   };
   for (const auto& r : rows) {
     const Result result = RunTool(r.args);
