@@ -2,3 +2,8 @@
 add_executable(qt_keystroke_bench ${CMAKE_CURRENT_LIST_DIR}/qt/keystroke_bench.cpp)
 target_link_libraries(qt_keystroke_bench PRIVATE VumoCaixa::qt vumocaixa_options
                                                  benchmark::benchmark)
+
+# Saving and loading form files of many controls.
+add_executable(qt_form_file_bench ${CMAKE_CURRENT_LIST_DIR}/qt/form_file_bench.cpp)
+target_link_libraries(qt_form_file_bench PRIVATE VumoCaixa::qt vumocaixa_options
+                                                 benchmark::benchmark)

@@ -1,6 +1,10 @@
 // Form files: the JSON property bag, loading with checks that name the file, control
 // and key, atomic saving, and whole forms of VumoCaixaWidgets saved and loaded again.
 
+#include <sys/stat.h>
+
+#include <functional>
+
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
@@ -40,6 +44,30 @@ QString LoadFailure(const QByteArray& json, const QString& path = "form.json") {
     return QString::fromUtf8(e.what());
   }
   return {};
+}
+
+// What a failed load of the file at path says, or "" when it loaded.
+QString LoadFileFailure(const QString& path, qint64 sizeLimit = kFormFileSizeLimit) {
+  try {
+    (void)FormFile::Load(path, sizeLimit);
+  } catch (const FormFileError& e) {
+    return QString::fromUtf8(e.what());
+  }
+  return {};
+}
+
+bool MakeFifo(const QString& path) { return ::mkfifo(QFile::encodeName(path), 0600) == 0; }
+
+bool IsFifo(const QString& path) {
+  struct stat info {};
+  return ::lstat(QFile::encodeName(path), &info) == 0 && S_ISFIFO(info.st_mode);
+}
+
+// A file of size bytes: a form with one control, padded with blanks.
+void WriteFormOfSize(const QString& path, qint64 size) {
+  QByteArray json = R"({"Controles": [{"Nome": "CPF"}]})";
+  json.append(QByteArray(size - json.size(), ' '));
+  WriteAll(path, json);
 }
 
 }  // namespace
@@ -103,7 +131,7 @@ class FormFileTest : public QObject {
     } rows[] = {
         {"não é JSON", "{\"Controles\": [", {"form.json", "não é JSON"}},
         {"JSON sem controles", "[1, 2]", {"form.json", "não é um formulário"}},
-        {"sem a lista", "{\"Controle\": []}", {"form.json", "\"Controles\""}},
+        {"sem a lista", R"({"Formulário": "Cadastro"})", {"form.json", "\"Controles\""}},
         {"tipo fracionário", OneControl(R"({"TipoDados": 1.5})"), {"\"CPF\"", "\"TipoDados\""}},
         {"tipo além de 16 bits", OneControl(R"({"TipoDados": 40000})"), {"\"TipoDados\""}},
         {"lógico como texto qualquer", OneControl(R"({"TeclaEnter": "talvez"})"),
@@ -121,6 +149,15 @@ class FormFileTest : public QObject {
         {"controle sem nome", R"({"Controles": [{"Propriedades": {}}]})", {"controle 1"}},
         {"controle repetido",
          R"({"Controles": [{"Nome": "CPF"}, {"Nome": "CPF"}]})", {"\"CPF\"", "mais de uma"}},
+        {"chave desconhecida no formulário", R"({"Controles": [], "Versão": 2})",
+         {"\"Versão\"", "não é conhecida"}},
+        {"título que não é texto", R"({"Formulário": 7, "Controles": []})",
+         {"\"Formulário\"", "não é um texto"}},
+        {"título em objeto", R"({"Formulário": {"Nome": "x"}, "Controles": []})",
+         {"\"Formulário\""}},
+        {"chave desconhecida no controle",
+         R"({"Controles": [{"Nome": "CPF", "Texto": "123"}]})",
+         {"\"CPF\"", "\"Texto\"", "não é conhecida"}},
     };
     for (const auto& r : rows) {
       const QString message = LoadFailure(r.json);
@@ -156,6 +193,81 @@ class FormFileTest : public QObject {
       QVERIFY(QString::fromUtf8(e.what()).contains(path));
       QVERIFY(QString::fromUtf8(e.what()).contains("não existe"));
     }
+  }
+
+  void onlyRegularFilesWithinTheLimitAreRead() {
+    QTemporaryDir dir;
+    const struct {
+      const char* name;
+      std::function<QString()> make;  // the path to load
+      qint64 sizeLimit;
+      QStringList said;  // empty: the file loads
+    } rows[] = {
+        {"pipe sem escritor",
+         [&] {
+           MakeFifo(dir.filePath("pipe"));
+           return dir.filePath("pipe");
+         },
+         kFormFileSizeLimit, {"não é um arquivo comum"}},
+        {"dispositivo sem fim", [] { return QStringLiteral("/dev/zero"); }, kFormFileSizeLimit,
+         {"não é um arquivo comum"}},
+        {"pasta", [&] { return dir.path(); }, kFormFileSizeLimit, {"não é um arquivo comum"}},
+        {"um byte além do limite",
+         [&] {
+           WriteFormOfSize(dir.filePath("grande.json"), 1001);
+           return dir.filePath("grande.json");
+         },
+         1000, {"1001 bytes", "limite de 1000 bytes"}},
+        {"no limite",
+         [&] {
+           WriteFormOfSize(dir.filePath("justo.json"), 1000);
+           return dir.filePath("justo.json");
+         },
+         1000, {}},
+        {"além do limite de sempre, sem ser lido",
+         [&] {
+           QFile f(dir.filePath("enorme.json"));
+           if (f.open(QIODevice::WriteOnly)) f.resize(kFormFileSizeLimit + 1);
+           return dir.filePath("enorme.json");
+         },
+         kFormFileSizeLimit, {"mais que o limite"}},
+        {"limite aumentado pelo chamador",
+         [&] {
+           WriteFormOfSize(dir.filePath("aumentado.json"), kFormFileSizeLimit + 10);
+           return dir.filePath("aumentado.json");
+         },
+         kFormFileSizeLimit + 10, {}},
+    };
+    for (const auto& r : rows) {
+      const QString path = r.make();
+      const QString message = LoadFileFailure(path, r.sizeLimit);
+      QVERIFY2(message.isEmpty() == r.said.isEmpty(), qPrintable(r.name + (": " + message)));
+      if (!message.isEmpty()) QVERIFY2(message.contains(path), qPrintable(message));
+      for (const QString& part : r.said) QVERIFY2(message.contains(part), qPrintable(message));
+    }
+  }
+
+  void aSaveNeverReplacesWhatIsNotARegularFile() {
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath("pipe");
+    QVERIFY(MakeFifo(pipe));
+    QVERIFY(QFile::link(pipe, dir.filePath("atalho")));
+    QVERIFY(QDir(dir.path()).mkdir("pasta"));
+    for (const char* target : {"pipe", "atalho", "pasta"}) {
+      const QString path = dir.filePath(target);
+      try {
+        FormFile().Save(path);
+        QFAIL(target);
+      } catch (const FormFileError& e) {
+        QVERIFY2(QString::fromUtf8(e.what()).contains(path), e.what());
+        QVERIFY2(QString::fromUtf8(e.what()).contains("não é um arquivo comum"), e.what());
+      }
+    }
+    QVERIFY(IsFifo(pipe));
+    QVERIFY(QFileInfo(dir.filePath("atalho")).isSymLink());
+    QVERIFY(QFileInfo(dir.filePath("pasta")).isDir());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+             (QStringList{"atalho", "pasta", "pipe"}));
   }
 
   void aSavedFileLoadsTheSame() {

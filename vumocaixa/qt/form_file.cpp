@@ -1,8 +1,17 @@
 #include <vumocaixa/qt/form_file.hpp>
 
+#include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <memory>
+#include <new>
+#include <optional>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QFile>
 #include <QJsonArray>
@@ -144,12 +153,24 @@ void CheckProperties(JsonPropertyBag& bag) {
   throw FormFileError("O formulário \"" + S(path) + "\" não pôde ser aberto: " + why);
 }
 
+// The first key of o that is not one of known, if any.
+std::optional<QString> UnknownKey(const QJsonObject& o, std::initializer_list<QString> known) {
+  for (auto it = o.begin(); it != o.end(); ++it) {
+    if (std::find(known.begin(), known.end(), it.key()) == known.end()) return it.key();
+  }
+  return std::nullopt;
+}
+
 FormFile::Control ParseControl(const QJsonValue& entry, const QString& path, qsizetype index) {
   const std::string where = "controle " + std::to_string(index + 1);
   if (!entry.isObject()) FailOpening(path, where + " não é um objeto");
   const QJsonObject o = entry.toObject();
   const QJsonValue name = o.value(kName);
   if (!name.isString() || name.toString().isEmpty()) FailOpening(path, where + " não tem nome");
+  if (const auto unknown = UnknownKey(o, {kName, kProperties})) {
+    FailOpening(path, "controle \"" + S(name.toString()) + "\": a chave \"" + S(*unknown) +
+                          "\" não é conhecida");
+  }
   const QJsonValue properties = o.value(kProperties);
   if (!properties.isUndefined() && !properties.isObject()) {
     FailOpening(path, "controle \"" + S(name.toString()) + "\": \"Propriedades\" não é um objeto");
@@ -161,6 +182,67 @@ FormFile::Control ParseControl(const QJsonValue& entry, const QString& path, qsi
     FailOpening(path, "controle \"" + S(control.name) + "\": " + e.what());
   }
   return control;
+}
+
+// Closes a file descriptor when it goes out of scope.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : m_fd(fd) {}
+  ~Descriptor() { ::close(m_fd); }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  [[nodiscard]] int Get() const { return m_fd; }
+
+ private:
+  int m_fd;
+};
+
+std::string SizeText(qint64 bytes) { return std::to_string(bytes) + " bytes"; }
+
+// The whole content of the regular file at path, refused before any byte is read
+// when it is larger than sizeLimit. Opened without waiting, so that a pipe with no
+// writer fails at once instead of blocking; the checks are made on what was opened.
+QByteArray ReadRegularFile(const QString& path, qint64 sizeLimit) {
+  const QByteArray native = QFile::encodeName(path);
+  const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) {
+    FailOpening(path, errno == ENOENT ? std::string("o arquivo não existe") : std::strerror(errno));
+  }
+  const Descriptor file(fd);
+  struct stat info {};
+  if (::fstat(file.Get(), &info) != 0) FailOpening(path, std::strerror(errno));
+  if (!S_ISREG(info.st_mode)) FailOpening(path, "não é um arquivo comum");
+  if (info.st_size > sizeLimit) {
+    FailOpening(path, "o arquivo tem " + SizeText(info.st_size) + ", mais que o limite de " +
+                          SizeText(sizeLimit));
+  }
+  // A file that grows while it is read is still held to the limit.
+  QByteArray data(static_cast<qsizetype>(info.st_size) + 1, Qt::Uninitialized);
+  qsizetype used = 0;
+  for (;;) {
+    const ssize_t n = ::read(file.Get(), data.data() + used, static_cast<size_t>(data.size() - used));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) FailOpening(path, std::strerror(errno));
+    if (n == 0) break;
+    used += n;
+    if (used > sizeLimit) {
+      FailOpening(path, "o arquivo passou do limite de " + SizeText(sizeLimit) + " ao ser lido");
+    }
+    if (used == data.size()) data.resize(std::min<qsizetype>(data.size() * 2, sizeLimit + 1));
+  }
+  data.resize(used);
+  return data;
+}
+
+// A save target that exists must be a regular file, or a symbolic link to one:
+// replacing a device, a pipe or a folder with a file would destroy it.
+void RefuseSpecialTarget(const QString& path) {
+  const QByteArray native = QFile::encodeName(path);
+  struct stat info {};
+  if (::stat(native.constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
+    throw FormFileError("O formulário \"" + S(path) +
+                        "\" não pôde ser salvo: o destino existe e não é um arquivo comum");
+  }
 }
 
 }  // namespace
@@ -191,14 +273,23 @@ void JsonPropertyBag::WriteProperty(std::string_view name, const PropertyValue& 
   m_values.insert(Q(name), json);
 }
 
-FormFile FormFile::Load(const QString& path) {
-  QFile file(path);
-  if (!file.exists()) FailOpening(path, "o arquivo não existe");
-  if (!file.open(QIODevice::ReadOnly)) FailOpening(path, S(file.errorString()));
-  return Parse(file.readAll(), path);
+FormFile FormFile::Load(const QString& path, qint64 sizeLimit) {
+  try {
+    return ParseDocument(ReadRegularFile(path, sizeLimit), path);
+  } catch (const std::bad_alloc&) {
+    FailOpening(path, "falta memória para lê-lo");
+  }
 }
 
 FormFile FormFile::Parse(const QByteArray& json, const QString& path) {
+  try {
+    return ParseDocument(json, path);
+  } catch (const std::bad_alloc&) {
+    FailOpening(path, "falta memória para lê-lo");
+  }
+}
+
+FormFile FormFile::ParseDocument(const QByteArray& json, const QString& path) {
   QJsonParseError error{};
   const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
   if (error.error != QJsonParseError::NoError) {
@@ -207,17 +298,23 @@ FormFile FormFile::Parse(const QByteArray& json, const QString& path) {
   }
   if (!doc.isObject()) FailOpening(path, "o arquivo não é um formulário");
   const QJsonObject root = doc.object();
+  if (const auto unknown = UnknownKey(root, {kTitle, kControls})) {
+    FailOpening(path, "a chave \"" + S(*unknown) + "\" do formulário não é conhecida");
+  }
+  const QJsonValue title = root.value(kTitle);
+  if (!title.isUndefined() && !title.isString()) {
+    FailOpening(path, "\"Formulário\" não é um texto");
+  }
   const QJsonValue controls = root.value(kControls);
   if (!controls.isArray()) FailOpening(path, "o arquivo não tem a lista \"Controles\"");
-  FormFile form(root.value(kTitle).toString());
+  FormFile form(title.toString());
   const QJsonArray list = controls.toArray();
   for (qsizetype i = 0; i < list.size(); ++i) {
     Control control = ParseControl(list.at(i), path, i);
-    for (const Control& seen : form.m_controls) {
-      if (seen.name == control.name) {
-        FailOpening(path, "o controle \"" + S(control.name) + "\" aparece mais de uma vez");
-      }
+    if (form.m_names.contains(control.name)) {
+      FailOpening(path, "o controle \"" + S(control.name) + "\" aparece mais de uma vez");
     }
+    form.m_names.insert(control.name);
     form.m_controls.push_back(std::move(control));
   }
   return form;
@@ -236,11 +333,10 @@ QByteArray FormFile::ToJson() const {
 void FormFile::Save(const QString& path) const { SaveAtomically(path, ToJson()); }
 
 JsonPropertyBag& FormFile::Add(const QString& name) {
-  for (const Control& c : m_controls) {
-    if (c.name == name) {
-      throw FormFileError("O controle \"" + S(name) + "\" já está no formulário");
-    }
+  if (m_names.contains(name)) {
+    throw FormFileError("O controle \"" + S(name) + "\" já está no formulário");
   }
+  m_names.insert(name);
   m_controls.push_back({name, JsonPropertyBag()});
   return m_controls.back().properties;
 }
@@ -249,6 +345,7 @@ void SaveAtomically(const QString& path, const QByteArray& data, const SaveProgr
   const auto fail = [&](const QString& why) {
     throw FormFileError("O formulário \"" + S(path) + "\" não pôde ser salvo: " + S(why));
   };
+  RefuseSpecialTarget(path);
   // Until commit() the data goes to a temporary file beside the target; leaving this
   // function any other way discards it and the old file stays.
   QSaveFile file(path);

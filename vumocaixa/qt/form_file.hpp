@@ -16,11 +16,15 @@
 // Whole numbers, Booleans and colours (0x00BBGGRR, or a system colour with the high bit
 // set) are JSON numbers and Booleans; a font is an object.
 //
-// Loading checks the whole file before anyone uses it: a missing file, a file that is
-// not JSON, an unknown key or a value of the wrong type for its key fails with a
+// Loading checks the whole file before anyone uses it: a missing file, anything but a
+// regular file (a device, a pipe, a folder), a file over the size limit, a file that
+// is not JSON, a key the format does not define (at the top, in a control or among
+// its properties) or a value of the wrong type for its key fails with a
 // FormFileError whose message names the file, the control and the key. Saving goes
 // through a temporary file that replaces the old one only once it is complete, so a
-// failed or interrupted save leaves the previous file as it was.
+// failed or interrupted save leaves the previous file as it was; a target that
+// exists and is not a regular file (or a symbolic link to one) is refused untouched.
+// Loading and saving take time in proportion to the number of controls.
 
 #include <functional>
 #include <span>
@@ -29,7 +33,9 @@
 
 #include <QByteArray>
 #include <QJsonObject>
+#include <QSet>
 #include <QString>
+#include <QtGlobal>
 
 #include <vumocaixa/host/errors.hpp>
 #include <vumocaixa/host/property_bag.hpp>
@@ -66,6 +72,11 @@ class JsonPropertyBag final : public PropertyBag {
   QJsonObject m_values;
 };
 
+// The largest form file Load reads unless told otherwise: 16 MiB. A form of a
+// thousand controls takes about 100 KB, so a larger file is almost certainly not a
+// form; a caller that keeps bigger ones passes its own limit.
+inline constexpr qint64 kFormFileSizeLimit = qint64{16} * 1024 * 1024;
+
 class FormFile {
  public:
   struct Control {
@@ -76,9 +87,12 @@ class FormFile {
   FormFile() = default;
   explicit FormFile(QString title) : m_title(std::move(title)) {}
 
-  // Reads and checks a form file; throws FormFileError.
-  [[nodiscard]] static FormFile Load(const QString& path);
-  // Parses the bytes of a form file; path only names the file in messages.
+  // Reads and checks the regular file at path, of at most sizeLimit bytes (its size
+  // is checked before anything is read). Throws FormFileError and nothing else.
+  [[nodiscard]] static FormFile Load(const QString& path,
+                                     qint64 sizeLimit = kFormFileSizeLimit);
+  // Parses the bytes of a form file; path only names the file in messages. Throws
+  // FormFileError and nothing else.
   [[nodiscard]] static FormFile Parse(const QByteArray& json, const QString& path);
 
   // Writes the file atomically; throws FormFileError, the previous file kept.
@@ -91,8 +105,11 @@ class FormFile {
   [[nodiscard]] const QString& Title() const { return m_title; }
 
  private:
+  [[nodiscard]] static FormFile ParseDocument(const QByteArray& json, const QString& path);
+
   QString m_title;
   std::vector<Control> m_controls;
+  QSet<QString> m_names;
 };
 
 // Called after each block of a save is written, with the bytes written so far; an
@@ -100,7 +117,9 @@ class FormFile {
 using SaveProgress = std::function<void(qint64 written)>;
 
 // Replaces the file at path with data, all at once or not at all. Throws
-// FormFileError naming the file when it cannot be written.
+// FormFileError naming the file when it cannot be written, or when path names
+// something that exists and is not a regular file (a device, a pipe, a folder),
+// which is left as it was.
 void SaveAtomically(const QString& path, const QByteArray& data,
                     const SaveProgress& progress = {});
 
