@@ -117,18 +117,24 @@ TEST(Valor, NumericConversionFailuresLeaveTheBoxUnchanged) {
       {kDuplo, T("12,3,4"), false, "duas virgulas"},
       {kDecimal, T(""), false, "texto vazio no decimal"},
       {kLongo, T(std::string(100000, '9').c_str()), true, "cem mil noves"},
+      {kMoeda, T("12abc"), false, "moeda com letras"},
+      {kMoeda, T("NaN"), false, "moeda que não é número"},
+      {kMoeda, T("1.2.3"), false, "moeda com pontos soltos"},
+      {kMoeda, T("inf"), false, "moeda infinita"},
+      {kMoeda, T("1e400"), true, "moeda além do intervalo"},
   };
   for (const Falha& r : rows) {
     Form form(r.tipo);
     VumoCaixaControl& c = form.f.Control();
     c.SetText(T("7"));
+    const std::string antes = form.f.Shown();
     form.f.Container().ClearLog();
     if (r.estouro) {
       EXPECT_THROW(c.SetText(r.valor), OverflowError) << r.nome;
     } else {
       EXPECT_THROW(c.SetText(r.valor), TypeMismatchError) << r.nome;
     }
-    EXPECT_EQ(form.f.Shown(), "7") << r.nome;
+    EXPECT_EQ(form.f.Shown(), antes) << r.nome;
     EXPECT_TRUE(form.f.Container().Log().empty()) << r.nome;
   }
 }

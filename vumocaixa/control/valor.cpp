@@ -37,6 +37,16 @@ NumberKind TipoNumerico(std::int16_t tipo) {
   }
 }
 
+// An amount in the currency form. A text that reads as no number is refused as the
+// numeric types refuse it; an empty text empties the box.
+std::string TextoMoeda(const Variant& value, const RegionalSettings& r) {
+  const auto* texto = std::get_if<std::string>(&value);
+  if (texto != nullptr && !texto->empty() && !IsNumericText(*texto, r)) {
+    throw TypeMismatchError(std::string(kTypeMismatchMessage));
+  }
+  return FormatValue(value, kCurrencyFormat, r);
+}
+
 // A document number is written as its digits laid into the type's mask. The text
 // the box already shows is left alone, so an entry refused on leaving stays
 // exactly as the user typed it.
@@ -72,7 +82,7 @@ std::optional<std::string> TextoDoTipo(std::int16_t tipo, const Variant& value,
     case kByte:
     case kHomePage: return ToText(value, r);
     case kData: return FormatValue(value, kShortDate, r);
-    case kMoeda: return FormatValue(value, kCurrencyFormat, r);
+    case kMoeda: return TextoMoeda(value, r);
     case kInteiro:
     case kLongo:
     case kSimples:
