@@ -81,14 +81,13 @@ class DesignerPagesTest : public QObject {
     QVERIFY(o.messages.messages.isEmpty());
   }
 
-  // Choosing a type applies the page at once; the CPF width it gives is written too,
-  // after the box properties at their present values (which undo brings back).
+  // Choosing a type applies the page at once, after the box properties at their
+  // present values (which undo brings back); the CPF width comes with the type.
   void aTypeChosenOnThePageIsWrittenAtOnce() {
     Opened o([](VumoCaixaWidget& c) { c.SetMaiusculoEMinusculo(false); });
     auto& list = o.Child<QComboBox>("TipoDados");
     list.setCurrentIndex(list.findText(QStringLiteral("9 - CIC")));
-    QCOMPARE(o.WrittenNames(),
-             QStringList({"Habilitado", "TamanhoMaximo", "TipoDados", "TamanhoMaximo"}));
+    QCOMPARE(o.WrittenNames(), QStringList({"Habilitado", "TamanhoMaximo", "TipoDados"}));
     QCOMPARE(o.writes[0].value.toBool(), true);
     QCOMPARE(o.writes[1].value.toInt(), 0);
     QCOMPARE(o.writes[2].value.toInt(), int(kCIC));
@@ -145,13 +144,13 @@ class DesignerPagesTest : public QObject {
     QVERIFY(!o.control.Endereco());
   }
 
-  // Shown, Propriedades writes the control's values back: a Moeda box gets the
-  // currency width, and an option its type refuses goes with the control's message.
+  // Shown, Propriedades writes the control's values back: an option its type refuses
+  // goes with the control's message; the Moeda box already has the currency width.
   void whatThePagesChangeWhenTheyOpenIsWritten() {
     Opened o([](VumoCaixaWidget& c) { c.SetTipoDados(kMoeda); });
     QCOMPARE(o.messages.messages,
              QStringList({"MaiusculoEMinusculo só pode ser utilizada se a propriedade TipoDados for 0"}));
-    QCOMPARE(o.WrittenNames(), QStringList({"MaiusculoEMinusculo", "TamanhoMaximo"}));
+    QCOMPARE(o.WrittenNames(), QStringList({"MaiusculoEMinusculo"}));
     QCOMPARE(o.control.TamanhoMaximo(), o.pages->Copy().TamanhoMaximo());
     QVERIFY(o.control.TamanhoMaximo() > 0);
     QVERIFY(!o.control.MaiusculoEMinusculo());

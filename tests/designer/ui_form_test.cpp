@@ -18,6 +18,7 @@ using vumocaixa::qt::VumoCaixaWidget;
 namespace {
 
 // What the designer set on each control of the form; everything else is the default.
+// A box without a stored width has its type's width.
 struct Designed {
   const char* name = "";
   int tipo = kTexto;
@@ -36,11 +37,12 @@ struct Designed {
 std::vector<Designed> FormDesign() {
   return {
       {.name = "nome", .tamanhoMaximo = 40, .fontFamily = QStringLiteral("DejaVu Serif")},
-      {.name = "cpf", .tipo = kCIC, .teclaEnter = false, .back = QColor(0xff, 0xf8, 0xdc)},
-      {.name = "cnpj", .tipo = kCNPJ, .cnpjAlfanumerico = true},
+      {.name = "cpf", .tipo = kCIC, .teclaEnter = false, .tamanhoMaximo = 14,
+       .back = QColor(0xff, 0xf8, 0xdc)},
+      {.name = "cnpj", .tipo = kCNPJ, .cnpjAlfanumerico = true, .tamanhoMaximo = 18},
       {.name = "salario", .tipo = kMoeda, .fore = QColor(0x00, 0x33, 0x99)},
       {.name = "extenso", .tipo = kExtenso, .habilitado = false},
-      {.name = "codigo", .tipo = kByte, .tudoMaiusculo = true},
+      {.name = "codigo", .tipo = kByte, .tudoMaiusculo = true, .tamanhoMaximo = 1},
       {.name = "endereco", .endereco = true},
   };
 }
@@ -57,7 +59,8 @@ void CheckDesigned(const QWidget& form) {
     QCOMPARE(c->TudoMaiusculo(), d.tudoMaiusculo);
     QCOMPARE(c->Endereco(), d.endereco);
     QCOMPARE(c->CNPJAlfanumerico(), d.cnpjAlfanumerico);
-    if (d.tipo != kMoeda && d.tipo != kByte) QCOMPARE(c->TamanhoMaximo(), d.tamanhoMaximo);
+    // The currency width follows the machine's regional settings.
+    if (d.tipo != kMoeda) QCOMPARE(c->TamanhoMaximo(), d.tamanhoMaximo);
     QCOMPARE(c->BackColor(), d.back);
     QCOMPARE(c->ForeColor(), d.fore);
     if (!d.fontFamily.isEmpty()) QCOMPARE(c->Font().family(), d.fontFamily);

@@ -71,7 +71,6 @@ class WidgetTest : public QObject {
 
   void cpfTypedKeyByKeyShowsTheMasks() {
     caixa->SetTipoDados(kCIC);
-    caixa->SetTamanhoMaximo(14);
     caixa->setFocus();
     QCOMPARE(focused(), &box());
     const QStringList shown = {"1", "12", "123", "123.4", "123.45", "123.456", "123.456.7",
@@ -184,9 +183,88 @@ class WidgetTest : public QObject {
     auto* label = caixa->findChild<QLabel*>("Caixa2");
     QVERIFY(label->isVisible());
     QCOMPARE(label->text(), "Um Real e Cinquenta Centavos");
+    QVERIFY(label->toolTip().isEmpty());
     QVERIFY(!box().isVisible());
     QVERIFY(!box("Caixa1").isVisible());
     QCOMPARE(caixa->Text().toString(), "Um Real e Cinquenta Centavos");
+  }
+
+  // Words wider than the label end in "…", whole in the tooltip, the accessible name
+  // and Text; the label takes no focus, so Enter on the box before it passes it by.
+  void longAmountInWordsIsCutAtAWholeCharacterAndPassedBy() {
+    auto* extenso = new VumoCaixaWidget(form.get());
+    form->layout()->addWidget(extenso);
+    QWidget::setTabOrder(caixa, extenso);
+    QWidget::setTabOrder(extenso, next);
+    extenso->SetTipoDados(kExtenso);
+    extenso->SetText(987654321.54);
+    const QString words = extenso->Text().toString();
+    QVERIFY(words.endsWith("Cinquenta e Quatro Centavos"));
+    auto* label = extenso->findChild<QLabel*>("Caixa2");
+    QVERIFY(label->text().endsWith(QChar(0x2026)));
+    QVERIFY(words.startsWith(label->text().chopped(1)));
+    QCOMPARE(label->toolTip(), words);
+    QCOMPARE(label->accessibleName(), words);
+    caixa->setFocus();
+    QTest::keyClick(&box(), Qt::Key_Return);
+    QCOMPARE(focused(), next);
+  }
+
+  // A type takes its width when it is assigned, in code as from a form; free text keeps
+  // the width it has, and a width assigned after the type holds.
+  void typesTakeTheirWidthWhenAssigned() {
+    struct Row {
+      const char* name;
+      int tipo;
+      int widthAfter;  // -1 when none is assigned after the type
+      QString typed;
+      QString shown;
+    };
+    const Row rows[] = {
+        {"cpf", kCIC, -1, "123456789095678", "123.456.789-09"},
+        {"inteiro", kInteiro, -1, "1234567890", "123456"},
+        {"byte", kByte, -1, "mf", "m"},
+        {"cep", kCEP, -1, "123456789", "12.345-678"},
+        {"texto depois de um cep", kTexto, -1, "abcdefghijklmnopq", "abcdefghij"},
+        {"texto com largura depois", kTexto, 3, "abcdef", "abc"},
+        {"e-mail com largura depois", kEmail, 0, "ana@vumo.com.br", "ana@vumo.com.br"},
+    };
+    // Free text keeps the width of the type before it.
+    for (const Row& r : rows) {
+      caixa->SetText(QString());
+      caixa->SetTipoDados(r.tipo);
+      if (r.widthAfter >= 0) caixa->SetTamanhoMaximo(r.widthAfter);
+      caixa->setFocus();
+      QLineEdit* active = qobject_cast<QLineEdit*>(focused());
+      QVERIFY2(active != nullptr, r.name);
+      TypeText(active, r.typed);
+      QVERIFY2(active->text() == r.shown, qPrintable(QStringLiteral("%1: %2").arg(r.name, active->text())));
+      QVERIFY2(caixa->property("TamanhoM\xc3\xa1ximo").toInt() == caixa->TamanhoMaximo(), r.name);
+      next->setFocus();
+    }
+  }
+
+  // In a form layout a box of fixed width keeps to its type's width; free text grows.
+  void sizeHintFollowsTheTypesWidth() {
+    struct Row {
+      int tipo;
+      QSizePolicy::Policy policy;
+    };
+    const Row rows[] = {{kByte, QSizePolicy::Maximum}, {kCEP, QSizePolicy::Maximum},
+                        {kCIC, QSizePolicy::Maximum}, {kCNPJ, QSizePolicy::Maximum},
+                        {kTexto, QSizePolicy::Preferred}};
+    int previous = 0;
+    for (const Row& r : rows) {
+      caixa->SetTipoDados(r.tipo);
+      const int width = caixa->sizeHint().width();
+      QVERIFY2(width > previous, qPrintable(QString::number(r.tipo)));
+      QCOMPARE(caixa->sizePolicy().horizontalPolicy(), r.policy);
+      previous = width;
+    }
+    caixa->SetTipoDados(kCEP);
+    const QFontMetrics metrics = box().fontMetrics();
+    QVERIFY(caixa->sizeHint().width() >= metrics.horizontalAdvance("12.345-678"));
+    QVERIFY(caixa->sizeHint().width() < metrics.horizontalAdvance("12.345-678") * 2);
   }
 
   void deleteAndBackspaceCutMaskedBoxesAtTheCaret() {

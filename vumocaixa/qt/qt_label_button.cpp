@@ -1,5 +1,6 @@
 #include <vumocaixa/qt/qt_label_button.hpp>
 
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -12,19 +13,57 @@ QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A one-line label that shows as much of its text as fits, cut at the end with "…";
+// a cut text is whole in the tooltip, and the accessible name is always the whole text.
+class ElidingLabel final : public QLabel {
+ public:
+  ElidingLabel() {
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  }
+
+  [[nodiscard]] const QString& FullText() const { return m_text; }
+  void SetFullText(const QString& text) {
+    m_text = text;
+    Elide();
+  }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override {
+    QLabel::resizeEvent(event);
+    Elide();
+  }
+  void changeEvent(QEvent* event) override {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange) Elide();
+  }
+
+ private:
+  void Elide() {
+    const QString shown = fontMetrics().elidedText(m_text, Qt::ElideRight, contentsRect().width());
+    if (shown != text()) setText(shown);
+    setToolTip(shown == m_text ? QString() : m_text);
+    setAccessibleName(m_text);
+  }
+
+  QString m_text;
+};
+
 }  // namespace
 
 QtLabelBox::QtLabelBox(QtFrame& frame, const QString& name)
-    : QtWidgetBase(frame, new QLabel, QPalette::Window, QPalette::WindowText),
+    : QtWidgetBase(frame, new ElidingLabel, QPalette::Window, QPalette::WindowText),
       m_label(static_cast<QLabel*>(&QtWidget())) {
   m_label->setObjectName(name);
-  m_label->setTextFormat(Qt::PlainText);
-  m_label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-std::string QtLabelBox::Text() const { return m_label->text().toStdString(); }
+std::string QtLabelBox::Text() const {
+  return static_cast<const ElidingLabel*>(m_label)->FullText().toStdString();
+}
 
-void QtLabelBox::SetText(std::string_view text) { m_label->setText(FromUtf8(text)); }
+void QtLabelBox::SetText(std::string_view text) {
+  static_cast<ElidingLabel*>(m_label)->SetFullText(FromUtf8(text));
+}
 
 void QtLabelBox::SetFocus() { throw HostError("a label cannot take the focus"); }
 

@@ -6,8 +6,10 @@
 
 #include <QDynamicPropertyChangeEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QtDebug>
 
+#include <vumocaixa/qt/qt_accessible_names_p.hpp>
 #include <vumocaixa/qt/qt_container.hpp>
 #include <vumocaixa/qt/qt_edit_box.hpp>
 #include <vumocaixa/qt/qt_label_button.hpp>
@@ -28,6 +30,12 @@ static_assert(int{VumoCaixaWidget::Texto} == kTexto && int{VumoCaixaWidget::Deci
 constexpr std::int32_t kDesignWidth = 3015;
 constexpr std::int32_t kMinimumHeight = 315;
 
+// Free text has no width of its own; every other type shows at most TamanhoMaximo
+// characters.
+bool IsFreeText(int tipo) {
+  return tipo == kTexto || tipo == kEmail || tipo == kHomePage || tipo == kExtenso;
+}
+
 }  // namespace
 
 class VumoCaixaWidget::Private final : public QtFrame {
@@ -40,7 +48,9 @@ class VumoCaixaWidget::Private final : public QtFrame {
         control(ConstituentWidgets{std::unique_ptr<Widget>(caixa), std::unique_ptr<Widget>(caixa1),
                                    std::unique_ptr<Widget>(caixa2),
                                    std::unique_ptr<Widget>(button)},
-                container, runtime) {}
+                container, runtime),
+        names(std::make_unique<AccessibleNames>(widget, caixa->LineEdit(), caixa1->LineEdit(),
+                                                button->Button())) {}
 
   QWidget& FrameWidget() override { return q; }
 
@@ -68,12 +78,29 @@ class VumoCaixaWidget::Private final : public QtFrame {
     return value;
   }
 
-  // Focus given to the widget goes to the active box.
+  // Focus given to the widget goes to the active box: from setFocus, a buddy label's
+  // shortcut and the tab order alike. A type without a box (Extenso) takes no focus.
+  // A type of fixed width keeps to its size hint in a layout; free text grows.
   void FollowActiveWidget() {
     QWidget* proxy = nullptr;
     if (&control.ActiveWidget() == caixa) proxy = &caixa->LineEdit();
     if (&control.ActiveWidget() == caixa1) proxy = &caixa1->LineEdit();
     q.setFocusProxy(proxy);
+    q.setFocusPolicy(proxy != nullptr ? proxy->focusPolicy() : Qt::NoFocus);
+    const int tipo = control.TipoDados();
+    q.setSizePolicy(IsFreeText(tipo) ? QSizePolicy::Preferred : QSizePolicy::Maximum,
+                    QSizePolicy::Fixed);
+    q.updateGeometry();
+    names->Refresh(tipo);
+  }
+
+  // The width in pixels of the active box showing chars characters of its font.
+  [[nodiscard]] int BoxWidthFor(int chars) const {
+    const QLineEdit& box = &control.ActiveWidget() == caixa1 ? caixa1->LineEdit() : caixa->LineEdit();
+    const QFontMetrics metrics = box.fontMetrics();
+    // A line edit's size hint is room for 17 'x' plus its frame and margins.
+    const int frame = box.sizeHint().width() - 17 * metrics.horizontalAdvance(QLatin1Char('x'));
+    return frame + chars * metrics.horizontalAdvance(QLatin1Char('9'));
   }
 
   // Keeps the accented dynamic properties equal to the control's values.
@@ -99,13 +126,12 @@ class VumoCaixaWidget::Private final : public QtFrame {
   QtLabelBox* caixa2;
   QtPushButton* button;
   VumoCaixaControl control;
+  std::unique_ptr<AccessibleNames> names;
   bool syncing = false;
 };
 
 VumoCaixaWidget::VumoCaixaWidget(QWidget* parent)
     : QWidget(parent), d(std::make_unique<Private>(*this)) {
-  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-  setFocusPolicy(Qt::NoFocus);
   QtContainer& c = d->container;
   connect(&c, &QtContainer::change, this, &VumoCaixaWidget::change);
   connect(&c, &QtContainer::click, this, &VumoCaixaWidget::click);
@@ -151,7 +177,12 @@ void VumoCaixaWidget::SetTipoDados(int value) {
   // Beyond 16 bits a value is just as much out of range: it must not wrap into a valid type.
   const int clamped = std::clamp<int>(value, std::numeric_limits<std::int16_t>::min(),
                                       std::numeric_limits<std::int16_t>::max());
-  d->Call("TipoDados", [&] { d->control.SetTipoDados(static_cast<std::int16_t>(clamped)); });
+  d->Call("TipoDados", [&] {
+    d->control.SetTipoDados(static_cast<std::int16_t>(clamped));
+    // The box takes the width of its type, as on the design page; a width assigned
+    // afterwards (a form stores it after the type) still holds.
+    d->control.SetTamanhoMáximo(d->control.TamanhoMáximo());
+  });
   d->FollowActiveWidget();
 }
 
@@ -267,7 +298,11 @@ QtRuntime& VumoCaixaWidget::Runtime() const { return d->runtime; }
 QSize VumoCaixaWidget::sizeHint() const {
   const int height = std::max(TwipsToPixels(kMinimumHeight, logicalDpiY()),
                               d->caixa->LineEdit().sizeHint().height());
-  return {TwipsToPixels(kDesignWidth, logicalDpiX()), height};
+  const int design = TwipsToPixels(kDesignWidth, logicalDpiX());
+  const int chars = TamanhoMaximo();
+  if (IsFreeText(TipoDados()) || chars <= 0) return {design, height};
+  const int minimum = minimumSizeHint().width();
+  return {std::clamp(d->BoxWidthFor(chars), minimum, std::max(minimum, design)), height};
 }
 
 QSize VumoCaixaWidget::minimumSizeHint() const {

@@ -20,6 +20,11 @@
 // the control can. Habilitado and TamanhoMaximo come after it: they belong to the box
 // the data type shows.
 //
+// The widget takes the focus for its active box (its focus proxy), so that setFocus,
+// the tab order and a buddy label reach the box. The box carries the widget's
+// accessible name, or the buddy label's text when the application sets none, and a
+// description of the entry ("CPF", "Valor em reais") for screen readers.
+//
 // No exception leaves the widget: a failure inside an event handler or a property
 // assignment is reported through erro() and a warning, and the widget goes on.
 
@@ -68,6 +73,10 @@ class VumoCaixaWidget : public QWidget {
   ~VumoCaixaWidget() override;
 
   // A data type outside 0 to 16 shows the control's property error and becomes 0.
+  // The box takes its type's width, as if TamanhoMaximo were assigned its present value
+  // right after the type: 14 characters for a CPF, 6 for an Inteiro; free text keeps
+  // its width. A TamanhoMaximo assigned afterwards (a form stores it after TipoDados)
+  // holds.
   [[nodiscard]] int TipoDados() const;
   void SetTipoDados(int value);
   [[nodiscard]] Tipo TipoDadosEnum() const { return static_cast<Tipo>(TipoDados()); }
@@ -106,6 +115,9 @@ class VumoCaixaWidget : public QWidget {
   [[nodiscard]] QtContainer& Container() const;
   [[nodiscard]] QtRuntime& Runtime() const;
 
+  // The width of TamanhoMaximo characters of the box's font for the types of fixed
+  // width (at most the width of a new control, which free text keeps); such a widget
+  // keeps to its size hint in a layout (size policy Maximum), free text grows.
   [[nodiscard]] QSize sizeHint() const override;
   [[nodiscard]] QSize minimumSizeHint() const override;
 
