@@ -9,9 +9,11 @@ Valida, formata e escreve por extenso dados de formulários brasileiros.
 
 Comandos:
   valida TIPO [VALOR...]      diz se cada valor é válido
-                              (TIPO: cic, cnpj, pis, cartao, cep, email, data)
+                              (TIPO: cic ou cpf, cnpj, pis, cartao, cep, email, data)
+  valida TIPO --coluna N|NOME [-- ARQUIVO...]
+                              valida uma coluna de arquivos CSV (separados por ;)
   mascara TIPO [VALOR...]     põe os dígitos de cada valor na máscara do tipo
-                              (TIPO: cic, cnpj, pis, cartao, cep, data)
+                              (TIPO: cic ou cpf, cnpj, pis, cartao, cep, data)
   valida cnpj --alfanumerico, mascara cnpj --alfanumerico
                               o CNPJ com letras nas 12 primeiras posições
   extenso [--norma [--maiusculas]] [VALOR...]
@@ -31,9 +33,10 @@ Opções:
 
 Situação de saída:
   0  tudo certo (em valida: todos os valores válidos)
-  1  algum valor inválido (valida)
+  1  algum valor inválido (valida) ou sem extenso (extenso)
   2  erro de uso: comando, tipo ou opção desconhecidos
-  3  erro de leitura ou de escrita
+  3  erro de leitura ou de escrita, ou entrada malformada (avisada com o
+     número da linha)
 
 Exemplos:
   vumocaixa valida cic 123.456.789-09
@@ -41,18 +44,20 @@ Exemplos:
   vumocaixa extenso 1234,56
   vumocaixa palavras --endereco "av paulista, 1.578"
   vumocaixa valida cic < cpfs.txt > resultado.tsv
+  vumocaixa valida cpf --coluna CPF --invalidos -- clientes.csv > ruins.csv
 
 Ajuda de um comando: vumocaixa COMANDO --help
 )";
 
-constexpr std::string_view kValida = R"(Uso: vumocaixa valida TIPO [VALOR...]
+constexpr std::string_view kValida = R"(Uso: vumocaixa valida TIPO [OPÇÕES] [VALOR...]
+     vumocaixa valida TIPO --coluna N|NOME [OPÇÕES] [--] [ARQUIVO...]
 
 Diz se cada valor é válido, com as regras que a caixa de texto aplica quando o
 usuário sai dela. Escreve uma linha por valor: o valor, uma tabulação e "válido"
 ou "inválido".
 
 Tipos:
-  cic      CPF: 11 dígitos com os dois dígitos verificadores certos
+  cic, cpf CPF: 11 dígitos com os dois dígitos verificadores certos
   cnpj     CNPJ: 14 dígitos com os dois dígitos verificadores certos
   pis      PIS: 11 dígitos com o dígito verificador certo
   cartao   cartão de crédito: 16 dígitos com a soma de Luhn certa
@@ -62,19 +67,40 @@ Tipos:
 
 Nos tipos cic, cnpj, pis e cartao só os dígitos contam: pontos, traços e barras
 podem estar ou não. Um valor vazio é sempre válido; um texto que não é UTF-8
-válido é sempre inválido.
+válido ou que tem um byte nulo é inválido e é avisado.
 
 Opções:
+  --invalidos      escreve só as linhas (ou registros) inválidos, sem mudança
+  --contagem       escreve só os totais: "válidos: N<tab>inválidos: M"
   --alfanumerico   só com cnpj: aceita o CNPJ com letras de A a Z nas 12
                    primeiras posições (minúsculas valem como maiúsculas); os
                    dois dígitos verificadores continuam sendo dígitos
 
-Sem valores, lê um valor por linha da entrada padrão.
-Situação de saída: 0 se todos forem válidos, 1 se algum for inválido, 2 erro de uso.
+Arquivos CSV:
+  --coluna N       valida o campo N (contando de 1) de cada registro
+  --coluna NOME    valida o campo com esse nome na primeira linha, o cabeçalho
+                   (sem diferença entre maiúsculas e minúsculas)
+  --cabecalho      com --coluna N: a primeira linha é cabeçalho
+  --separador C    o separador de campos (padrão ;); "tab" para tabulação
+Lê os arquivos dados depois do tipo (ou de --), ou a entrada padrão; "-" é a
+entrada padrão. Campos podem estar entre aspas, com aspas dobradas dentro, e
+ocupar mais de uma linha; linhas terminam em LF ou CRLF. Cada registro sai
+sem mudança, com mais um campo: "válido" ou "inválido" ("validação" no
+cabeçalho). Linhas em branco são puladas. Um registro sem a coluna, aspas
+não fechadas ou uma linha com mais de 8 MiB são avisados na saída de erro
+com o número da linha, e a validação continua.
+
+Sem valores nem --coluna, lê um valor por linha da entrada padrão.
+Situação de saída: 0 se todos forem válidos, 1 se algum for inválido, 2 erro de
+uso, 3 erro de leitura ou de escrita ou entrada malformada (mesmo que o resto
+tenha sido validado).
 
 Exemplos:
   vumocaixa valida cic 123.456.789-09 123.456.789-00
   vumocaixa valida cnpj < cnpjs.txt
+  vumocaixa valida cpf --contagem < cpfs.txt
+  vumocaixa valida cpf --coluna CPF --invalidos -- clientes.csv > ruins.csv
+  vumocaixa valida cnpj --coluna 2 --separador , fornecedores.csv
   vumocaixa valida cnpj --alfanumerico 12.ABC.345/01DE-35
 )";
 
@@ -106,9 +132,10 @@ Exemplos:
 constexpr std::string_view kExtenso = R"(Uso: vumocaixa extenso [--norma [--maiusculas]] [VALOR...]
 
 Escreve cada quantia por extenso, em reais e centavos, no formato regional
-brasileiro (vírgula antes dos centavos, ponto entre os milhares). Uma quantia
-que não é positiva, que não é número ou que passa de 922.337.203.685.477,58
-dá uma linha vazia.
+brasileiro (vírgula antes dos centavos, ponto entre os milhares). Os centavos
+são arredondados: 0,005 já é Um Centavo. Dá uma linha vazia a quantia que não
+é número, que não é positiva, que fica abaixo de meio centavo (0,005) ou que
+passa de 922.337.203.685.477,5807, o maior valor da moeda.
 
 Opções:
   --norma        escreve como manda a norma escrita, para cheques, recibos e
@@ -120,6 +147,8 @@ Opções:
                  "e" e "de" (Dois Milhões e Quinhentos Mil Reais)
 
 Sem valores, lê um valor por linha da entrada padrão.
+Situação de saída: 0 se todas as quantias tiverem extenso, 1 se alguma der uma
+linha vazia.
 
 Exemplos:
   vumocaixa extenso 1234,56

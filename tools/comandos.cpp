@@ -16,8 +16,6 @@
 namespace vumocaixa::cli {
 namespace {
 
-using Check = bool (*)(std::string_view);
-
 // A postal code is refused only when it is shorter than its mask, whatever its
 // characters are.
 bool CheckCep(std::string_view value) { return CharCount(value) >= kMascaraCEP.size(); }
@@ -37,8 +35,9 @@ struct NamedCheck {
   Check check;
 };
 
-constexpr std::array<NamedCheck, 7> kChecks = {{
+constexpr std::array<NamedCheck, 8> kChecks = {{
     {"cic", ValidaCIC},
+    {"cpf", ValidaCIC},
     {"cnpj", ValidaCNPJ},
     {"pis", ValidaPIS},
     {"cartao", ValidaCartao},
@@ -52,8 +51,9 @@ struct NamedMask {
   std::string_view mask;
 };
 
-constexpr std::array<NamedMask, 6> kMasks = {{
+constexpr std::array<NamedMask, 7> kMasks = {{
     {"cic", kMascaraCIC},
+    {"cpf", kMascaraCIC},
     {"cnpj", kMascaraCNPJ},
     {"pis", kMascaraPIS},
     {"cartao", kMascaraCartao},
@@ -66,27 +66,16 @@ void WriteLine(std::string_view text, Output& out) {
   out.Write('\n');
 }
 
-Operation CheckWith(Check check) {
-  return [check](std::string_view value, Output& out) {
-    // The box never refuses an empty entry, and text that is not UTF-8 is no entry
-    // the box could hold.
-    const bool valid = value.empty() || (IsUtf8(value) && check(value));
-    out.Write(value);
-    out.Write(valid ? std::string_view("\tválido\n") : std::string_view("\tinválido\n"));
-    return valid;
-  };
-}
-
 }  // namespace
 
-std::optional<Operation> CheckOperation(std::string_view tipo) {
+std::optional<Check> FindCheck(std::string_view tipo) {
   for (const auto& named : kChecks) {
-    if (named.tipo == tipo) return CheckWith(named.check);
+    if (named.tipo == tipo) return named.check;
   }
   return std::nullopt;
 }
 
-Operation AlphanumericCnpjCheck() { return CheckWith(ValidaCNPJAlfanumerico); }
+Check AlphanumericCnpjCheck() { return ValidaCNPJAlfanumerico; }
 
 Operation AlphanumericCnpjMask() {
   return [](std::string_view value, Output& out) {
@@ -109,8 +98,9 @@ std::optional<Operation> MaskOperation(std::string_view tipo) {
 
 Operation WordsOperation(OpcoesExtenso opcoes) {
   return [opcoes](std::string_view value, Output& out) {
-    WriteLine(ValorPorExtenso(value, PtBR(), opcoes), out);
-    return true;
+    const std::string words = ValorPorExtenso(value, PtBR(), opcoes);
+    WriteLine(words, out);
+    return !words.empty();
   };
 }
 

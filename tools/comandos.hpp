@@ -8,31 +8,31 @@
 #include <vumocaixa/words/extenso.hpp>
 
 #include "linhas.hpp"
+#include "valida.hpp"
 
 namespace vumocaixa::cli {
 
 // Handles one value: writes its output line and tells whether the value passed.
 using Operation = std::function<bool(std::string_view value, Output& out)>;
 
-// The check of "valida TIPO", or nothing for an unknown type. Types: cic, cnpj, pis,
-// cartao, cep, email, data. The line is the value, a tab and "válido" or "inválido";
-// an empty value is valid and text that is not UTF-8 is not.
-[[nodiscard]] std::optional<Operation> CheckOperation(std::string_view tipo);
+// The check of "valida TIPO", or nothing for an unknown type. Types: cic (or cpf),
+// cnpj, pis, cartao, cep, email, data.
+[[nodiscard]] std::optional<Check> FindCheck(std::string_view tipo);
 
 // The mask of "mascara TIPO" laid over the value's digits, or nothing for an unknown
-// type. Types: cic, cnpj, pis, cartao, cep, data (99/99/9999).
+// type. Types: cic (or cpf), cnpj, pis, cartao, cep, data (99/99/9999).
 [[nodiscard]] std::optional<Operation> MaskOperation(std::string_view tipo);
 
 // "valida cnpj --alfanumerico": the CNPJ whose first 12 positions may be letters,
-// lower case read as upper case. Same lines as CheckOperation.
-[[nodiscard]] Operation AlphanumericCnpjCheck();
+// lower case read as upper case.
+[[nodiscard]] Check AlphanumericCnpjCheck();
 
 // "mascara cnpj --alfanumerico": the digits and letters of the value laid into
 // AA.AAA.AAA/AAAA-99, letters upper-cased.
 [[nodiscard]] Operation AlphanumericCnpjMask();
 
 // The amount in words ("extenso") in the style of opcoes; an empty line where there
-// are none.
+// are none, and then the value fails.
 [[nodiscard]] Operation WordsOperation(OpcoesExtenso opcoes = {});
 
 // The capitalised text ("palavras"), normalised as an address with endereco.

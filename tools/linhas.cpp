@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <system_error>
 
@@ -10,26 +11,8 @@
 
 namespace vumocaixa::cli {
 
-LineReader::LineReader(int fd, std::size_t capacity) : fd_(fd), buffer_(capacity) {}
-
-// The rest of Next: reads until a line is complete or the input ends.
-bool LineReader::NextAfterFill(std::string_view& line) {
-  for (;;) {
-    scanned_ = end_ - begin_;
-    if (eof_) {
-      if (begin_ == end_) return false;
-      line = std::string_view(buffer_.data() + begin_, end_ - begin_);
-      if (line.back() == '\r') line.remove_suffix(1);
-      begin_ = end_;
-      scanned_ = 0;
-      return true;
-    }
-    eof_ = !Fill();
-    if (std::memchr(buffer_.data() + begin_ + scanned_, '\n', end_ - begin_ - scanned_)) {
-      return Next(line);
-    }
-  }
-}
+LineReader::LineReader(int fd, std::size_t capacity, std::size_t limit)
+    : fd_(fd), buffer_(capacity), limit_(limit) {}
 
 // Moves the unfinished line to the front, grows the buffer when that line fills it,
 // and reads more. False at the end of the input.
@@ -43,11 +26,28 @@ bool LineReader::Fill() {
   for (;;) {
     const ssize_t n = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
     if (n > 0) {
-      end_ += static_cast<std::size_t>(n);
+      const auto count = static_cast<std::size_t>(n);
+      nul_seen_ = nul_seen_ || std::memchr(buffer_.data() + end_, '\0', count) != nullptr;
+      end_ += count;
       return true;
     }
     if (n == 0) return false;
     if (errno != EINTR) throw std::system_error(errno, std::generic_category(), "leitura");
+  }
+}
+
+// Drops what is held of the current line and reads on past its "\n".
+void LineReader::SkipLine() {
+  begin_ = end_;
+  scanned_ = 0;
+  while (!eof_) {
+    eof_ = !Fill();
+    const void* found = std::memchr(buffer_.data() + begin_, '\n', end_ - begin_);
+    if (found != nullptr) {
+      begin_ = static_cast<std::size_t>(static_cast<const char*>(found) - buffer_.data()) + 1;
+      return;
+    }
+    begin_ = end_;
   }
 }
 
@@ -80,6 +80,13 @@ void Output::Flush() {
     }
   }
   used_ = 0;
+}
+
+void AnnounceTerminalInput() {
+  static bool announced = false;
+  if (announced || ::isatty(STDIN_FILENO) == 0) return;
+  announced = true;
+  std::fputs("vumocaixa: lendo da entrada padrão; Ctrl+D termina\n", stderr);
 }
 
 bool IsUtf8Beyond(std::string_view text) { return IsValidUtf8(text); }

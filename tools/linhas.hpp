@@ -1,6 +1,6 @@
 #pragma once
-// Line input and buffered output on file descriptors, for piping files of millions
-// of lines through the tool in constant memory.
+// Line and CSV row input and buffered output on file descriptors, for piping files of
+// millions of lines through the tool in constant memory.
 
 #include <cstddef>
 #include <cstdint>
@@ -10,38 +10,115 @@
 
 namespace vumocaixa::cli {
 
-// Reads a file descriptor line by line. Memory stays at the buffer's size unless a
-// single line is longer, in which case the buffer grows to hold that line.
+// What a reader gave.
+enum class Lido {
+  kLinha,        // a line or row
+  kLongaDemais,  // a line or row beyond the limit, skipped up to its end
+  kFim,          // the end of the input
+};
+
+// The longest line or row a reader holds; a longer one is skipped.
+inline constexpr std::size_t kLinhaMaxima = std::size_t{8} << 20;
+
+// Finds the end of a plain line: its "\n".
+struct LineEnd {
+  // The offset of the "\n" that ends the line in pending, searched from `from`;
+  // npos when pending holds none.
+  std::size_t Find(std::string_view pending, std::size_t from) const {
+    const void* found = std::memchr(pending.data() + from, '\n', pending.size() - from);
+    if (found == nullptr) return std::string_view::npos;
+    return static_cast<std::size_t>(static_cast<const char*>(found) - pending.data());
+  }
+  // How many lines of the input the current line spans.
+  [[nodiscard]] std::uint64_t Lines() const { return 1; }
+  void Reset() {}
+};
+
+// Reads a file descriptor line by line, or row by row with a finder that knows where
+// a row ends. Memory stays at the buffer's size unless a single line is longer; the
+// buffer then grows up to the limit, and a line beyond it is skipped.
 class LineReader {
  public:
-  explicit LineReader(int fd, std::size_t capacity = std::size_t{1} << 20);
+  explicit LineReader(int fd, std::size_t capacity = std::size_t{1} << 20,
+                      std::size_t limit = kLinhaMaxima);
 
-  // The next line, without its "\n" and without one trailing "\r". A last line
-  // without "\n" counts when it is not empty. False at the end of the input.
-  // Throws std::system_error when reading fails. The view lives until the next call.
-  bool Next(std::string_view& line) {
-    const std::size_t from = begin_ + scanned_;
-    const void* found = std::memchr(buffer_.data() + from, '\n', end_ - from);
-    if (found == nullptr) return NextAfterFill(line);
-    const auto stop = static_cast<std::size_t>(static_cast<const char*>(found) - buffer_.data());
-    line = std::string_view(buffer_.data() + begin_, stop - begin_);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    begin_ = stop + 1;
-    scanned_ = 0;
-    return true;
+  // The next line (or row), without its "\n" and without one trailing "\r". A last
+  // line without "\n" counts when it is not empty. The view lives until the next
+  // call. Throws std::system_error when reading fails.
+  template <class Finder = LineEnd>
+  Lido Next(std::string_view& line, Finder&& finder = {}) {
+    const std::size_t at = finder.Find(Pending(), scanned_);
+    if (at == std::string_view::npos) return NextAfterFill(line, finder);
+    return Take(at, finder, line);
   }
 
+  // The number of the first line of what Next gave last, counting from 1.
+  [[nodiscard]] std::uint64_t Line() const { return line_; }
+  // Whether what Next gave last ended in "\r\n".
+  [[nodiscard]] bool EndedInCrLf() const { return crlf_; }
+  // False while no NUL byte has been read.
+  [[nodiscard]] bool MayHoldNul() const { return nul_seen_; }
+
  private:
-  bool NextAfterFill(std::string_view& line);
+  [[nodiscard]] std::string_view Pending() const {
+    return {buffer_.data() + begin_, end_ - begin_};
+  }
+
+  template <class Finder>
+  Lido Take(std::size_t length, Finder& finder, std::string_view& line) {
+    line = std::string_view(buffer_.data() + begin_, length);
+    crlf_ = !line.empty() && line.back() == '\r';
+    if (crlf_) line.remove_suffix(1);
+    begin_ += length + (begin_ + length < end_ ? 1 : 0);
+    scanned_ = 0;
+    line_ = next_line_;
+    next_line_ += finder.Lines();
+    finder.Reset();
+    return Lido::kLinha;
+  }
+
+  template <class Finder>
+  Lido NextAfterFill(std::string_view& line, Finder& finder) {
+    for (;;) {
+      scanned_ = end_ - begin_;
+      if (eof_) {
+        if (begin_ == end_) return Lido::kFim;
+        // Only a row whose quote never closed can hold its last "\n" here.
+        const bool newline_at_end = buffer_[end_ - 1] == '\n';
+        return Take(end_ - begin_ - (newline_at_end ? 1 : 0), finder, line);
+      }
+      if (end_ - begin_ >= limit_) {
+        SkipLine();
+        line_ = next_line_;
+        next_line_ += finder.Lines();
+        finder.Reset();
+        return Lido::kLongaDemais;
+      }
+      eof_ = !Fill();
+      const std::size_t at = finder.Find(Pending(), scanned_);
+      if (at != std::string_view::npos) return Take(at, finder, line);
+    }
+  }
+
   bool Fill();
+  void SkipLine();
 
   int fd_;
   std::vector<char> buffer_;
+  std::size_t limit_;
   std::size_t begin_ = 0;    // start of the current line
-  std::size_t scanned_ = 0;  // bytes from begin_ known to hold no "\n"
+  std::size_t scanned_ = 0;  // bytes from begin_ that the finder has seen
   std::size_t end_ = 0;      // end of the bytes read
+  std::uint64_t line_ = 0;
+  std::uint64_t next_line_ = 1;
   bool eof_ = false;
+  bool crlf_ = false;
+  bool nul_seen_ = false;
 };
+
+// Tells the user once, on standard error, that the tool waits for lines typed on the
+// terminal, when standard input is one.
+void AnnounceTerminalInput();
 
 // Whether text, which holds some byte above 0x7F, is well-formed UTF-8.
 [[nodiscard]] bool IsUtf8Beyond(std::string_view text);

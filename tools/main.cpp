@@ -15,14 +15,12 @@
 #include "ajuda.hpp"
 #include "comandos.hpp"
 #include "linhas.hpp"
+#include "opcoes.hpp"
+#include "relato.hpp"
+#include "valida.hpp"
 
 namespace vumocaixa::cli {
 namespace {
-
-constexpr int kAllValid = 0;
-constexpr int kSomeInvalid = 1;
-constexpr int kUsageError = 2;
-constexpr int kIoError = 3;
 
 // A usage error: the message and a hint to the help, on standard error.
 int UsageError(const std::string& message, std::string_view command = {}) {
@@ -41,117 +39,90 @@ int Print(std::string_view text) {
   return kAllValid;
 }
 
-struct Arguments {
-  std::vector<std::string_view> positional;
-  bool help = false;
-  bool endereco = false;
-  bool alfanumerico = false;
-  bool norma = false;
-  bool maiusculas = false;
-  std::string unknown_option;
-};
-
-// Options may stand anywhere before "--"; a single "-" followed by text, such as a
-// negative amount, is a value.
-Arguments ParseArguments(std::span<const std::string_view> args, std::string_view command) {
-  const bool accepts_endereco = command == "palavras";
-  const bool accepts_alfanumerico = command == "valida" || command == "mascara";
-  const bool accepts_norma = command == "extenso";
-  Arguments parsed;
-  bool options_done = false;
-  for (std::string_view arg : args) {
-    if (options_done || !arg.starts_with("-") || arg == "-") {
-      parsed.positional.push_back(arg);
-    } else if (arg == "--") {
-      options_done = true;
-    } else if (arg == "-h" || arg == "--help") {
-      parsed.help = true;
-    } else if (accepts_endereco && (arg == "--endereco" || arg == "--endereço")) {
-      parsed.endereco = true;
-    } else if (accepts_alfanumerico && arg == "--alfanumerico") {
-      parsed.alfanumerico = true;
-    } else if (accepts_norma && arg == "--norma") {
-      parsed.norma = true;
-    } else if (accepts_norma && arg == "--maiusculas") {
-      parsed.maiusculas = true;
-    } else if (arg.starts_with("--") && parsed.unknown_option.empty()) {
-      parsed.unknown_option = arg;
-    } else {
-      parsed.positional.push_back(arg);
-    }
-  }
-  return parsed;
-}
-
 // Runs the operation over the values, or over the lines of standard input when
-// there are none.
+// there are none. Gives 1 when the operation failed on some value, 3 when a line
+// was too long to read.
 int RunValues(const Operation& operation, std::span<const std::string_view> values) {
   Output out(STDOUT_FILENO);
   bool all_passed = true;
+  Problemas problemas;
   if (!values.empty()) {
     for (std::string_view value : values) all_passed = operation(value, out) && all_passed;
   } else {
+    AnnounceTerminalInput();
     LineReader in(STDIN_FILENO);
     std::string_view line;
-    while (in.Next(line)) all_passed = operation(line, out) && all_passed;
+    for (Lido lido; (lido = in.Next(line)) != Lido::kFim;) {
+      if (lido == Lido::kLinha) {
+        all_passed = operation(line, out) && all_passed;
+      } else {
+        problemas.Report(in.Line(), kLinhaLongaDemais);
+      }
+    }
   }
   out.Flush();
+  problemas.Finish();
+  if (problemas.Any()) return kBadInput;
   return all_passed ? kAllValid : kSomeInvalid;
 }
 
+constexpr std::string_view kValidaTypes = "cic (ou cpf), cnpj, pis, cartao, cep, email, data";
+constexpr std::string_view kMascaraTypes = "cic (ou cpf), cnpj, pis, cartao, cep, data";
+
 std::string UnknownType(std::string_view command, std::string_view tipo,
                         std::string_view known) {
-  std::string message = "tipo desconhecido para " + std::string(command) + ": '" +
-                        std::string(tipo) + "'.";
-  if (tipo == "cpf" || tipo == "CPF") message += " Para CPF, use cic.";
-  return message + "\nTipos: " + std::string(known) + ".";
+  return "tipo desconhecido para " + std::string(command) + ": '" + std::string(tipo) +
+         "'.\nTipos: " + std::string(known) + ".";
 }
 
-std::optional<Operation> TypedOperation(std::string_view command, std::string_view tipo) {
-  return command == "valida" ? CheckOperation(tipo) : MaskOperation(tipo);
+int RunValida(const Opcoes& opcoes) {
+  const std::string_view tipo = opcoes.valores.front();
+  const std::optional<Check> check = opcoes.alfanumerico ? AlphanumericCnpjCheck() : FindCheck(tipo);
+  if (!check) return UsageError(UnknownType("valida", tipo, kValidaTypes), "valida");
+  const auto rest = std::span(opcoes.valores).subspan(1);
+  if (opcoes.coluna) return CheckCsv(*check, opcoes, rest);
+  if (opcoes.cabecalho || opcoes.separador) {
+    return UsageError("as opções --separador e --cabecalho só valem com --coluna.", "valida");
+  }
+  return CheckValues(*check, opcoes.saida, rest);
 }
 
-// The CNPJ that may hold letters; the option means nothing for the other types.
-std::optional<Operation> AlphanumericOperation(std::string_view command) {
-  return command == "valida" ? AlphanumericCnpjCheck() : AlphanumericCnpjMask();
+int RunMascara(const Opcoes& opcoes) {
+  const std::string_view tipo = opcoes.valores.front();
+  const std::optional<Operation> operation =
+      opcoes.alfanumerico ? AlphanumericCnpjMask() : MaskOperation(tipo);
+  if (!operation) return UsageError(UnknownType("mascara", tipo, kMascaraTypes), "mascara");
+  return RunValues(*operation, std::span(opcoes.valores).subspan(1));
 }
 
 // "extenso": the classic text, or the written norm with --norma, in lower case unless
 // --maiusculas asks for capitals at word starts.
-int RunWords(const Arguments& args, std::span<const std::string_view> values) {
-  if (args.maiusculas && !args.norma) {
+int RunWords(const Opcoes& opcoes) {
+  if (opcoes.maiusculas && !opcoes.norma) {
     return UsageError("a opção --maiusculas só vale com --norma.", "extenso");
   }
   EstiloExtenso estilo = EstiloExtenso::Classico;
-  if (args.norma) {
-    estilo = args.maiusculas ? EstiloExtenso::NormaMaiusculas : EstiloExtenso::Norma;
+  if (opcoes.norma) {
+    estilo = opcoes.maiusculas ? EstiloExtenso::NormaMaiusculas : EstiloExtenso::Norma;
   }
-  return RunValues(WordsOperation({estilo}), values);
+  return RunValues(WordsOperation({estilo}), opcoes.valores);
 }
 
 int RunCommand(std::string_view command, std::span<const std::string_view> rest) {
-  const Arguments args = ParseArguments(rest, command);
-  if (args.help) return Print(CommandHelp(command));
-  if (!args.unknown_option.empty()) {
-    return UsageError("opção desconhecida: '" + args.unknown_option + "'.", command);
+  const Opcoes opcoes = ParseOpcoes(command, rest);
+  if (!opcoes.erro.empty()) return UsageError(opcoes.erro, command);
+  if (opcoes.help) return Print(CommandHelp(command));
+  if (command == "extenso") return RunWords(opcoes);
+  if (command == "palavras") return RunValues(CapitaliseOperation(opcoes.endereco), opcoes.valores);
+  if (opcoes.valores.empty()) {
+    return UsageError("falta o TIPO.\nTipos: " +
+                          std::string(command == "valida" ? kValidaTypes : kMascaraTypes) + ".",
+                      command);
   }
-  std::span<const std::string_view> values(args.positional);
-  if (command == "extenso") return RunWords(args, values);
-  if (command == "palavras") return RunValues(CapitaliseOperation(args.endereco), values);
-  const std::string_view known = command == "valida"
-                                     ? "cic, cnpj, pis, cartao, cep, email, data"
-                                     : "cic, cnpj, pis, cartao, cep, data";
-  if (values.empty()) {
-    return UsageError("falta o TIPO.\nTipos: " + std::string(known) + ".", command);
-  }
-  const std::string_view tipo = values.front();
-  if (args.alfanumerico && tipo != "cnpj") {
+  if (opcoes.alfanumerico && opcoes.valores.front() != "cnpj") {
     return UsageError("a opção --alfanumerico só vale para o tipo cnpj.", command);
   }
-  const std::optional<Operation> operation =
-      args.alfanumerico ? AlphanumericOperation(command) : TypedOperation(command, tipo);
-  if (!operation) return UsageError(UnknownType(command, tipo, known), command);
-  return RunValues(*operation, values.subspan(1));
+  return command == "valida" ? RunValida(opcoes) : RunMascara(opcoes);
 }
 
 int Run(std::span<const std::string_view> args) {
@@ -162,6 +133,7 @@ int Run(std::span<const std::string_view> args) {
     return Print("vumocaixa " + std::to_string(kVersionMajor) + "." +
                  std::to_string(kVersionMinor) + "." + std::to_string(kVersionRevision) + "\n");
   }
+  if (command.starts_with("-")) return UsageError("opção desconhecida: " + std::string(command));
   if (CommandHelp(command).empty()) {
     return UsageError("comando desconhecido: '" + std::string(command) +
                       "'.\nComandos: valida, mascara, extenso, palavras.");
@@ -179,6 +151,6 @@ int main(int argc, char** argv) {
   } catch (const std::system_error& e) {
     // what() reads "leitura: <reason>" or "escrita: <reason>".
     std::fprintf(stderr, "vumocaixa: erro de %s\n", e.what());
-    return vumocaixa::cli::kIoError;
+    return vumocaixa::cli::kBadInput;
   }
 }

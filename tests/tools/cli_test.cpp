@@ -81,14 +81,29 @@ struct Row {
   std::string expected_out;
   int expected_status;
   std::string name;
+  std::string in_err = {};  // a part of standard error
 };
+
+// The bytes of a literal, NULs included.
+template <std::size_t N>
+std::string Bytes(const char (&text)[N]) {
+  return std::string(text, N - 1);
+}
 
 void CheckRows(const std::vector<Row>& rows) {
   for (const auto& r : rows) {
     const Result result = RunTool(r.args, r.input);
     EXPECT_EQ(r.expected_out, result.out) << r.name;
     EXPECT_EQ(r.expected_status, result.status) << r.name << "\n" << result.err;
+    EXPECT_NE(std::string::npos, result.err.find(r.in_err)) << r.name << "\n" << result.err;
   }
+}
+
+// Writes text to a file of its own and gives its path.
+std::string TempFile(std::string_view name, std::string_view text) {
+  const std::string path = TempPath(name);
+  std::ofstream(path, std::ios::binary) << text;
+  return path;
 }
 
 TEST(ValidaCommand, ChecksEachValue) {
@@ -122,16 +137,75 @@ TEST(ValidaCommand, ChecksEachValue) {
        1,
        "data"},
       {{"valida", "cic", "--", "-1"}, "", "-1\tinválido\n", 1, "valor depois de --"},
+      {{"valida", "cpf", "123.456.789-09"}, "", "123.456.789-09\tválido\n", 0, "cpf é cic"},
+      {{"valida", "cic", "--invalidos", "123.456.789-09", "1", ""}, "", "1\n", 1,
+       "só os inválidos"},
+      {{"valida", "cic", "--invalidos"}, "123.456.789-09\r\n", "", 0, "nenhum inválido"},
+      {{"valida", "cic", "--contagem"}, "123.456.789-09\n1\n\n",
+       "válidos: 2\tinválidos: 1\n", 1, "contagem"},
   });
 }
 
-TEST(ValidaCommand, RefusesTextThatIsNotUtf8) {
+TEST(ValidaCommand, ChecksAColumnOfCsvRows) {
+  const std::string file = TempFile("clientes.csv", "cpf;nome\n123.456.789-00;Ana\n");
+  const std::string header = "cod;nome;CPF\r\n";
+  const std::string rows = "1;\"Silva; Ana\";123.456.789-09\r\n2;Zé;123.456.789-00\r\n";
+  CheckRows({
+      {{"valida", "cic", "--coluna", "CPF"}, header + rows,
+       "cod;nome;CPF;validação\r\n1;\"Silva; Ana\";123.456.789-09;válido\r\n"
+       "2;Zé;123.456.789-00;inválido\r\n",
+       1, "coluna pelo nome, crlf e aspas mantidos"},
+      {{"valida", "cic", "--coluna=cpf", "--invalidos"}, header + rows,
+       "cod;nome;CPF\r\n2;Zé;123.456.789-00\r\n", 1, "nome sem caixa, só os inválidos"},
+      {{"valida", "cic", "--coluna", "3", "--contagem"}, rows, "válidos: 1\tinválidos: 1\n", 1,
+       "coluna pelo número, sem cabeçalho"},
+      {{"valida", "cic", "--coluna", "3", "--cabecalho", "--contagem"}, header + rows,
+       "válidos: 1\tinválidos: 1\n", 1, "número com cabeçalho"},
+      {{"valida", "cic", "--coluna", "2", "--separador", ","}, "a,\"1\"\"2\",x\n",
+       "a,\"1\"\"2\",x,inválido\n", 1, "vírgula e aspas dobradas"},
+      {{"valida", "email", "--coluna", "2", "--separador", "tab"}, "x\ta@b\n", "x\ta@b\tválido\n",
+       0, "tabulação"},
+      {{"valida", "cic", "--coluna", "2"}, "\"rua\nnova\";123.456.789-09\n\nx;\n",
+       "\"rua\nnova\";123.456.789-09;válido\nx;;válido\n", 0,
+       "campo de duas linhas, linha em branco pulada, campo vazio"},
+      {{"valida", "cic", "--coluna", "cpf"}, "\xEF\xBB\xBF" "cpf\n1\n",
+       "\xEF\xBB\xBF" "cpf;validação\n1;inválido\n", 1, "marca de ordem de bytes"},
+      {{"valida", "cic", "--coluna", "cpf", "--", file, "-"}, "cpf\n123.456.789-09\n",
+       "cpf;nome;validação\n123.456.789-00;Ana;inválido\n123.456.789-09;válido\n", 1,
+       "arquivo e entrada padrão, um cabeçalho só"},
+  });
+}
+
+// Input that is not what it should be is reported with its line number, the run goes
+// on where it can, and the status is 3; memory stays bounded.
+TEST(ValidaCommand, ReportsBadInput) {
   CheckRows({
       {{"valida", "cep"}, "\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff\n",
-       "\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff\tinválido\n", 1, "cep de bytes inválidos"},
-      {{"valida", "email"}, "a\xc3@\n", "a\xc3@\tinválido\n", 1, "email com byte solto"},
-      {{"valida", "cic"}, "123.456.789-09\xed\xa0\x80\n", "123.456.789-09\xed\xa0\x80\tinválido\n",
-       1, "substituto codificado"},
+       "\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff\tinválido\n", 3, "cep de bytes inválidos",
+       "linha 1: o texto não é UTF-8"},
+      {{"valida", "email", "x", "a\xc3@"}, "", "x\tinválido\na\xc3@\tinválido\n", 3,
+       "email com byte solto", "valor 2: o texto não é UTF-8"},
+      {{"valida", "cic"}, "1\n123.456.789-09\xed\xa0\x80\n", "1\tinválido\n123.456.789-09\xed\xa0\x80\tinválido\n",
+       3, "substituto codificado", "linha 2: o texto não é UTF-8"},
+      {{"valida", "cic"}, Bytes("123.456.789-09\0\n"), Bytes("123.456.789-09\0\tinválido\n"),
+       3, "byte nulo", "linha 1: o texto tem um byte nulo"},
+      {{"valida", "cic", "--coluna", "2"}, "a;123.456.789-09\nb;\"1\n\nc;2\n",
+       "a;123.456.789-09;válido\nb;\"1\n\nc;2;inválido\n", 3, "aspas não fechadas",
+       "linha 2: aspas abertas e não fechadas"},
+      {{"valida", "cic", "--coluna", "2"}, "a;1\nb\nc;123.456.789-09\n",
+       "a;1;inválido\nb;inválido\nc;123.456.789-09;válido\n", 3, "registro curto",
+       "linha 2: a linha tem 1 campo e falta a coluna 2"},
+      {{"valida", "cic", "--coluna", "1", "--invalidos"}, "Jo\xe3o;1\n123.456.789-09;S\xe3o\n",
+       "Jo\xe3o;1\n", 3, "csv em latin-1", "linha 2: o texto não é UTF-8"},
+      {{"valida", "cic", "--coluna", "1"}, Bytes("1\0;2\n"), Bytes("1\0;2;inválido\n"),
+       3, "csv com byte nulo", "linha 1: o texto tem um byte nulo"},
+      {{"valida", "cic", "--coluna", "cpf"}, "", "", 3, "arquivo vazio",
+       "linha 1: a entrada está vazia: falta o cabeçalho"},
+      {{"valida", "cic", "--coluna", "1"}, "", "", 0, "arquivo vazio sem cabeçalho"},
+      {{"valida", "cic", "--coluna", "cpf"}, "nome;CNPJ\n1;2\n", "", 3, "cabeçalho sem a coluna",
+       "linha 1: o cabeçalho não tem a coluna 'cpf' (colunas: nome, CNPJ)"},
+      {{"valida", "cic", "--coluna", "cpf", "/nao/existe.csv"}, "", "", 3, "arquivo que não há",
+       "não foi possível abrir '/nao/existe.csv'"},
   });
 }
 
@@ -169,6 +243,22 @@ TEST(Streaming, KeepsMemoryConstantOverLargeInput) {
   EXPECT_EQ("123.456.789-09\tválido\n987.654.321-01\tinválido\n", large.out.substr(0, 48));
 }
 
+TEST(Streaming, SkipsALineBeyondTheLimitInBoundedMemory) {
+  const std::string path = TempPath("long");
+  {
+    std::ofstream out(path, std::ios::binary);
+    const std::string block(1 << 20, '1');
+    for (int i = 0; i < 40; ++i) out << block;
+    out << "\n123.456.789-09\n";
+  }
+  const Result small = RunToolOnFile({"valida", "cic"}, NumbersFile("small", 10));
+  const Result result = RunToolOnFile({"valida", "cic", "--contagem"}, path);
+  EXPECT_EQ(3, result.status);
+  EXPECT_EQ("válidos: 1\tinválidos: 1\n", result.out);
+  EXPECT_EQ("vumocaixa: linha 1: mais de 8 MiB sem fim de linha; ignorada\n", result.err);
+  EXPECT_LT(result.peak_kb, small.peak_kb + 12 * 1024) << "40 MiB line: " << result.peak_kb << " kB";
+}
+
 TEST(Streaming, ReadsALineLongerThanItsBuffer) {
   const std::string line(3 << 20, '1');
   const Result result = RunTool({"mascara", "cep"}, line + "\n");
@@ -197,12 +287,18 @@ TEST(ExtensoCommand, WritesAmountsInWords) {
        "Um Mil, Duzentos e Trinta e Quatro Reais e Cinquenta e Seis Centavos\n", 0, "quantia"},
       {{"extenso", "0,01", "1000000"}, "", "Um Centavo\nUm Milhão de  Reais\n", 0,
        "centavo e milhão"},
-      {{"extenso", "-5", "abc", "", "0"}, "", "\n\n\n\n", 0, "sem palavras"},
-      {{"extenso"}, "1\n\xff\n2\n", "Um Real\n\nDois Reais\n", 0, "linha inválida fica vazia"},
+      {{"extenso", "-5", "abc", "", "0", "0,0049"}, "", "\n\n\n\n\n", 1, "sem palavras"},
+      {{"extenso", "0,005", "922.337.203.685.477,5807"}, "",
+       "Um Centavo\nNovecentos e Vinte e Dois Trilhões, Trezentos e Trinta e Sete Bilhões, "
+       "Duzentos e Tres Milhões, Seiscentos e Oitenta e Cinco Mil, Quatrocentos e Setenta e "
+       "Sete Reais e Cinquenta e Oito Centavos\n",
+       0, "meio centavo e o limite"},
+      {{"extenso", "922.337.203.685.477,5808"}, "", "\n", 1, "além do limite"},
+      {{"extenso"}, "1\n\xff\n2\n", "Um Real\n\nDois Reais\n", 1, "linha inválida fica vazia"},
       {{"extenso", "--norma", "1000", "2.500.000", "3,01"}, "",
        "mil reais\ndois milhões e quinhentos mil reais\ntrês reais e um centavo\n", 0, "norma"},
       {{"extenso", "--maiusculas", "--norma"}, "1000000\r\n-1\n1050\n",
-       "Um Milhão de Reais\n\nMil e Cinquenta Reais\n", 0, "norma com maiúsculas, em linhas"},
+       "Um Milhão de Reais\n\nMil e Cinquenta Reais\n", 1, "norma com maiúsculas, em linhas"},
   });
 }
 
@@ -235,10 +331,18 @@ TEST(Usage, ExplainsAndRefuses) {
       {{}, 2, "", "falta o comando", "sem argumentos"},
       {{"validar"}, 2, "", "comando desconhecido: 'validar'", "comando errado"},
       {{"valida"}, 2, "", "falta o TIPO", "sem tipo"},
-      {{"valida", "cpf", "1"}, 2, "", "Para CPF, use cic", "tipo cpf"},
+      {{"--verbose", "valida"}, 2, "", "opção desconhecida: --verbose", "opção antes do comando"},
+      {{"valida", "cic", "--coluna", "0"}, 2, "", "coluna inválida: 0", "coluna zero"},
+      {{"valida", "cic", "--coluna"}, 2, "", "falta o valor da opção --coluna", "coluna sem valor"},
+      {{"valida", "cic", "--separador", ";;", "--coluna", "1"}, 2, "", "separador inválido",
+       "separador de dois caracteres"},
+      {{"valida", "cic", "--cabecalho"}, 2, "", "só valem com --coluna", "cabeçalho sem coluna"},
+      {{"valida", "cic", "--invalidos", "--contagem"}, 2, "", "não se combinam",
+       "inválidos e contagem"},
+      {{"extenso", "--help"}, 0, "922.337.203.685.477,5807", "", "limite do extenso"},
       {{"mascara", "email", "a"}, 2, "", "tipo desconhecido para mascara: 'email'",
        "tipo só de valida"},
-      {{"extenso", "--centavos", "1"}, 2, "", "opção desconhecida: '--centavos'",
+      {{"extenso", "--centavos", "1"}, 2, "", "opção desconhecida: --centavos",
        "opção errada"},
       {{"valida", "cic", "--endereco"}, 2, "", "opção desconhecida", "opção de outro comando"},
       {{"extenso", "--maiusculas", "1"}, 2, "", "--maiusculas só vale com --norma",

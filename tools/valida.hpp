@@ -1,0 +1,30 @@
+#pragma once
+// "valida": the verdicts on many values, from the command line, from lines of input
+// or from one column of CSV files, as every row, only the failures or the totals.
+
+#include <span>
+#include <string_view>
+
+#include "opcoes.hpp"
+
+namespace vumocaixa::cli {
+
+// The check of one type: true when the box would accept the value on leaving.
+using Check = bool (*)(std::string_view value);
+
+// Checks each value of `valores`, or each line of standard input when there are
+// none. Lines are written with a tab and "válido" or "inválido"; an empty value is
+// valid; a value that is not UTF-8 or holds a NUL is invalid and reported on standard
+// error with its line number. Gives 0, 1 or 3 (some input reported).
+[[nodiscard]] int CheckValues(Check check, Saida saida, std::span<const std::string_view> valores);
+
+// Checks one column of CSV rows read from the files, or from standard input when
+// there are none ("-" is standard input too). Rows are written unchanged with one
+// more field; the header, when there is one, gets "validação". Rows without the
+// column, rows that are not UTF-8 or hold a NUL, unclosed quotes and rows longer
+// than the reader holds are reported with their line numbers and the run goes on.
+// Gives 0, 1, 2 (a column that cannot exist) or 3 (some input reported).
+[[nodiscard]] int CheckCsv(Check check, const Opcoes& opcoes,
+                           std::span<const std::string_view> arquivos);
+
+}  // namespace vumocaixa::cli
