@@ -1,28 +1,33 @@
 #!/usr/bin/env bash
-# End-to-end throughput of `vumocaixa valida cic` over a file of masked CPF numbers,
-# measured in the same run as python-stdnum's stdnum.br.cpf.is_valid doing the same
-# job (one "valor<TAB>válido|inválido" line per input line) on the same file.
+# Throughput of `vumocaixa valida cic` on generated files, beside `wc -l` reading the
+# same files: line mode (every line with its verdict, --invalidos, --contagem) on
+# masked CPF numbers, and CSV mode on rows of five fields with the CPF in the third.
 #
-#   bench/valida_cic_cli.sh [path/to/vumocaixa] [number-of-lines]
+#   bench/valida_cic_cli.sh [path/to/vumocaixa] [number-of-lines] [runs]
 #
-# The file is made once in /tmp (about 150 MB for ten million lines, one in ten with
-# a wrong check digit) and reused while it has the asked number of lines.
+# The files are made once in /tmp (about 150 MB and 700 MB for ten million lines, one
+# number in ten with a wrong check digit) and reused while they have the asked
+# number of lines. Output goes to /dev/null. Each command runs `runs` times (default
+# 3); the table gives the median wall and CPU (user + system) times, the speed in MB
+# of input per second, the ratio to `wc -l` on the same file, and the largest
+# resident set. The counts of --contagem are checked against the generated ones.
 set -euo pipefail
 
 BIN=${1:-build/tools/vumocaixa}
 LINES=${2:-10000000}
-FILE=${VUMOCAIXA_CPF_FILE:-/tmp/vumocaixa_cpfs_${LINES}.txt}
-PYTHON=${PYTHON:-/usr/bin/python3}
+RUNS=${3:-3}
+DIR=${VUMOCAIXA_BENCH_DIR:-/tmp}
+CPFS=$DIR/vumocaixa_cpfs_${LINES}.txt
+ROWS=$DIR/vumocaixa_rows_${LINES}.csv
+PYTHON=${PYTHON:-python3}
 
 [ -x "$BIN" ] || { echo "vumocaixa not found at $BIN" >&2; exit 2; }
-"$PYTHON" -c 'import stdnum.br.cpf' 2>/dev/null ||
-  { echo "python-stdnum missing (Debian: python3-stdnum)" >&2; exit 2; }
 
-if [ ! -f "$FILE" ] || [ "$(wc -l < "$FILE")" -ne "$LINES" ]; then
-  echo "generating $LINES masked CPF numbers in $FILE" >&2
-  "$PYTHON" - "$FILE" "$LINES" <<'PY'
+# Writes LINES masked CPF numbers, or (csv) LINES rows and a header, to a file.
+generate() {
+  "$PYTHON" - "$1" "$2" "$LINES" <<'PY'
 import random, sys
-path, total = sys.argv[1], int(sys.argv[2])
+kind, path, total = sys.argv[1], sys.argv[2], int(sys.argv[3])
 rng = random.Random(2026)
 
 def check(digits):
@@ -30,6 +35,9 @@ def check(digits):
     r = sum(int(d) * w for d, w in zip(digits, weights)) % 11
     return '0' if r < 2 else str(11 - r)
 
+names = ['Maria da Silva', 'JOSE SOUZA', '"Bar ""do Zé"" Ltda"', '"Oliveira; Irmãos"',
+         'Ana Paula Ferreira', 'Comércio de Peças Lima']
+cities = ['São Paulo', 'Rio de Janeiro', 'Belo Horizonte', 'Porto Alegre', 'Recife']
 pool = []
 for i in range(100000):
     body = ''.join(rng.choice('0123456789') for _ in range(9))
@@ -37,51 +45,92 @@ for i in range(100000):
     body += check(body)
     if i % 10 == 0:  # a wrong last digit
         body = body[:10] + str((int(body[10]) + 1) % 10)
-    pool.append(f'{body[0:3]}.{body[3:6]}.{body[6:9]}-{body[9:11]}\n')
-block = ''.join(pool)
-with open(path, 'w') as out:
+    cpf = f'{body[0:3]}.{body[3:6]}.{body[6:9]}-{body[9:11]}'
+    if kind == 'csv':
+        phone = f'(11) 9{rng.randrange(10**7, 10**8)}'
+        pool.append(f'{i + 1};{rng.choice(names)};{cpf};{rng.choice(cities)};{phone}\n')
+    else:
+        pool.append(cpf + '\n')
+with open(path, 'w', encoding='utf-8') as out:
+    if kind == 'csv':
+        out.write('codigo;nome;cpf;cidade;telefone\n')
+    block = ''.join(pool)
     for _ in range(total // len(pool)):
         out.write(block)
     out.write(''.join(pool[:total % len(pool)]))
 PY
-fi
-
-BYTES=$(stat -c %s "$FILE")
-PYPROG=$(mktemp /tmp/vumocaixa_stdnum_XXXXXX.py)
-TIMES=$(mktemp /tmp/vumocaixa_times_XXXXXX)
-trap 'rm -f "$PYPROG" "$TIMES" /tmp/vumocaixa_cli_out.tsv /tmp/vumocaixa_py_out.tsv' EXIT
-cat > "$PYPROG" <<'PY'
-import sys
-from stdnum.br.cpf import is_valid
-out = sys.stdout
-for line in sys.stdin:
-    value = line.rstrip('\n').rstrip('\r')
-    out.write(value + ('\tválido\n' if is_valid(value) else '\tinválido\n'))
-PY
-
-cat "$FILE" > /dev/null  # both runs start with the file in the page cache
-
-# Prints "wall cpu" in seconds for the command, its input from $FILE.
-measure() {
-  local out=$1; shift
-  /usr/bin/time -f '%e %U %S' -o "$TIMES" "$@" < "$FILE" > "$out" || true
-  # time writes a note first when the command exits non-zero; the figures come last.
-  tail -n 1 "$TIMES" | awk '{ printf "%s %.2f\n", $1, $2 + $3 }'
 }
 
-read -r cli_wall cli_cpu < <(measure /tmp/vumocaixa_cli_out.tsv "$BIN" valida cic)
-read -r py_wall py_cpu < <(measure /tmp/vumocaixa_py_out.tsv "$PYTHON" "$PYPROG")
+lines_in() { wc -l < "$1"; }
+[ -f "$CPFS" ] && [ "$(lines_in "$CPFS")" -eq "$LINES" ] ||
+  { echo "generating $CPFS" >&2; generate txt "$CPFS"; }
+[ -f "$ROWS" ] && [ "$(lines_in "$ROWS")" -eq $((LINES + 1)) ] ||
+  { echo "generating $ROWS" >&2; generate csv "$ROWS"; }
 
-cmp -s /tmp/vumocaixa_cli_out.tsv /tmp/vumocaixa_py_out.tsv && same=yes || same=NO
+TIMES=$(mktemp /tmp/vumocaixa_times_XXXXXX)
+COUNTS=$(mktemp /tmp/vumocaixa_counts_XXXXXX)
+trap 'rm -f "$TIMES" "$COUNTS"' EXIT
 
-mb() { echo "$BYTES / 1000000 / $1" | bc -l; }
-printf 'input: %s lines, %.1f MB; load average %s\n' "$LINES" \
-  "$(echo "$BYTES / 1000000" | bc -l)" "$(cut -d' ' -f1 /proc/loadavg)"
-printf '%-22s %7s %9s %7s %9s\n' "" "wall s" "MB/s" "cpu s" "MB/s cpu"
-printf '%-22s %7.2f %9.1f %7.2f %9.1f\n' "vumocaixa valida cic" "$cli_wall" "$(mb "$cli_wall")" \
-  "$cli_cpu" "$(mb "$cli_cpu")"
-printf '%-22s %7.2f %9.1f %7.2f %9.1f\n' "python-stdnum" "$py_wall" "$(mb "$py_wall")" \
-  "$py_cpu" "$(mb "$py_cpu")"
-printf 'python-stdnum / vumocaixa: %.1fx wall, %.1fx cpu\n' "$(echo "$py_wall / $cli_wall" | bc -l)" \
-  "$(echo "$py_cpu / $cli_cpu" | bc -l)"
-echo "same verdicts on every line: $same"
+# Prints "wall cpu maxrss_kb" for one run of the command, its input from $1.
+measure_once() {
+  local in=$1; shift
+  /usr/bin/time -f '%e %U %S %M' -o "$TIMES" "$@" < "$in" > /dev/null || true
+  # time writes a note first when the command exits non-zero; the figures come last.
+  tail -n 1 "$TIMES" | awk '{ printf "%.3f %.3f %d\n", $1, $2 + $3, $4 }'
+}
+
+# The middle of the numbers on standard input.
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+# Prints the median wall and CPU times and the largest resident set of RUNS runs.
+measure() {
+  local in=$1; shift
+  cat "$in" > /dev/null  # every run starts with the file in the page cache
+  local runs
+  runs=$(for _ in $(seq "$RUNS"); do measure_once "$in" "$@"; done)
+  printf '%s %s %s\n' "$(cut -d' ' -f1 <<< "$runs" | median)" \
+    "$(cut -d' ' -f2 <<< "$runs" | median)" "$(cut -d' ' -f3 <<< "$runs" | sort -n | tail -n 1)"
+}
+
+CPF_BYTES=$(stat -c %s "$CPFS")
+ROW_BYTES=$(stat -c %s "$ROWS")
+printf 'input: %s lines; %.1f MB of CPFs, %.1f MB of CSV rows; %s runs each; load %s\n' \
+  "$LINES" "$(echo "$CPF_BYTES / 1000000" | bc -l)" "$(echo "$ROW_BYTES / 1000000" | bc -l)" \
+  "$RUNS" "$(cut -d' ' -f1 /proc/loadavg)"
+printf '%-34s %7s %8s %7s %7s %8s %7s %8s\n' "" "wall s" "MB/s" "x wc" "cpu s" "MB/s" "x wc" \
+  "max RSS"
+
+read -r wc_wall wc_cpu wc_rss < <(measure "$CPFS" wc -l)
+read -r wcc_wall wcc_cpu wcc_rss < <(measure "$ROWS" wc -l)
+
+# One table row; ratios to wc -l on the same file, CPU ratios only when wc -l took a
+# measurable CPU time.
+row() {
+  local name=$1 bytes=$2 wall=$3 cpu=$4 rss=$5 base_wall=$6 base_cpu=$7
+  local cpu_ratio="-"
+  [ "$(echo "$base_cpu > 0" | bc)" -eq 1 ] && cpu_ratio=$(printf '%.1f' "$(echo "$cpu / $base_cpu" | bc -l)")
+  local cpu_speed="-"
+  [ "$(echo "$cpu > 0" | bc)" -eq 1 ] && cpu_speed=$(printf '%.0f' "$(echo "$bytes / 1000000 / $cpu" | bc -l)")
+  printf '%-34s %7.2f %8.0f %7.1f %7.2f %8s %7s %6d kB\n' "$name" "$wall" \
+    "$(echo "$bytes / 1000000 / $wall" | bc -l)" "$(echo "$wall / $base_wall" | bc -l)" \
+    "$cpu" "$cpu_speed" "$cpu_ratio" "$rss"
+}
+
+row "wc -l (CPFs)" "$CPF_BYTES" "$wc_wall" "$wc_cpu" "$wc_rss" "$wc_wall" "$wc_cpu"
+for mode in "" --invalidos --contagem; do
+  read -r wall cpu rss < <(measure "$CPFS" "$BIN" valida cic $mode)
+  row "valida cic $mode" "$CPF_BYTES" "$wall" "$cpu" "$rss" "$wc_wall" "$wc_cpu"
+done
+row "wc -l (CSV)" "$ROW_BYTES" "$wcc_wall" "$wcc_cpu" "$wcc_rss" "$wcc_wall" "$wcc_cpu"
+for mode in "" --invalidos --contagem; do
+  read -r wall cpu rss < <(measure "$ROWS" "$BIN" valida cic --coluna cpf $mode)
+  row "valida cic --coluna cpf $mode" "$ROW_BYTES" "$wall" "$cpu" "$rss" "$wcc_wall" "$wcc_cpu"
+done
+
+# One number in ten was made invalid.
+invalid=$(( (LINES + 9) / 10 ))
+expected="válidos: $((LINES - invalid))	inválidos: $invalid"
+"$BIN" valida cic --contagem < "$CPFS" > "$COUNTS" || true
+"$BIN" valida cic --coluna cpf --contagem < "$ROWS" >> "$COUNTS" || true
+printf '%s\n%s\n' "$expected" "$expected" | cmp -s - "$COUNTS" && same=yes || same=NO
+echo "counts as generated, in both modes: $same"
