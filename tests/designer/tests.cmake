@@ -5,6 +5,9 @@
 # Qt's private headers, which the tests do not use.
 if(TARGET vumocaixa_designer AND TARGET Qt6::Test)
   find_library(VUMOCAIXA_QT_DESIGNER_COMPONENTS Qt6DesignerComponents)
+  if(NOT TARGET Qt6::UiTools OR NOT VUMOCAIXA_QT_DESIGNER_COMPONENTS)
+    vumocaixa_part_missing("Qt 6 UiTools or Designer components not found (Debian: qt6-tools-dev): the Designer plugin's tests are not built")
+  endif()
 endif()
 if(TARGET vumocaixa_designer AND TARGET Qt6::Test AND TARGET Qt6::UiTools
    AND VUMOCAIXA_QT_DESIGNER_COMPONENTS)
