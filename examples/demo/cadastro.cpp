@@ -2,7 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFileDialog>
+#include <QCheckBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,9 +10,10 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStatusBar>
+#include <QVBoxLayout>
 
-#include <vumocaixa/qt/form_controls.hpp>
 #include <vumocaixa/qt/qt_page_dialog.hpp>
 #include <vumocaixa/qt/qt_runtime.hpp>
 
@@ -27,29 +28,29 @@ struct FieldLayout {
   std::int16_t tipo;
 };
 
-// One field of every data type; the address is free text with the address rule on.
+// Every data type, in the order a clerk fills the form in; the address is free text
+// with the address rule on, the amount in words follows the salary.
 constexpr FieldLayout kFields[] = {
-    {"Nome", "Nome:", kTexto},
-    {"Endereço", "Endereço:", kTexto},
-    {"Nascimento", "Data de nascimento:", kData},
-    {"Salário", "Salário:", kMoeda},
-    {"Dependentes", "Dependentes:", kInteiro},
-    {"Código", "Código do cliente:", kLongo},
-    {"Peso", "Peso (kg):", kSimples},
-    {"Altura", "Altura (m):", kDuplo},
-    {"Limite", "Limite de crédito:", kDecimal},
-    {"Idade", "Idade:", kByte},
-    {"CPF", "CPF:", kCIC},
-    {"CNPJ", "CNPJ:", kCNPJ},
-    {"Cartão", "Cartão de crédito:", kCartaoDeCredito},
-    {"CEP", "CEP:", kCEP},
-    {"E-mail", "E-mail:", kEmail},
-    {"Home page", "Home page:", kHomePage},
-    {"PIS", "PIS:", kPIS},
+    {"Nome", "&Nome:", kTexto},
+    {"Sexo", "Se&xo (M/F):", kByte},
+    {"Nascimento", "&Data de nascimento:", kData},
+    {"Idade", "&Idade:", kInteiro},
+    {"CPF", "C&PF:", kCIC},
+    {"PIS", "PI&S:", kPIS},
+    {"Endereço", "&Endereço:", kTexto},
+    {"CEP", "CE&P:", kCEP},
+    {"E-mail", "E-&mail:", kEmail},
+    {"Home page", "&Home page:", kHomePage},
+    {"Código", "&Código do cliente:", kLongo},
+    {"Peso", "Pes&o (kg):", kSimples},
+    {"Altura", "Altu&ra (m):", kDuplo},
+    {"Salário", "Sa&lário:", kMoeda},
     {"Extenso", "Salário por extenso:", kExtenso},
+    {"Dependentes", "Dependen&tes:", kInteiro},
+    {"Limite", "Limite de crédi&to:", kDecimal},
+    {"CNPJ", "CNP&J do empregador:", kCNPJ},
+    {"Cartão", "Cartão de crédito:", kCartaoDeCredito},
 };
-
-const QString kFilter = QStringLiteral("Formulários VumoCaixa (*.json)");
 
 }  // namespace
 
@@ -57,19 +58,43 @@ Cadastro::Cadastro(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(QStringLiteral("Cadastro de Cliente"));
   auto* central = new QWidget(this);
   auto* columns = new QHBoxLayout(central);
+  auto* left = new QVBoxLayout;
   m_form = new QFormLayout;
-  columns->addLayout(m_form, 3);
-  m_events = new QPlainTextEdit(central);
-  m_events->setObjectName(QStringLiteral("Eventos"));
-  m_events->setReadOnly(true);
-  m_events->setMaximumBlockCount(400);
-  m_events->setPlaceholderText(QStringLiteral("Eventos dos controles"));
-  columns->addWidget(m_events, 2);
+  left->addLayout(m_form);
+  m_gravar = new QPushButton(QStringLiteral("&Gravar"), central);
+  m_gravar->setObjectName(QStringLiteral("Gravar"));
+  m_gravar->setAutoDefault(true);  // Enter on the button presses it
+  connect(m_gravar, &QPushButton::clicked, this, &Cadastro::GravarCadastro);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(m_gravar);
+  left->addLayout(buttons);
+  left->addStretch();
+  columns->addLayout(left, 3);
+  columns->addWidget(BuildEventsPanel(), 2);
   setCentralWidget(central);
   BuildForm(*m_form);
   BuildMenus();
   statusBar()->showMessage(QStringLiteral("Enter passa ao campo seguinte."));
-  resize(940, 640);
+  resize(980, 720);
+  m_rows.front().field->setFocus();
+}
+
+QWidget* Cadastro::BuildEventsPanel() {
+  auto* panel = new QWidget;
+  auto* layout = new QVBoxLayout(panel);
+  layout->setContentsMargins(0, 0, 0, 0);
+  m_events = new QPlainTextEdit(panel);
+  m_events->setObjectName(QStringLiteral("Eventos"));
+  m_events->setReadOnly(true);
+  m_events->setMaximumBlockCount(400);
+  m_events->setPlaceholderText(QStringLiteral("Eventos dos controles"));
+  m_showKeys = new QCheckBox(
+      QStringLiteral("Mostrar cada tecla (KeyDown, KeyPress, KeyUp, Change, Text)"), panel);
+  m_showKeys->setObjectName(QStringLiteral("MostrarTeclas"));
+  layout->addWidget(m_events);
+  layout->addWidget(m_showKeys);
+  return panel;
 }
 
 void Cadastro::BuildForm(QFormLayout& form) {
@@ -83,25 +108,17 @@ void Cadastro::BuildForm(QFormLayout& form) {
     Wire(m_rows.back());
   }
   Field(QStringLiteral("Endereço"))->SetEndereco(true);
+  Field(QStringLiteral("Sexo"))->SetTudoMaiusculo(true);
   FeedAmountInWords();
   OrderTabs();
 }
 
 void Cadastro::BuildMenus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&Arquivo"));
-  file->addAction(QStringLiteral("&Abrir formulário..."), this, [this] {
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Abrir formulário"),
-                                                      m_path, kFilter);
-    if (!path.isEmpty()) OpenForm(path);
-  });
-  file->addAction(QStringLiteral("&Salvar formulário..."), this, [this] {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Salvar formulário"),
-                                                      m_path, kFilter);
-    if (!path.isEmpty()) SaveForm(path);
-  });
+  AddDataActions(*file);
   file->addSeparator();
   file->addAction(QStringLiteral("Sai&r"), this, &QWidget::close);
-  QMenu* design = menuBar()->addMenu(QStringLiteral("&Design"));
+  QMenu* design = menuBar()->addMenu(QStringLiteral("&Formulário"));
   m_designMode = design->addAction(QStringLiteral("&Modo de design"));
   m_designMode->setCheckable(true);
   connect(m_designMode, &QAction::toggled, this, [this](bool on) {
@@ -109,25 +126,35 @@ void Cadastro::BuildMenus() {
                                                  "abrir suas páginas.")
                                 : QStringLiteral("Enter passa ao campo seguinte."));
   });
+  design->addSeparator();
+  AddDesignActions(*design);
 }
 
 void Cadastro::Wire(Row& row) {
   VumoCaixaWidget* f = row.field;
   const QString n = row.name;
   f->setObjectName(n);
-  connect(f, &VumoCaixaWidget::change, this, [this, n] { Log(n + ": Change"); });
+  connect(f, &VumoCaixaWidget::change, this, [this, n] { LogKeystroke(n + ": Change"); });
   connect(f, &VumoCaixaWidget::click, this, [this, n] { Log(n + ": Click"); });
   connect(f, &VumoCaixaWidget::dblClick, this, [this, n] { Log(n + ": DblClick"); });
+  connect(f, &VumoCaixaWidget::keyDown, this, [this, n](qint16& KeyCode, qint16& Shift) {
+    LogKeystroke(QStringLiteral("%1: KeyDown(%2, %3)").arg(n).arg(KeyCode).arg(Shift));
+  });
   connect(f, &VumoCaixaWidget::keyPress, this, [this, n](qint16& KeyAscii) {
-    Log(QStringLiteral("%1: KeyPress(%2)").arg(n).arg(KeyAscii));
+    LogKeystroke(QStringLiteral("%1: KeyPress(%2)").arg(n).arg(KeyAscii));
+  });
+  connect(f, &VumoCaixaWidget::keyUp, this, [this, n](qint16& KeyCode, qint16& Shift) {
+    LogKeystroke(QStringLiteral("%1: KeyUp(%2, %3)").arg(n).arg(KeyCode).arg(Shift));
   });
   connect(f, &VumoCaixaWidget::keyEnter, this, [this, n](qint16&) { Log(n + ": KeyEnter"); });
   connect(f, &VumoCaixaWidget::mandarEmail, this,
           [this, n](QString& a) { Log(n + ": MandarEmail(" + a + ")"); });
   connect(f, &VumoCaixaWidget::abrirHomePage, this,
           [this, n](QString& a) { Log(n + ": AbrirHomePage(" + a + ")"); });
-  connect(f, &VumoCaixaWidget::propertyChanged, this,
-          [this, n](const QString& p) { Log(n + ": PropertyChanged(" + p + ")"); });
+  connect(f, &VumoCaixaWidget::propertyChanged, this, [this, n](const QString& p) {
+    const QString line = n + ": PropertyChanged(" + p + ")";
+    p == QLatin1String("Text") ? LogKeystroke(line) : Log(line);  // Text changes per key
+  });
   connect(f, &VumoCaixaWidget::erro, this, [this, n](const QString& where, const QString& what) {
     Log(n + ": erro em " + where + ": " + what);
   });
@@ -153,10 +180,14 @@ void Cadastro::FeedAmountInWords() {
   });
 }
 
+// The fields in their order, then Gravar: Enter on the last field reaches the button.
 void Cadastro::OrderTabs() {
   for (std::size_t i = 1; i < m_rows.size(); ++i) {
     setTabOrder(m_rows[i - 1].field, m_rows[i].field);
   }
+  setTabOrder(m_rows.back().field, m_gravar);
+  setTabOrder(m_gravar, m_events);
+  setTabOrder(m_events, m_showKeys);
 }
 
 VumoCaixaWidget* Cadastro::Field(const QString& name) const {
@@ -206,6 +237,10 @@ QDialog* Cadastro::OpenPages(VumoCaixaWidget& field, bool modal) {
 
 void Cadastro::Log(const QString& line) { m_events->appendPlainText(line); }
 
+void Cadastro::LogKeystroke(const QString& line) {
+  if (m_showKeys->isChecked()) Log(line);
+}
+
 void Cadastro::SetMessagePresenter(std::function<void(const QString&, const QString&)> p) {
   m_presenter = std::move(p);
 }
@@ -216,53 +251,6 @@ void Cadastro::ShowMessage(const QString& title, const QString& text) {
     return;
   }
   QMessageBox::information(this, title, text);
-}
-
-bool Cadastro::SaveForm(const QString& path) {
-  std::vector<vumocaixa::qt::NamedControl> controls;
-  for (const Row& row : m_rows) controls.push_back({row.name, row.field});
-  try {
-    vumocaixa::qt::SaveControls(controls, windowTitle()).Save(path);
-  } catch (const vumocaixa::Error& e) {
-    ShowMessage(QStringLiteral("Erro ao salvar"), QString::fromUtf8(e.what()));
-    return false;
-  }
-  m_path = path;
-  Log(QStringLiteral("Formulário salvo em %1").arg(path));
-  return true;
-}
-
-// Every control of the file is loaded into a new widget first; only when all of them
-// loaded do they take the places of the old ones, so a bad file changes nothing.
-bool Cadastro::OpenForm(const QString& path) {
-  std::vector<vumocaixa::qt::LoadedControl> loaded;
-  try {
-    loaded = vumocaixa::qt::LoadControls(vumocaixa::qt::FormFile::Load(path), path);
-    for (const auto& c : loaded) {
-      if (Field(c.name) == nullptr) {
-        throw vumocaixa::qt::FormFileError(
-            QStringLiteral("O formulário \"%1\" não pôde ser aberto: o controle \"%2\" não "
-                           "existe neste cadastro").arg(path, c.name).toStdString());
-      }
-    }
-  } catch (const vumocaixa::Error& e) {
-    ShowMessage(QStringLiteral("Erro ao abrir"), QString::fromUtf8(e.what()));
-    return false;
-  }
-  for (auto& c : loaded) {
-    Row& row = *RowOf(Field(c.name));
-    VumoCaixaWidget* old = row.field;
-    row.field = c.widget.release();
-    delete m_form->replaceWidget(old, row.field);
-    row.label->setBuddy(row.field);
-    old->deleteLater();
-    Wire(row);
-  }
-  FeedAmountInWords();
-  OrderTabs();
-  m_path = path;
-  Log(QStringLiteral("Formulário aberto de %1").arg(path));
-  return true;
 }
 
 }  // namespace demo

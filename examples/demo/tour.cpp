@@ -3,9 +3,11 @@
 #include <cstdio>
 
 #include <QApplication>
+#include <QDate>
 #include <QDialog>
 #include <QDir>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 
@@ -38,7 +40,7 @@ class Tour {
   // Gives the focus to the field, empties it and types text key by key.
   void Type(const QString& field, const QString& text) {
     VumoCaixaWidget* w = m_form.Field(field);
-    w->SetText(QString());
+    w->SetText(QVariant());
     w->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
     QWidget* box = QApplication::focusWidget();
@@ -61,6 +63,7 @@ class Tour {
 
   QString Shown(const QString& field) const { return m_form.Field(field)->Text().toString(); }
   QString Focus() const {
+    if (QApplication::focusWidget() == static_cast<QWidget*>(&m_form.Gravar())) return QStringLiteral("Gravar");
     for (const QString& name : m_form.FieldNames()) {
       if (m_form.Field(name)->isAncestorOf(QApplication::focusWidget())) return name;
     }
@@ -83,7 +86,7 @@ class Tour {
   int m_step = 0;
 };
 
-void TypingSteps(Tour& tour, QStringList& messages) {
+void TypingSteps(Tour& tour, Cadastro& form, QStringList& messages) {
   tour.Type(QStringLiteral("Nome"), QStringLiteral("maria da silva"));
   tour.Enter();
   tour.Step(QStringLiteral("Nome digitado"),
@@ -111,6 +114,39 @@ void TypingSteps(Tour& tour, QStringList& messages) {
   tour.Enter();
   tour.Step(QStringLiteral("Endereço"),
             QStringLiteral("Endereço = \"%1\"").arg(tour.Shown(QStringLiteral("Endereço"))));
+  tour.Type(QStringLiteral("Sexo"), QStringLiteral("fm"));
+  tour.Enter();
+  form.Field(QStringLiteral("Nascimento"))->SetText(QDate(1980, 5, 12));
+  tour.Type(QStringLiteral("Idade"), QStringLiteral("46"));
+  tour.Enter();
+  tour.Type(QStringLiteral("CEP"), QStringLiteral("20071001"));
+  tour.Enter();
+  tour.Type(QStringLiteral("Cartão"), QStringLiteral("4111111111111111"));
+  tour.Enter();
+  tour.Step(QStringLiteral("Cadastro preenchido"),
+            QStringLiteral("Sexo = \"%1\", Idade = %2, CEP = \"%3\"; Enter no último campo levou "
+                           "o foco a %4")
+                .arg(tour.Shown(QStringLiteral("Sexo")), tour.Shown(QStringLiteral("Idade")),
+                     tour.Shown(QStringLiteral("CEP")), tour.Focus()));
+}
+
+// Gravar writes the typed values; emptied, the form gets them back from the file.
+bool DataSteps(Tour& tour, Cadastro& form, const QString& folder) {
+  QStringList before;
+  for (const QString& name : form.FieldNames()) before << tour.Shown(name);
+  const QString file = QDir(folder).filePath(QStringLiteral("cliente.json"));
+  const bool saved = form.SaveData(file);
+  form.ClearFields();
+  const bool opened = saved && form.OpenData(file);
+  QStringList after;
+  for (const QString& name : form.FieldNames()) after << tour.Shown(name);
+  const bool same = opened && after == before;
+  tour.Step(QStringLiteral("Cadastro gravado e aberto"),
+            QStringLiteral("gravado em %1; aberto de novo, %2")
+                .arg(file, same ? QStringLiteral("com os mesmos valores")
+                                : QStringLiteral("com outros valores: ") +
+                                      after.join(QStringLiteral(" | "))));
+  return same;
 }
 
 void PagesSteps(Tour& tour, Cadastro& form) {
@@ -139,17 +175,18 @@ int RunTour(Cadastro& form, const QString& folder) {
   Tour tour(form, folder);
   tour.Step(QStringLiteral("Formulário aberto"),
             QStringLiteral("%1 campos, um de cada tipo de dados").arg(form.FieldNames().size()));
-  TypingSteps(tour, messages);
+  TypingSteps(tour, form, messages);
+  const bool data = DataSteps(tour, form, folder);
   PagesSteps(tour, form);
-  const QString file = QDir(folder).filePath(QStringLiteral("cadastro.json"));
+  const QString file = QDir(folder).filePath(QStringLiteral("desenho.json"));
   const bool saved = form.SaveForm(file);
   const bool opened = saved && form.OpenForm(file);
-  tour.Step(QStringLiteral("Formulário salvo e aberto"),
+  tour.Step(QStringLiteral("Desenho do formulário salvo e aberto"),
             QStringLiteral("%1 %2").arg(saved ? QStringLiteral("salvo em ") + file
                                               : QStringLiteral("não foi salvo"),
                                         opened ? QStringLiteral("e aberto de novo")
                                                : QStringLiteral("e não foi aberto")));
-  return saved && opened ? 0 : 1;
+  return data && saved && opened ? 0 : 1;
 }
 
 }  // namespace demo

@@ -1,7 +1,7 @@
 #pragma once
 // A scripted tour of the customer form for machines without a display: it types as a
-// user would, opens a control's pages, saves and reopens the form, prints each step and
-// saves a screenshot of it.
+// user would, saves and reopens the typed values, opens a control's pages, saves and
+// reopens the form's design, prints each step and saves a screenshot of it.
 
 #include <QString>
 
