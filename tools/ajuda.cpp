@@ -61,7 +61,9 @@ Tipos:
   cnpj     CNPJ: 14 dígitos com os dois dígitos verificadores certos
   pis      PIS: 11 dígitos com o dígito verificador certo
   cartao   cartão de crédito: 16 dígitos com a soma de Luhn certa
-  cep      CEP: pelo menos 10 caracteres, como em 01.310-100
+  cep      CEP: 8 dígitos, que vão para a máscara 99.999-999 (01310-100 e
+           01310100 valem como 01.310-100); fora disso, pelo menos 10
+           caracteres
   email    endereço de e-mail: contém "@"
   data     data no formato regional brasileiro, como 31/12/2026
 

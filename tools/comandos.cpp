@@ -3,11 +3,10 @@
 #include <array>
 #include <string>
 
+#include <vumocaixa/control/vumocaixa_control.hpp>
 #include <vumocaixa/entry/mascara.hpp>
 #include <vumocaixa/entry/mascara_alfanumerica.hpp>
-#include <vumocaixa/host/errors.hpp>
 #include <vumocaixa/host/regional.hpp>
-#include <vumocaixa/host/text.hpp>
 #include <vumocaixa/validate/cartao.hpp>
 #include <vumocaixa/validate/documentos.hpp>
 #include <vumocaixa/validate/palavras.hpp>
@@ -16,34 +15,21 @@
 namespace vumocaixa::cli {
 namespace {
 
-// A postal code is refused only when it is shorter than its mask, whatever its
-// characters are.
-bool CheckCep(std::string_view value) { return CharCount(value) >= kMascaraCEP.size(); }
-
-bool CheckEmail(std::string_view value) { return value.find('@') != std::string_view::npos; }
-
-bool CheckDate(std::string_view value) {
-  try {
-    return IsDateText(Variant{std::string(value)}, PtBR());
-  } catch (const Error&) {
-    return false;
-  }
-}
-
-struct NamedCheck {
+struct NamedType {
   std::string_view tipo;
-  Check check;
+  std::int16_t tipo_dados;
+  Validator validator;  // the rule's own validator, where it decides alone
 };
 
-constexpr std::array<NamedCheck, 8> kChecks = {{
-    {"cic", ValidaCIC},
-    {"cpf", ValidaCIC},
-    {"cnpj", ValidaCNPJ},
-    {"pis", ValidaPIS},
-    {"cartao", ValidaCartao},
-    {"cep", CheckCep},
-    {"email", CheckEmail},
-    {"data", CheckDate},
+constexpr std::array<NamedType, 8> kTypes = {{
+    {"cic", kCIC, ValidaCIC},
+    {"cpf", kCIC, ValidaCIC},
+    {"cnpj", kCNPJ, ValidaCNPJ},
+    {"pis", kPIS, ValidaPIS},
+    {"cartao", kCartaoDeCredito, ValidaCartao},
+    {"cep", kCEP, nullptr},
+    {"email", kEmail, nullptr},
+    {"data", kData, nullptr},
 }};
 
 struct NamedMask {
@@ -68,14 +54,14 @@ void WriteLine(std::string_view text, Output& out) {
 
 }  // namespace
 
-std::optional<Check> FindCheck(std::string_view tipo) {
-  for (const auto& named : kChecks) {
-    if (named.tipo == tipo) return named.check;
+std::optional<Check> FindCheck(std::string_view tipo, bool alfanumerico) {
+  for (const auto& named : kTypes) {
+    if (named.tipo != tipo) continue;
+    if (named.validator != nullptr && !alfanumerico) return Check(named.validator);
+    return Check(named.tipo_dados, {.cnpjAlfanumerico = alfanumerico});
   }
   return std::nullopt;
 }
-
-Check AlphanumericCnpjCheck() { return ValidaCNPJAlfanumerico; }
 
 Operation AlphanumericCnpjMask() {
   return [](std::string_view value, Output& out) {

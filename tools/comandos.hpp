@@ -16,16 +16,12 @@ namespace vumocaixa::cli {
 using Operation = std::function<bool(std::string_view value, Output& out)>;
 
 // The check of "valida TIPO", or nothing for an unknown type. Types: cic (or cpf),
-// cnpj, pis, cartao, cep, email, data.
-[[nodiscard]] std::optional<Check> FindCheck(std::string_view tipo);
+// cnpj, pis, cartao, cep, email, data; alfanumerico lets a CNPJ hold letters.
+[[nodiscard]] std::optional<Check> FindCheck(std::string_view tipo, bool alfanumerico);
 
 // The mask of "mascara TIPO" laid over the value's digits, or nothing for an unknown
 // type. Types: cic (or cpf), cnpj, pis, cartao, cep, data (99/99/9999).
 [[nodiscard]] std::optional<Operation> MaskOperation(std::string_view tipo);
-
-// "valida cnpj --alfanumerico": the CNPJ whose first 12 positions may be letters,
-// lower case read as upper case.
-[[nodiscard]] Check AlphanumericCnpjCheck();
 
 // "mascara cnpj --alfanumerico": the digits and letters of the value laid into
 // AA.AAA.AAA/AAAA-99, letters upper-cased.

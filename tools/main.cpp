@@ -77,7 +77,7 @@ std::string UnknownType(std::string_view command, std::string_view tipo,
 
 int RunValida(const Opcoes& opcoes) {
   const std::string_view tipo = opcoes.valores.front();
-  const std::optional<Check> check = opcoes.alfanumerico ? AlphanumericCnpjCheck() : FindCheck(tipo);
+  std::optional<Check> check = FindCheck(tipo, opcoes.alfanumerico);
   if (!check) return UsageError(UnknownType("valida", tipo, kValidaTypes), "valida");
   const auto rest = std::span(opcoes.valores).subspan(1);
   if (opcoes.coluna) return CheckCsv(*check, opcoes, rest);

@@ -10,6 +10,8 @@
 #include <string>
 #include <system_error>
 
+#include <vumocaixa/host/errors.hpp>
+
 #include "csv.hpp"
 #include "linhas.hpp"
 #include "relato.hpp"
@@ -21,10 +23,9 @@ bool HoldsNul(std::string_view text) {
   return std::memchr(text.data(), '\0', text.size()) != nullptr;
 }
 
-// The verdict on one value: an empty value passes, as an empty box does; text that
-// is not UTF-8 or holds a NUL is nothing a box could hold.
-bool Judge(Check check, std::string_view value, bool may_hold_nul) {
-  if (value.empty()) return true;
+// The verdict on one value; text that is not UTF-8 or holds a NUL is nothing a box
+// could hold.
+bool Judge(Check& check, std::string_view value, bool may_hold_nul) {
   return IsUtf8(value) && !(may_hold_nul && HoldsNul(value)) && check(value);
 }
 
@@ -41,7 +42,7 @@ void ReportTooLong(std::uint64_t line, Relato& relato) {
 }
 
 template <Saida S>
-void CheckLines(Check check, LineReader& in, Relato& relato) {
+void CheckLines(Check& check, LineReader& in, Relato& relato) {
   std::string_view line;
   for (Lido lido; (lido = in.Next(line)) != Lido::kFim;) {
     if (lido == Lido::kLongaDemais) {
@@ -55,7 +56,7 @@ void CheckLines(Check check, LineReader& in, Relato& relato) {
 }
 
 template <Saida S>
-void CheckArguments(Check check, std::span<const std::string_view> valores, Relato& relato) {
+void CheckArguments(Check& check, std::span<const std::string_view> valores, Relato& relato) {
   relato.problemas().ReportValues();
   for (std::size_t i = 0; i < valores.size(); ++i) {
     const bool valid = Judge(check, valores[i], false);
@@ -112,7 +113,7 @@ std::optional<std::size_t> FindColumn(std::string_view header, char separador,
 
 // The verdict on the row's field at index, after reporting what is wrong with the
 // row as text.
-bool JudgeRow(Check check, std::string_view row, std::size_t index, char separador,
+bool JudgeRow(Check& check, std::string_view row, std::size_t index, char separador,
               const LineReader& in, Problemas& problemas, std::string& scratch) {
   const bool may_hold_nul = in.MayHoldNul();
   ReportBadText(row, may_hold_nul, in.Line(), problemas);
@@ -130,7 +131,7 @@ bool JudgeRow(Check check, std::string_view row, std::size_t index, char separad
 }
 
 template <Saida S>
-void CheckRows(Check check, std::size_t index, char separador, LineReader& in, RowEnd& end,
+void CheckRows(Check& check, std::size_t index, char separador, LineReader& in, RowEnd& end,
                Relato& relato) {
   std::string scratch;
   std::string_view row;
@@ -175,7 +176,7 @@ bool ReadHeader(const Opcoes& opcoes, Coluna& coluna, LineReader& in, RowEnd& en
   return true;
 }
 
-void CheckCsvInput(Check check, const Opcoes& opcoes, Coluna coluna, int fd, Relato& relato) {
+void CheckCsvInput(Check& check, const Opcoes& opcoes, Coluna coluna, int fd, Relato& relato) {
   LineReader in(fd);
   RowEnd end(Separador(opcoes));
   const bool header = opcoes.cabecalho || !coluna.nome.empty();
@@ -201,7 +202,18 @@ int OpenInput(std::string_view arquivo, Problemas& problemas) {
 
 }  // namespace
 
-int CheckValues(Check check, Saida saida, std::span<const std::string_view> valores) {
+// A failing host service (the date rules) refuses the value rather than stopping the
+// run.
+bool Check::ByExitRule(std::string_view value) {
+  texto_.assign(value);
+  try {
+    return ConfereSaidaDaCaixa(tipo_, texto_, opcoes_).empty();
+  } catch (const Error&) {
+    return false;
+  }
+}
+
+int CheckValues(Check& check, Saida saida, std::span<const std::string_view> valores) {
   Relato relato(saida, '\t');
   if (!valores.empty()) {
     WithSaida(saida, [&]<Saida S>() { CheckArguments<S>(check, valores, relato); });
@@ -213,7 +225,7 @@ int CheckValues(Check check, Saida saida, std::span<const std::string_view> valo
   return relato.Finish();
 }
 
-int CheckCsv(Check check, const Opcoes& opcoes, std::span<const std::string_view> arquivos) {
+int CheckCsv(Check& check, const Opcoes& opcoes, std::span<const std::string_view> arquivos) {
   static constexpr std::string_view kStandardInput[] = {"-"};
   if (arquivos.empty()) arquivos = kStandardInput;
   Relato relato(opcoes.saida, Separador(opcoes));
