@@ -12,7 +12,7 @@
 namespace vumocaixa::cli {
 
 LineReader::LineReader(int fd, std::size_t capacity, std::size_t limit)
-    : fd_(fd), buffer_(capacity), limit_(limit) {}
+    : fd_(fd), buffer_(capacity + kSlack), limit_(limit) {}
 
 // Moves the unfinished line to the front, grows the buffer when that line fills it,
 // and reads more. False at the end of the input.
@@ -22,9 +22,9 @@ bool LineReader::Fill() {
     end_ -= begin_;
     begin_ = 0;
   }
-  if (end_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);
+  if (end_ == Usable()) buffer_.resize(Usable() * 2 + kSlack);
   for (;;) {
-    const ssize_t n = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
+    const ssize_t n = ::read(fd_, buffer_.data() + end_, Usable() - end_);
     if (n > 0) {
       const auto count = static_cast<std::size_t>(n);
       nul_seen_ = nul_seen_ || std::memchr(buffer_.data() + end_, '\0', count) != nullptr;
@@ -33,6 +33,34 @@ bool LineReader::Fill() {
     }
     if (n == 0) return false;
     if (errno != EINTR) throw std::system_error(errno, std::generic_category(), "leitura");
+  }
+}
+
+Lido LineReader::NextLines(std::string_view& lines) {
+  for (;;) {
+    const std::size_t from = begin_ + scanned_;
+    const void* last = ::memrchr(buffer_.data() + from, '\n', end_ - from);
+    if (last != nullptr) {
+      const auto stop = static_cast<std::size_t>(static_cast<const char*>(last) - buffer_.data()) + 1;
+      lines = std::string_view(buffer_.data() + begin_, stop - begin_);
+      begin_ = stop;
+      scanned_ = 0;
+      return Lido::kLinha;
+    }
+    scanned_ = end_ - begin_;
+    if (eof_) {
+      if (begin_ == end_) return Lido::kFim;
+      lines = std::string_view(buffer_.data() + begin_, end_ - begin_);
+      buffer_[end_] = '\n';  // in the slack when the buffer is full
+      begin_ = end_;
+      scanned_ = 0;
+      return Lido::kLinha;
+    }
+    if (end_ - begin_ >= limit_) {
+      SkipLine();
+      return Lido::kLongaDemais;
+    }
+    eof_ = !Fill();
   }
 }
 

@@ -8,6 +8,10 @@
 #include <string_view>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace vumocaixa::cli {
 
 // What a reader gave.
@@ -52,6 +56,13 @@ class LineReader {
     return Take(at, finder, line);
   }
 
+  // Every complete line held, as one block of lines each ending in "\n", reading
+  // more when none is; at the end of the input, a last line without "\n" alone,
+  // followed in memory by a "\n" that is not part of it. Lines beyond the limit are
+  // skipped (kLongaDemais) as in Next. Split the block with LineEndAt. Does not count
+  // lines for Line(), and is not to be mixed with Next on one reader.
+  Lido NextLines(std::string_view& lines);
+
   // The number of the first line of what Next gave last, counting from 1.
   [[nodiscard]] std::uint64_t Line() const { return line_; }
   // Whether what Next gave last ended in "\r\n".
@@ -60,6 +71,11 @@ class LineReader {
   [[nodiscard]] bool MayHoldNul() const { return nul_seen_; }
 
  private:
+  // Bytes after the buffer's usable part, so that LineEndAt may read a block past
+  // the last "\n".
+  static constexpr std::size_t kSlack = 64;
+  [[nodiscard]] std::size_t Usable() const { return buffer_.size() - kSlack; }
+
   [[nodiscard]] std::string_view Pending() const {
     return {buffer_.data() + begin_, end_ - begin_};
   }
@@ -115,6 +131,23 @@ class LineReader {
   bool crlf_ = false;
   bool nul_seen_ = false;
 };
+
+// The "\n" that ends the line starting at p, in a block from LineReader::NextLines
+// (where one always lies ahead). Reads up to 15 bytes past it, which the reader's
+// slack allows.
+[[nodiscard]] inline const char* LineEndAt(const char* p) {
+#if defined(__SSE2__)
+  const __m128i newline = _mm_set1_epi8('\n');
+  for (;; p += 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const auto found = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, newline)));
+    if (found != 0) return p + __builtin_ctz(found);
+  }
+#else
+  while (*p != '\n') ++p;
+  return p;
+#endif
+}
 
 // Tells the user once, on standard error, that the tool waits for lines typed on the
 // terminal, when standard input is one.
