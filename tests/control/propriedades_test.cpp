@@ -102,7 +102,7 @@ TEST(Propriedades, MaximumLengthByType) {
     std::int32_t esperado;
     const char* nome;
   } rows[] = {
-      {0, 5, "texto"},  {1, 0, "data sem máscara"}, {2, moeda, "moeda"},
+      {0, 5, "texto"},  {1, 10, "data"},            {2, moeda, "moeda"},
       {3, 6, "inteiro"}, {4, 11, "longo"},          {5, 12, "simples"},
       {6, 21, "duplo"},  {7, 31, "decimal"},         {8, 1, "byte"},
       {9, 14, "CIC"},    {10, 18, "CNPJ"},           {11, 19, "cartão"},

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace vumocaixa {
 namespace {
 
@@ -74,13 +77,46 @@ TEST(TipoDados, InRangeBoundariesShowNoMessage) {
   }
 }
 
-TEST(TipoDados, AssignmentChangesNothingElse) {
-  MemoryForm f;
-  f.Caixa().SetMaxLength(40);
+// A date box made in code takes the date the user types, slashes and all, with the
+// mask of the user's short date; the width waits for TamanhoMáximo.
+TEST(TipoDados, ADateBoxMadeInCodeTakesADate) {
+  const struct {
+    const char* padrao;
+    const char* digitado;
+    const char* mascara;
+    std::int32_t largura;
+  } rows[] = {
+      {"dd/MM/yyyy", "10/10/1999", "99/99/9999", 10},
+      {"dd/MM/yy", "10/10/99", "99/99/99", 8},
+  };
+  for (const auto& r : rows) {
+    RegionalSettings regional = PtBR();
+    regional.shortDatePattern = r.padrao;
+    MemoryForm f{MemoryFormOptions{regional}};
+    f.Caixa().SetMaxLength(40);
+    f.Control().SetTipoDados(kData);
+    EXPECT_EQ(f.Control().MascaraData(), r.mascara) << r.padrao;
+    EXPECT_EQ(f.Caixa().MaxLength(), 40) << r.padrao;
+    EXPECT_EQ(f.Container().PropertyChanges(), std::vector<std::string>{"TipoDados"});
+    f.Control().SetTamanhoMáximo(0);
+    EXPECT_EQ(f.Control().TamanhoMáximo(), r.largura) << r.padrao;
+    f.Type(r.digitado);
+    f.Leave();
+    EXPECT_TRUE(f.Runtime().Messages().empty()) << r.padrao;
+    EXPECT_EQ(f.Shown(), r.digitado) << r.padrao;
+  }
+}
+
+TEST(TipoDados, AMaskAlreadyWorkedOutIsKept) {
+  RegionalSettings regional = PtBR();
+  regional.shortDatePattern = "dd/MM/yy";
+  MemoryForm f{MemoryFormOptions{regional}};
   f.Control().SetTipoDados(kData);
-  EXPECT_EQ(f.Control().MascaraData(), "");  // only loading works out the date mask
-  EXPECT_EQ(f.Caixa().MaxLength(), 40);      // nor is the width set by the type
-  EXPECT_EQ(f.Container().PropertyChanges(), std::vector<std::string>{"TipoDados"});
+  regional.shortDatePattern = "dd/MM/yyyy";
+  f.Runtime().SetRegional(regional);
+  f.Control().SetTipoDados(kTexto);
+  f.Control().SetTipoDados(kData);
+  EXPECT_EQ(f.Control().MascaraData(), "99/99/99");
 }
 
 TEST(TipoDados, LaysOutBeforeNotifying) {

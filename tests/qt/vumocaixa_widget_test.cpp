@@ -359,6 +359,19 @@ class WidgetTest : public QObject {
     QCOMPARE(box().text(), "12.ABC.345/01DE-35");
   }
 
+  // A date box made in code, as uic and Designer make one, takes a typed date.
+  void dateBoxMadeInCodeTakesATypedDate() {
+    caixa->SetTipoDados(kData);
+    caixa->SetTamanhoMaximo(0);
+    caixa->setFocus();
+    TypeText(&box(), "10/10/1999");
+    QCOMPARE(box().text(), "10/10/1999");
+    leave();
+    QVERIFY(messages.isEmpty());
+    QCOMPARE(caixa->Text().toString(), "10/10/1999");
+    QCOMPARE(caixa->TamanhoMaximo(), 10);
+  }
+
   void dataTypeBeyondSixteenBitsDoesNotWrapIntoAValidType() {
     caixa->SetTipoDados(65536 + kCIC);
     QCOMPARE(messages, QStringList({"Erro na Propriedade|16|Erro"}));

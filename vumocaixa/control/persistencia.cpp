@@ -8,6 +8,7 @@
 // never half loaded.
 
 #include <vumocaixa/control/vumocaixa_control.hpp>
+#include <vumocaixa/entry/mascara.hpp>
 #include <vumocaixa/host/errors.hpp>
 #include <vumocaixa/host/property_values.hpp>
 #include <vumocaixa/host/regional.hpp>
@@ -71,13 +72,6 @@ Guardado LeGuardado(PropertyBag& bag, const FontRef& fonteDoAmbiente) {
   return g;
 }
 
-// The date mask that fits the user's short date: two-digit years when the short date
-// of 10 October 1999 is 8 characters long, four otherwise.
-std::string MascaraDataRegional(const RegionalSettings& regional) {
-  const std::string data = FormatValue(std::string("10/10/1999"), kShortDate, regional);
-  return CharCount(data) == 8 ? "99/99/99" : "99/99/9999";
-}
-
 // Caixa takes the colour; the other two boxes take the colour that Caixa then has.
 void CarregaCorDeFundo(const ConstituentWidgets& w, Color cor) {
   w.Caixa->SetBackColor(cor);
@@ -112,7 +106,7 @@ void VumoCaixaControl::UserControl_ReadProperties(PropertyBag& bag) {
   // Dates and amounts take their width from the user's regional settings.
   const RegionalSettings& regional = m_Runtime.Regional();
   if (m_TipoDados == kData) {
-    m_MascaraData = MascaraDataRegional(regional);
+    m_MascaraData = MascaraDeData(regional);
     m_Caixa->SetMaxLength(static_cast<std::int32_t>(CharCount(m_MascaraData)));
   } else if (m_TipoDados == kMoeda) {
     m_Caixa->SetMaxLength(static_cast<std::int32_t>(CurrencyWidth(regional)));

@@ -1,4 +1,5 @@
 #include <vumocaixa/control/vumocaixa_control.hpp>
+#include <vumocaixa/entry/mascara.hpp>
 
 namespace vumocaixa {
 
@@ -11,6 +12,11 @@ void VumoCaixaControl::SetTipoDados(std::int16_t value) {
   }
   SelecionaWidgets(value);
   m_TipoDados = value;
+  // A date box made in code gets the mask that loading would give it; a mask already
+  // worked out stays, and the width is left to TamanhoMáximo as for every type.
+  if (value == kData && m_MascaraData.empty()) {
+    m_MascaraData = MascaraDeData(m_Runtime.Regional());
+  }
   UserControl_Resize();
   m_Container.PropertyChanged("TipoDados");
 }

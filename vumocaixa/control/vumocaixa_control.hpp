@@ -159,7 +159,8 @@ class VumoCaixaControl : private ContainerClient {
   [[nodiscard]] Widget& Btn_Evento() const { return *m_Widgets.Btn_Evento; }
   // The active widget: Caixa, Caixa1 or Caixa2.
   [[nodiscard]] Widget& ActiveWidget() const { return *m_Caixa; }
-  // The date entry mask, "99/99/99" or "99/99/9999"; empty until properties are read.
+  // The date entry mask, "99/99/99" or "99/99/9999"; empty until the control is
+  // loaded or first made a date box.
   [[nodiscard]] const std::string& MascaraData() const { return m_MascaraData; }
 
  private:

@@ -33,6 +33,11 @@ char* CopyLiterals(std::string_view mascara, std::size_t& m, char* out) {
 
 }  // namespace
 
+std::string_view MascaraDeData(const RegionalSettings& r) {
+  const std::string data = FormatValue(std::string("10/10/1999"), kShortDate, r);
+  return CharCount(data) == 8 ? kMascaraData2 : kMascaraData4;
+}
+
 std::string SoDigitos(std::string_view texto) {
   std::string out;
   out.reserve(texto.size());

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include <vumocaixa/host/regional.hpp>
 #include <vumocaixa/host/widget.hpp>
 
 namespace vumocaixa {
@@ -20,6 +21,10 @@ inline constexpr std::string_view kMascaraCEP = "99.999-999";
 inline constexpr std::string_view kMascaraPIS = "999.99999.99.9";
 inline constexpr std::string_view kMascaraData2 = "99/99/99";
 inline constexpr std::string_view kMascaraData4 = "99/99/9999";
+
+// The date mask that fits the user's short date: kMascaraData2 when the short date
+// of 10 October 1999 is 8 characters long (a two-digit year), kMascaraData4 otherwise.
+[[nodiscard]] std::string_view MascaraDeData(const RegionalSettings& r = PtBR());
 
 // The digits 0 to 9 of texto, in order; every other character is dropped.
 // SoDigitos("123.456-7") == "1234567"; an empty text gives an empty text.
