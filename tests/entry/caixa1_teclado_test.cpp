@@ -97,7 +97,6 @@ TEST(Caixa1Teclado, DigitandoUmNumeroInteiroTeclaATecla) {
     const char* caixa;
     const char* nome;
   } casos[] = {
-      {kMoeda, "-1.234,5", "-1,2345", "o segundo separador é recusado"},
       {kMoeda, "1234.56", "1234,56", "ponto decimal"},
       {kInteiro, "-3.2,7", "-327", "Inteiro sem separadores"},
       {kLongo, "12-34", "1234", "menos fora do início"},
@@ -111,6 +110,42 @@ TEST(Caixa1Teclado, DigitandoUmNumeroInteiroTeclaATecla) {
     f.Control().SetTipoDados(c.tipo);
     f.Type(c.digitado);  // the first key replaces the selected "0"
     EXPECT_EQ(c.caixa, f.Caixa1().Text()) << c.nome;
+  }
+}
+
+// A grouped amount typed key by key is the number the user meant; the point of the
+// keypad still gives decimals, and a malformed grouping is refused on leaving,
+// never read as another number.
+TEST(Caixa1Teclado, ValoresAgrupadosDigitadosTeclaATecla) {
+  const struct {
+    std::int16_t tipo;
+    const char* digitado;
+    const char* caixa;     // while the box has the focus
+    const char* mostrado;  // after leaving it (a refused entry is back in the box)
+    bool recusado;
+    const char* nome;
+  } casos[] = {
+      {kMoeda, "1.234,56", "1.234,56", "R$ 1.234,56", false, "milhar na Moeda"},
+      {kDuplo, "-1.234,5", "-1.234,5", "-1234,5", false, "negativo agrupado"},
+      {kDecimal, "12.345.678,9", "12.345.678,9", "12345678,9", false, "dois grupos"},
+      {kSimples, "1.5", "1,5", "1,5", false, "ponto do teclado numérico"},
+      {kMoeda, "1234.56", "1234,56", "R$ 1.234,56", false, "ponto decimal sem grupos"},
+      {kDuplo, "1.000.000", "1.000,000", "1000000", false, "só pontos de milhar"},
+      {kDuplo, "1.234.5", "1.234,5", "1234,5", false, "ponto de milhar e ponto decimal"},
+      {kMoeda, "1.23,4", "1.23,4", "0", true, "grupo de dois dígitos; o foco volta"},
+      {kSimples, "1.5,", "1.5,", "0", true, "vírgula depois do ponto decimal"},
+      {kDuplo, "1,5.", "1,5", "1,5", false, "ponto depois da vírgula é recusado"},
+      {kInteiro, "1.234", "1234", "1234", false, "Inteiro não muda"},
+      {kLongo, "1.234,5", "12345", "12345", false, "Longo não muda"},
+  };
+  for (const auto& c : casos) {
+    MemoryForm f{MemoryFormOptions{PtBR()}};
+    f.Control().SetTipoDados(c.tipo);
+    f.Type(c.digitado);
+    EXPECT_EQ(c.caixa, f.Caixa1().Text()) << c.nome;
+    f.Leave();
+    EXPECT_EQ(c.mostrado, f.Caixa1().Text()) << c.nome;
+    EXPECT_EQ(c.recusado, !f.Runtime().Messages().empty()) << c.nome;
   }
 }
 

@@ -169,6 +169,9 @@ class VumoCaixaControl : private ContainerClient {
   // Shows and hides the widgets for data type t and makes its widget the active one.
   void SelecionaWidgets(std::int16_t t);
   void RaiseChangeAndNotify();
+  // Caixa1: a decimal separator typed right of a comma that was typed as '.' turns
+  // that comma back into a grouping point.
+  void AgrupaVirgulaDoPonto();
 
   Container& m_Container;
   Runtime& m_Runtime;
@@ -185,6 +188,7 @@ class VumoCaixaControl : private ContainerClient {
   bool m_CNPJAlfanumerico = false;
   Widget* m_Caixa = nullptr;
   std::string m_MascaraData;
+  std::int32_t m_VirgulaDoPonto = -1;  // Caixa1: where the comma typed as '.' stands
 };
 
 }  // namespace vumocaixa

@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include <vumocaixa/control/vumocaixa_control.hpp>
 #include <vumocaixa/entry/numerico.hpp>
@@ -80,6 +82,23 @@ void MostraInteiro(Widget& caixa, std::int16_t tipo, const RegionalSettings& r) 
                                                  : LimiteSuperiorTexto(tipo));
 }
 
+// A comma typed as '.' with a grouping point left of it was a grouping point too
+// ("1.000,000", typed as 1.000.000): the user who groups with points does not also
+// write the decimals after one. Nothing when the text would then be no number.
+std::optional<std::string> AgrupamentoCompleto(std::string_view texto, std::int32_t virgula,
+                                               const RegionalSettings& r) {
+  const std::size_t ponto = texto.find('.');
+  const std::size_t ultimaVirgula = texto.rfind(',');
+  if (virgula < 0 || ponto == std::string_view::npos || ultimaVirgula == std::string_view::npos ||
+      ponto > ultimaVirgula) {
+    return std::nullopt;
+  }
+  const std::optional<std::string> agrupado =
+      DesfazVirgulaDoPonto(texto, std::numeric_limits<std::int32_t>::max(), virgula);
+  if (!agrupado || !IsNumericText(*agrupado, r)) return std::nullopt;
+  return agrupado;
+}
+
 // Brings the box's number into the form and range of the data type.
 void MostraParaOTipo(Widget& caixa, std::int16_t tipo, const RegionalSettings& r) {
   switch (tipo) {
@@ -104,6 +123,7 @@ void MostraParaOTipo(Widget& caixa, std::int16_t tipo, const RegionalSettings& r
 
 void VumoCaixaControl::Caixa1_GotFocus() {
   Widget& caixa = Caixa1();
+  m_VirgulaDoPonto = -1;
   const RegionalSettings& r = m_Runtime.Regional();
   if (caixa.Text().empty()) caixa.SetText("0");
   if (m_TipoDados == kMoeda) {
@@ -120,6 +140,10 @@ void VumoCaixaControl::Caixa1_GotFocus() {
 void VumoCaixaControl::Caixa1_LostFocus() {
   Widget& caixa = Caixa1();
   const RegionalSettings& r = m_Runtime.Regional();
+  if (const auto agrupado = AgrupamentoCompleto(caixa.Text(), m_VirgulaDoPonto, r)) {
+    caixa.SetText(*agrupado);
+  }
+  m_VirgulaDoPonto = -1;
   const std::string texto = caixa.Text();
   if (texto == "," || texto == "-") caixa.SetText("0");
   if (caixa.Text().empty()) caixa.SetText("0");

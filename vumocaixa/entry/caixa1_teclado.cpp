@@ -5,6 +5,7 @@
 // Unlike the text box, this box hands its own arguments to the host's key events:
 // what the host's handler writes into them is what the box goes on with.
 
+#include <optional>
 #include <string>
 
 #include <vumocaixa/control/vumocaixa_control.hpp>
@@ -15,6 +16,7 @@ namespace {
 
 constexpr std::int16_t kCodigoEnter = 13;
 constexpr std::int16_t kCodigoVirgula = 44;
+constexpr std::int16_t kCodigoPonto = 46;
 constexpr std::int16_t kSoCtrl = 2;
 
 bool ECtrlEnter(std::int16_t KeyCode, std::int16_t Shift) {
@@ -67,10 +69,18 @@ void VumoCaixaControl::Caixa1_KeyPress(std::int16_t& KeyAscii) {
     case ClasseTecla::Outra:
       KeyAscii = 0;
       return;
-    case ClasseTecla::Virgula:
+    case ClasseTecla::Virgula: {
+      const bool ponto = KeyAscii == kCodigoPonto;
       KeyAscii = kCodigoVirgula;
-      if (!SinalAceito(RegraDaVirgula(m_TipoDados), Caixa1(), AceitaVirgula)) KeyAscii = 0;
+      const RegraSinal regra = RegraDaVirgula(m_TipoDados);
+      if (regra == RegraSinal::Condicional) AgrupaVirgulaDoPonto();
+      if (!SinalAceito(regra, Caixa1(), AceitaVirgula)) {
+        KeyAscii = 0;
+      } else {
+        m_VirgulaDoPonto = ponto ? Caixa1().SelStart() : -1;
+      }
       break;
+    }
     case ClasseTecla::Menos:
       if (!SinalAceito(RegraDoMenos(m_TipoDados), Caixa1(), AceitaMenos)) KeyAscii = 0;
       break;
@@ -79,6 +89,21 @@ void VumoCaixaControl::Caixa1_KeyPress(std::int16_t& KeyAscii) {
       break;
   }
   m_Container.Events().KeyPress(KeyAscii);
+}
+
+// The caret and selection stay where they were, so the separator goes in at the
+// caret as typed.
+void VumoCaixaControl::AgrupaVirgulaDoPonto() {
+  Widget& caixa = Caixa1();
+  const std::int32_t caret = caixa.SelStart();
+  const std::optional<std::string> agrupado =
+      DesfazVirgulaDoPonto(caixa.Text(), caret, m_VirgulaDoPonto);
+  m_VirgulaDoPonto = -1;
+  if (!agrupado) return;
+  const std::int32_t selecao = caixa.SelLength();
+  caixa.SetText(*agrupado);
+  caixa.SetSelStart(caret);
+  caixa.SetSelLength(selecao);
 }
 
 void VumoCaixaControl::Caixa1_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) {

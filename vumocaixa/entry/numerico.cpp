@@ -96,6 +96,16 @@ bool AceitaMenos(std::string_view texto, std::int32_t caret) {
   return caret == 0 && !ComecaComMenos(texto);
 }
 
+std::optional<std::string> DesfazVirgulaDoPonto(std::string_view texto, std::int32_t caret,
+                                                std::int32_t virgulaDoPonto) {
+  if (virgulaDoPonto < 0 || caret <= virgulaDoPonto) return std::nullopt;
+  std::u32string caracteres = DecodeUtf8(texto);
+  const auto posicao = static_cast<std::size_t>(virgulaDoPonto);
+  if (posicao >= caracteres.size() || caracteres[posicao] != U',') return std::nullopt;
+  caracteres[posicao] = U'.';
+  return EncodeUtf8(caracteres);
+}
+
 ClasseTecla ClassificaTecla(std::int16_t KeyAscii, const RegionalSettings& r) {
   if (KeyAscii == kEnter) return ClasseTecla::Enter;
   if (TeclaDeControle(KeyAscii)) return ClasseTecla::Controle;

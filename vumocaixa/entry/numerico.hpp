@@ -29,6 +29,18 @@ namespace vumocaixa {
 //   AceitaMenos("-45", 0) == false
 [[nodiscard]] bool AceitaMenos(std::string_view texto, std::int32_t caret);
 
+// The grouping point that an earlier '.' stood for. A '.' typed into the box becomes
+// its decimal comma; when a second decimal separator (',' or '.') is typed at caret,
+// right of that comma, the earlier key was a grouping point after all. virgulaDoPonto
+// is the character position of the comma typed as '.', or -1 for none. Gives texto
+// with that comma turned back into '.', or nothing when texto holds no comma there
+// or the caret stands before it.
+//   DesfazVirgulaDoPonto("1,234", 5, 1) == "1.234"
+//   DesfazVirgulaDoPonto("1,234", 0, 1) and DesfazVirgulaDoPonto("1,234", 5, -1) give nothing
+[[nodiscard]] std::optional<std::string> DesfazVirgulaDoPonto(std::string_view texto,
+                                                              std::int32_t caret,
+                                                              std::int32_t virgulaDoPonto);
+
 // What a typed character code is to the numeric box.
 enum class ClasseTecla {
   Enter,     // 13: moves on or beeps, never typed
