@@ -110,7 +110,7 @@ bool Refused(std::int16_t type, const std::string& t, const vc::RegionalSettings
     case vc::kCIC: return !vc::ValidaCIC(t);
     case vc::kCNPJ: return !vc::ValidaCNPJ(t);
     case vc::kCartaoDeCredito: return !vc::ValidaCartao(t);
-    case vc::kCEP: return vc::CharCount(t) < 10;
+    case vc::kCEP: return vc::CharCount(t) < 10 && vc::SoDigitos(t).size() != 8;
     case vc::kEmail: return t.find('@') == std::string::npos;
     case vc::kPIS: return !vc::ValidaPIS(t);
     default: return UsesNumericBox(type) && t != "," && t != "-" && !vc::IsNumericText(t, r);
@@ -272,8 +272,8 @@ void CheckContent(Session& s) {
   if (f.HasFocus()) {
     s.leftOnce = false;
     const std::string text = f.Caixa1().Text();
-    Require(text.find_first_of(".\r\n") == std::string::npos,
-            "a numeric box being typed in holds no point and no line break", text);
+    Require(text.find_first_of("\r\n") == std::string::npos,
+            "a numeric box being typed in holds no line break", text);
   } else if (s.leftOnce) {
     const std::string text = f.Caixa1().Text();
     Require(InRange(s.type, text, s.regional), "a numeric box left holds a number in range",

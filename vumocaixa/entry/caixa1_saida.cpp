@@ -84,7 +84,8 @@ void MostraInteiro(Widget& caixa, std::int16_t tipo, const RegionalSettings& r) 
 
 // A comma typed as '.' with a grouping point left of it was a grouping point too
 // ("1.000,000", typed as 1.000.000): the user who groups with points does not also
-// write the decimals after one. Nothing when the text would then be no number.
+// write the decimals after one. Nothing unless the text reads as a number both ways,
+// so that whether the entry is refused stays a matter of the text as shown.
 std::optional<std::string> AgrupamentoCompleto(std::string_view texto, std::int32_t virgula,
                                                const RegionalSettings& r) {
   const std::size_t ponto = texto.find('.');
@@ -95,7 +96,7 @@ std::optional<std::string> AgrupamentoCompleto(std::string_view texto, std::int3
   }
   const std::optional<std::string> agrupado =
       DesfazVirgulaDoPonto(texto, std::numeric_limits<std::int32_t>::max(), virgula);
-  if (!agrupado || !IsNumericText(*agrupado, r)) return std::nullopt;
+  if (!agrupado || !IsNumericText(texto, r) || !IsNumericText(*agrupado, r)) return std::nullopt;
   return agrupado;
 }
 
