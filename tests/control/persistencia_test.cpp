@@ -1,3 +1,5 @@
+#include <vumocaixa/control/chaves_guardadas.hpp>
+#include <vumocaixa/control/memory_form.hpp>
 #include <vumocaixa/host/errors.hpp>
 #include <vumocaixa/host/memory_property_bag.hpp>
 #include <vumocaixa/host/regional.hpp>
@@ -7,7 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vumocaixa {
@@ -28,26 +32,38 @@ RegionalSettings ComData(const char* pattern) {
   return r;
 }
 
+// A form without a font of its own gives the boxes' default font, as a new control
+// starts with.
 TEST(Persistencia, AnEmptyBagLoadsANewControl) {
-  Controle c;
-  c.container.SetAmbientFont(std::make_shared<Font>(Font{"Tahoma", 11}));
-  MemoryPropertyBag bag;
-  c->UserControl_ReadProperties(bag);
+  const struct {
+    FontRef ambiente;
+    Font fonte;
+    const char* nome;
+  } rows[] = {
+      {std::make_shared<Font>(Font{"Tahoma", 11}), Font{"Tahoma", 11}, "fonte do formulário"},
+      {nullptr, Font{}, "formulário sem fonte"},
+  };
+  for (const auto& r : rows) {
+    Controle c;
+    c.container.SetAmbientFont(r.ambiente);
+    MemoryPropertyBag bag;
+    c->UserControl_ReadProperties(bag);
 
-  Retrato esperado;
-  esperado.tipo = 0;
-  esperado.habilitado = true;
-  esperado.teclaEnter = true;
-  esperado.maiusculoEMinusculo = true;
-  esperado.tamanho = 0;
-  esperado.corDeFundo = 0x80000005u;
-  esperado.corDaFonte = 0x80000008u;
-  esperado.fonte = Font{"Tahoma", 11};
-  esperado.visiveis = "C";
-  esperado.ativo = "Caixa";
-  EXPECT_EQ(Retrata(c), esperado);
-  EXPECT_EQ(bag.ReadLog(), kChaves);
-  EXPECT_TRUE(c.runtime.Messages().empty());
+    Retrato esperado;
+    esperado.tipo = 0;
+    esperado.habilitado = true;
+    esperado.teclaEnter = true;
+    esperado.maiusculoEMinusculo = true;
+    esperado.tamanho = 0;
+    esperado.corDeFundo = 0x80000005u;
+    esperado.corDaFonte = 0x80000008u;
+    esperado.fonte = r.fonte;
+    esperado.visiveis = "C";
+    esperado.ativo = "Caixa";
+    EXPECT_EQ(Retrata(c), esperado) << r.nome;
+    EXPECT_EQ(bag.ReadLog(), kChaves) << r.nome;
+    EXPECT_TRUE(c.runtime.Messages().empty()) << r.nome;
+  }
 }
 
 // The control gets a font of its own: changing it must not change the form's font.
@@ -97,13 +113,46 @@ TEST(Persistencia, LoadingNotifiesTheFontOnlyAndShowsNoMessage) {
   EXPECT_TRUE(c->Endereço());
 }
 
-TEST(Persistencia, ANewControlSavesTheTenKeysInOrderAndStoresNothing) {
+TEST(Persistencia, ANewControlSavesTheKeysInOrderAndStoresNothing) {
   Controle c;
   c->UserControl_InitProperties();
   MemoryPropertyBag bag;
   c->UserControl_WriteProperties(bag);
   EXPECT_EQ(bag.WriteLog(), kChaves);
+  const std::span<const std::string_view> lista = ChavesGuardadas();
+  EXPECT_EQ(std::vector<std::string>(lista.begin(), lista.end()), kChaves);
   for (const auto& e : bag.Stored()) ADD_FAILURE() << e.name << " stored";
+}
+
+// A form saved with every option on passes the check of saved forms and loads as a
+// control that takes a CNPJ with letters, typed key by key.
+TEST(Persistencia, EveryOptionOnPassesTheCheckAndLoadsAgain) {
+  MemoryForm origem{MemoryFormOptions{PtBR()}};
+  VumoCaixaControl& c = origem.Control();
+  c.SetTudoMaiusculo(true);
+  c.SetEndereço(true);
+  c.SetTipoDados(kCNPJ);
+  c.SetCNPJAlfanumerico(true);
+  c.SetTeclaEnter(false);
+  c.SetBackColor(Color{0x00C0FFu});
+  c.SetForeColor(Color{0x80000012u});
+  c.SetFont(std::make_shared<Font>(Font{"Verdana", 10.5, true, true, true, true}));
+  MemoryPropertyBag bag;
+  c.UserControl_WriteProperties(bag);
+  for (const auto& e : bag.Stored()) {
+    EXPECT_NE(std::find(kChaves.begin(), kChaves.end(), e.name), kChaves.end()) << e.name;
+  }
+  EXPECT_NO_THROW(ConfereGuardado(bag));
+
+  MemoryFormOptions options{PtBR()};
+  options.saved = &bag;
+  MemoryForm carregado{options};
+  EXPECT_TRUE(carregado.Control().CNPJAlfanumerico());
+  EXPECT_TRUE(carregado.Control().TudoMaiusculo());
+  carregado.Type("12abc34501de35");
+  carregado.Leave();
+  EXPECT_TRUE(carregado.Runtime().Messages().empty());
+  EXPECT_EQ("12.ABC.345/01DE-35", carregado.Shown());
 }
 
 TEST(Persistencia, SavesEachValueWithItsKind) {

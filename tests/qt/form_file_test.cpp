@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
+#include <QMetaProperty>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -336,6 +337,31 @@ class FormFileTest : public QObject {
     };
     const QByteArray once = Save(loaded);
     QCOMPARE(Save(LoadControls(FormFile::Parse(once, "f.json"), "f.json")), once);
+  }
+
+  // Every Boolean property on (set while the type still allows them), saved to a file
+  // and opened again: every property comes back.
+  void everyOptionOnSavesAndOpensAgain() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("todas.json");
+    VumoCaixaWidget todas;
+    const QMetaObject* meta = todas.metaObject();
+    for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i) {
+      const QMetaProperty p = meta->property(i);
+      if (p.typeId() == QMetaType::Bool) QVERIFY2(p.write(&todas, true), p.name());
+    }
+    todas.SetTipoDados(kCNPJ);
+    todas.SetBackColor(QColor(255, 255, 200));
+    todas.SetForeColor(QColor(0, 0, 128));
+    todas.SetFont(QFont(QStringLiteral("DejaVu Serif"), 13));
+    SaveControls({{"Todas", &todas}}).Save(path);
+    QVERIFY(ReadAll(path).contains("\"CNPJAlfanumerico\": true"));
+    const auto loaded = LoadControls(FormFile::Load(path), path);
+    QCOMPARE(loaded.size(), std::size_t{1});
+    for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i) {
+      const QMetaProperty p = meta->property(i);
+      QCOMPARE(p.read(loaded[0].widget.get()), p.read(&todas));
+    }
   }
 
   void aCorruptedFileLeavesTheFormAsItWas() {

@@ -1,12 +1,13 @@
 // Loading and saving the control's design-time settings through the container's
-// property bag: eleven keys, always in the same order, each with its default so that a
-// bag need keep only what differs from a new control.
+// property bag: the keys of ChavesGuardadas, always in the same order, each with its
+// default so that a bag need keep only what differs from a new control.
 //
 // Loading reads and converts every key before it changes anything. A stored value of
 // the wrong kind is a PropertyError naming its key, and the control is then exactly
 // as it was before the call (as the constructor left it, if nothing ran before),
 // never half loaded.
 
+#include <vumocaixa/control/chaves_guardadas.hpp>
 #include <vumocaixa/control/vumocaixa_control.hpp>
 #include <vumocaixa/entry/mascara.hpp>
 #include <vumocaixa/host/errors.hpp>
@@ -14,11 +15,19 @@
 #include <vumocaixa/host/regional.hpp>
 #include <vumocaixa/host/text.hpp>
 
+#include <array>
+#include <memory>
 #include <optional>
 #include <string>
 
 namespace vumocaixa {
 namespace {
+
+// WriteProperties and LeGuardado use the keys in this order; a test holds them to it.
+constexpr std::array<std::string_view, 11> kChaves = {
+    "TipoDados",     "Enabled",  "TeclaEnter", "MaiusculoEMinusculo", "TudoMaiusculo",
+    "TamanhoMáximo", "Endereço", "BackColor",  "Font",                "ForeColor",
+    "CNPJAlfanumerico"};
 
 constexpr std::int16_t kTipoPadrao = kTexto;
 constexpr std::int32_t kTamanhoPadrao = 0;
@@ -72,6 +81,12 @@ Guardado LeGuardado(PropertyBag& bag, const FontRef& fonteDoAmbiente) {
   return g;
 }
 
+// The font a bag without one gives: the form's, or the boxes' own default when the
+// form has none, as a new control starts with.
+FontRef FontePadrao(const FontRef& fonteDoAmbiente) {
+  return fonteDoAmbiente ? fonteDoAmbiente : std::make_shared<Font>();
+}
+
 // Caixa takes the colour; the other two boxes take the colour that Caixa then has.
 void CarregaCorDeFundo(const ConstituentWidgets& w, Color cor) {
   w.Caixa->SetBackColor(cor);
@@ -87,8 +102,14 @@ void CarregaCorDaFonte(const ConstituentWidgets& w, Color cor) {
 
 }  // namespace
 
+std::span<const std::string_view> ChavesGuardadas() { return kChaves; }
+
+void ConfereGuardado(PropertyBag& bag) {
+  static_cast<void>(LeGuardado(bag, FontePadrao(nullptr)));
+}
+
 void VumoCaixaControl::UserControl_ReadProperties(PropertyBag& bag) {
-  const Guardado g = LeGuardado(bag, m_Container.AmbientFont());
+  const Guardado g = LeGuardado(bag, FontePadrao(m_Container.AmbientFont()));
   // A type outside the known ones is kept as it was saved, with the numeric box.
   m_TipoDados = g.tipo;
   SelecionaWidgets(m_TipoDados);

@@ -1,7 +1,6 @@
 #include <vumocaixa/qt/form_file.hpp>
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -20,14 +19,11 @@
 #include <QJsonValue>
 #include <QSaveFile>
 
+#include <vumocaixa/control/chaves_guardadas.hpp>
 #include <vumocaixa/host/property_values.hpp>
 
 namespace vumocaixa::qt {
 namespace {
-
-constexpr std::array<std::string_view, 10> kKeys = {
-    "TipoDados", "Enabled",  "TeclaEnter", "MaiusculoEMinusculo", "TudoMaiusculo",
-    "TamanhoMáximo", "Endereço", "BackColor", "Font", "ForeColor"};
 
 const QString kTitle = QStringLiteral("Formulário");
 const QString kControls = QStringLiteral("Controles");
@@ -116,37 +112,21 @@ QJsonValue ToJsonValue(const PropertyValue& value) {
   return {};
 }
 
-// Reads key as the control will, so that a value the control would refuse is found
-// while the file is loaded, before any control has been touched.
-void CheckKey(JsonPropertyBag& bag, std::string_view key) {
-  const auto read = [&](const PropertyValue& def) { return bag.ReadProperty(key, def); };
-  if (key == "TipoDados") {
-    (void)PropertyToInt16(read(std::int16_t{0}), key);
-  } else if (key == "TamanhoMáximo") {
-    if (PropertyToInt32(read(std::int32_t{0}), key) < 0) Refuse(key, "o tamanho é negativo");
-  } else if (key == "Endereço") {
-    (void)PropertyToInt32(read(false), key);
-  } else if (key == "BackColor" || key == "ForeColor") {
-    (void)PropertyToColor(read(Color{}), key);
-  } else if (key == "Font") {
-    (void)PropertyToFont(read(FontRef{}), key);
-  } else {
-    (void)PropertyToBool(read(true), key);
-  }
-}
-
 bool KnownKey(const QString& key) {
-  for (std::string_view k : kKeys) {
+  for (std::string_view k : PersistedKeys()) {
     if (Q(k) == key) return true;
   }
   return false;
 }
 
+// Every key must be one the control saves, and every value one that loading the
+// control takes, so that a value the control would refuse is found while the file is
+// read, before any control has been touched.
 void CheckProperties(JsonPropertyBag& bag) {
   for (auto it = bag.Values().begin(); it != bag.Values().end(); ++it) {
     if (!KnownKey(it.key())) Refuse(S(it.key()), "a chave não é conhecida");
-    CheckKey(bag, S(it.key()));
   }
+  ConfereGuardado(bag);
 }
 
 [[noreturn]] void FailOpening(const QString& path, const std::string& why) {
@@ -247,7 +227,7 @@ void RefuseSpecialTarget(const QString& path) {
 
 }  // namespace
 
-std::span<const std::string_view> PersistedKeys() { return kKeys; }
+std::span<const std::string_view> PersistedKeys() { return ChavesGuardadas(); }
 
 PropertyValue JsonPropertyBag::ReadProperty(std::string_view name, const PropertyValue& def) {
   const QJsonValue v = m_values.value(Q(name));

@@ -10,9 +10,9 @@
 //     ]
 //   }
 //
-// Each control's properties sit under the ten keys a control saves ("TipoDados",
-// "Enabled", "TeclaEnter", "MaiusculoEMinusculo", "TudoMaiusculo", "TamanhoMáximo",
-// "Endereço", "BackColor", "Font", "ForeColor"); a key equal to its default is left out.
+// Each control's properties sit under the keys a control saves (ChavesGuardadas:
+// "TipoDados", "Enabled", ..., "ForeColor", "CNPJAlfanumerico"); a key equal to its
+// default is left out.
 // Whole numbers, Booleans and colours (0x00BBGGRR, or a system colour with the high bit
 // set) are JSON numbers and Booleans; a font is an object.
 //
@@ -48,7 +48,7 @@ class FormFileError : public Error {
   using Error::Error;
 };
 
-// The keys a control saves, in the order it writes them.
+// The keys a control saves, in the order it writes them (ChavesGuardadas).
 [[nodiscard]] std::span<const std::string_view> PersistedKeys();
 
 // One control's properties as a JSON object.
