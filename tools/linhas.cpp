@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -117,6 +118,17 @@ void AnnounceTerminalInput() {
   std::fputs("vumocaixa: lendo da entrada padrão; Ctrl+D termina\n", stderr);
 }
 
-bool IsUtf8Beyond(std::string_view text) { return IsValidUtf8(text); }
+// Every sequence of a character beyond ASCII is made of bytes above 0x7F only, so the
+// text is UTF-8 when each run of such bytes is: only the runs go to the decoder.
+bool IsUtf8Beyond(std::string_view text) {
+  const auto high = [](char c) { return static_cast<unsigned char>(c) > 0x7F; };
+  const auto end = text.end();
+  for (auto run = std::find_if(text.begin(), end, high); run != end;) {
+    const auto stop = std::find_if_not(run, end, high);
+    if (!IsValidUtf8(std::string_view(run, stop))) return false;
+    run = std::find_if(stop, end, high);
+  }
+  return true;
+}
 
 }  // namespace vumocaixa::cli
