@@ -9,9 +9,8 @@ namespace {
 constexpr std::size_t kNone = std::string_view::npos;
 
 std::size_t Offset(const void* found, std::string_view text) {
-  return found == nullptr
-             ? kNone
-             : static_cast<std::size_t>(static_cast<const char*>(found) - text.data());
+  return found == nullptr ? kNone
+                          : static_cast<std::size_t>(static_cast<const char*>(found) - text.data());
 }
 
 std::size_t Search(std::string_view text, char c, std::size_t from, std::size_t to) {
@@ -27,9 +26,9 @@ std::size_t RowEnd::Find(std::string_view pending, std::size_t from) {
       case State::kQuoted: {
         const std::size_t quote = Search(pending, '"', at, pending.size());
         const std::size_t stop = quote == kNone ? pending.size() : quote;
-        lines_ += static_cast<std::uint64_t>(
-            std::count(pending.begin() + static_cast<long>(at),
-                       pending.begin() + static_cast<long>(stop), '\n'));
+        lines_ +=
+            static_cast<std::uint64_t>(std::count(pending.begin() + static_cast<long>(at),
+                                                  pending.begin() + static_cast<long>(stop), '\n'));
         if (quote == kNone) return kNone;
         at = quote + 1;
         state_ = State::kQuoteInQuoted;

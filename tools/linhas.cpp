@@ -42,7 +42,8 @@ Lido LineReader::NextLines(std::string_view& lines) {
     const std::size_t from = begin_ + scanned_;
     const void* last = ::memrchr(buffer_.data() + from, '\n', end_ - from);
     if (last != nullptr) {
-      const auto stop = static_cast<std::size_t>(static_cast<const char*>(last) - buffer_.data()) + 1;
+      const auto stop =
+          static_cast<std::size_t>(static_cast<const char*>(last) - buffer_.data()) + 1;
       lines = std::string_view(buffer_.data() + begin_, stop - begin_);
       begin_ = stop;
       scanned_ = 0;

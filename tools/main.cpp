@@ -25,9 +25,9 @@ namespace {
 // A usage error: the message and a hint to the help, on standard error.
 int UsageError(const std::string& message, std::string_view command = {}) {
   std::string text = "vumocaixa: " + message + "\n";
-  text += command.empty() ? "Use 'vumocaixa --help' para ver a ajuda.\n"
-                          : "Use 'vumocaixa " + std::string(command) +
-                                " --help' para ver a ajuda.\n";
+  text += command.empty()
+              ? "Use 'vumocaixa --help' para ver a ajuda.\n"
+              : "Use 'vumocaixa " + std::string(command) + " --help' para ver a ajuda.\n";
   std::fputs(text.c_str(), stderr);
   return kUsageError;
 }
@@ -69,8 +69,7 @@ int RunValues(const Operation& operation, std::span<const std::string_view> valu
 constexpr std::string_view kValidaTypes = "cic (ou cpf), cnpj, pis, cartao, cep, email, data";
 constexpr std::string_view kMascaraTypes = "cic (ou cpf), cnpj, pis, cartao, cep, data";
 
-std::string UnknownType(std::string_view command, std::string_view tipo,
-                        std::string_view known) {
+std::string UnknownType(std::string_view command, std::string_view tipo, std::string_view known) {
   return "tipo desconhecido para " + std::string(command) + ": '" + std::string(tipo) +
          "'.\nTipos: " + std::string(known) + ".";
 }

@@ -51,8 +51,7 @@ std::string SetColuna(Opcoes& opcoes, std::string_view value) {
 
 constexpr std::array<OptionRow, 13> kOptions = {{
     {"-h", "", false, [](Opcoes& o, std::string_view) { return o.help = true, std::string(); }},
-    {"--help", "", false,
-     [](Opcoes& o, std::string_view) { return o.help = true, std::string(); }},
+    {"--help", "", false, [](Opcoes& o, std::string_view) { return o.help = true, std::string(); }},
     {"--endereco", "palavras", false,
      [](Opcoes& o, std::string_view) { return o.endereco = true, std::string(); }},
     {"--endereço", "palavras", false,

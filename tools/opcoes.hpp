@@ -32,10 +32,10 @@ struct Opcoes {
   bool norma = false;
   bool maiusculas = false;
   Saida saida = Saida::kTodas;
-  std::optional<Coluna> coluna;  // "valida" reads CSV when set
+  std::optional<Coluna> coluna;   // "valida" reads CSV when set
   std::optional<char> separador;  // given with --separador; ';' otherwise
-  bool cabecalho = false;  // the first row is a header (implied by a column name)
-  std::string erro;        // set when the arguments cannot be used; the rest is then partial
+  bool cabecalho = false;         // the first row is a header (implied by a column name)
+  std::string erro;               // set when the arguments cannot be used; the rest is then partial
 };
 
 // Reads the arguments that follow the command's name. Options may stand anywhere
@@ -44,9 +44,8 @@ struct Opcoes {
 // Sets erro, in the words shown to the user, for an option that is unknown or not
 // meant for the command, a missing or wrong option value, or a second value where one
 // option takes one:
-//   ParseOpcoes("valida", {"cic", "--coluna", "3"}) -> valores {"cic"}, coluna "3"
+//   ParseOpcoes("valida", {"cic", "--coluna", "3"}) -> valores {"cic"}, coluna {indice 2}
 //   ParseOpcoes("extenso", {"--verbose"})          -> erro "opção desconhecida: --verbose"
-[[nodiscard]] Opcoes ParseOpcoes(std::string_view command,
-                                 std::span<const std::string_view> args);
+[[nodiscard]] Opcoes ParseOpcoes(std::string_view command, std::span<const std::string_view> args);
 
 }  // namespace vumocaixa::cli

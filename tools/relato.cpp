@@ -10,22 +10,22 @@ constexpr std::uint64_t kShownProblems = 10;
 }  // namespace
 
 void Problemas::Report(std::uint64_t line, std::string_view what) {
-  Show(std::string(unidade_) + " " + std::to_string(line) + ": " + std::string(what));
+  const std::string where = origem_.empty() ? std::string() : origem_ + ", ";
+  Show(where + std::string(unidade_) + " " + std::to_string(line) + ": " + std::string(what));
 }
 
 void Problemas::Report(std::string_view what) { Show(std::string(what)); }
 
 void Problemas::Show(const std::string& text) {
   if (++count_ > kShownProblems) return;
-  const std::string where = origem_.empty() ? std::string() : origem_ + ", ";
-  std::fputs(("vumocaixa: " + where + text + "\n").c_str(), stderr);
+  std::fputs(("vumocaixa: " + text + "\n").c_str(), stderr);
 }
 
 void Problemas::Finish() const {
   if (count_ <= kShownProblems) return;
-  std::fprintf(stderr, "vumocaixa: %llu problemas na entrada; só os %llu primeiros foram mostrados.\n",
-               static_cast<unsigned long long>(count_),
-               static_cast<unsigned long long>(kShownProblems));
+  std::fprintf(
+      stderr, "vumocaixa: %llu problemas na entrada; só os %llu primeiros foram mostrados.\n",
+      static_cast<unsigned long long>(count_), static_cast<unsigned long long>(kShownProblems));
 }
 
 void Relato::Header(std::string_view header, bool crlf) {
@@ -41,8 +41,8 @@ void Relato::Header(std::string_view header, bool crlf) {
 
 int Relato::Finish() {
   if (saida_ == Saida::kContagem) {
-    out_.Write("válidos: " + std::to_string(validos_) + "\tinválidos: " +
-               std::to_string(invalidos_) + "\n");
+    out_.Write("válidos: " + std::to_string(validos_) +
+               "\tinválidos: " + std::to_string(invalidos_) + "\n");
   }
   out_.Flush();
   problemas_.Finish();

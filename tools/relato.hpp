@@ -2,6 +2,8 @@
 // What a run of "valida" writes: the lines or rows as asked, the totals, and the
 // problems of the input on standard error.
 
+#include <unistd.h>
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -95,7 +97,7 @@ class Relato {
 
   Saida saida_;
   char separador_;
-  Output out_{1};
+  Output out_{STDOUT_FILENO};
   Problemas problemas_;
   std::uint64_t validos_ = 0;
   std::uint64_t invalidos_ = 0;

@@ -1,6 +1,7 @@
 #include "valida.hpp"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -87,12 +88,14 @@ void CheckArguments(Check& check, std::span<const std::string_view> valores, Rel
 template <class Run>
 void WithSaida(Saida saida, Run run) {
   switch (saida) {
-    case Saida::kTodas: return run.template operator()<Saida::kTodas>();
-    case Saida::kInvalidos: return run.template operator()<Saida::kInvalidos>();
-    case Saida::kContagem: return run.template operator()<Saida::kContagem>();
+    case Saida::kTodas:
+      return run.template operator()<Saida::kTodas>();
+    case Saida::kInvalidos:
+      return run.template operator()<Saida::kInvalidos>();
+    case Saida::kContagem:
+      return run.template operator()<Saida::kContagem>();
   }
 }
-
 
 char Separador(const Opcoes& opcoes) { return opcoes.separador.value_or(';'); }
 
@@ -166,12 +169,12 @@ void CheckRows(Check& check, std::size_t index, char separador, LineReader& in, 
 
 // Reads the header row, when there is one, and finds the named column in it. False
 // when the rows cannot be checked.
-bool ReadHeader(const Opcoes& opcoes, Coluna& coluna, LineReader& in, RowEnd& end,
-                Relato& relato) {
+bool ReadHeader(const Opcoes& opcoes, Coluna& coluna, LineReader& in, RowEnd& end, Relato& relato) {
   std::string_view header;
   const Lido lido = in.Next(header, end);
   if (lido == Lido::kFim) {
-    if (!coluna.nome.empty()) relato.problemas().Report(1, "a entrada está vazia: falta o cabeçalho");
+    if (!coluna.nome.empty())
+      relato.problemas().Report(1, "a entrada está vazia: falta o cabeçalho");
     return false;
   }
   if (lido == Lido::kLongaDemais) {
@@ -180,7 +183,8 @@ bool ReadHeader(const Opcoes& opcoes, Coluna& coluna, LineReader& in, RowEnd& en
   }
   if (!coluna.nome.empty()) {
     std::string names;
-    const std::optional<std::size_t> index = FindColumn(header, Separador(opcoes), coluna.nome, names);
+    const std::optional<std::size_t> index =
+        FindColumn(header, Separador(opcoes), coluna.nome, names);
     if (!index) {
       relato.problemas().Report(in.Line(), "o cabeçalho não tem a coluna '" +
                                                std::string(coluna.nome) + "' (colunas: " + names +
@@ -213,6 +217,13 @@ int OpenInput(std::string_view arquivo, Problemas& problemas) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
     problemas.Report("não foi possível abrir '" + path + "': " + std::strerror(errno));
+    return -1;
+  }
+  struct stat status {};
+  if (::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode)) {
+    problemas.Report("'" + path + "' é uma pasta, não um arquivo");
+    ::close(fd);
+    return -1;
   }
   return fd;
 }

@@ -182,6 +182,8 @@ TEST(ValidaCommand, ChecksAColumnOfCsvRows) {
 // Input that is not what it should be is reported with its line number, the run goes
 // on where it can, and the status is 3; memory stays bounded.
 TEST(ValidaCommand, ReportsBadInput) {
+  std::string thirteen_bad_lines;
+  for (int i = 0; i < 13; ++i) thirteen_bad_lines += "\xff\n";
   CheckRows({
       {{"valida", "cep"}, "\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff\n",
        "\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff\tinválido\n", 3, "cep de bytes inválidos",
@@ -209,6 +211,10 @@ TEST(ValidaCommand, ReportsBadInput) {
        "linha 1: o cabeçalho não tem a coluna 'cpf' (colunas: nome, CNPJ)"},
       {{"valida", "cic", "--coluna", "cpf", "/nao/existe.csv"}, "", "", 3, "arquivo que não há",
        "não foi possível abrir '/nao/existe.csv'"},
+      {{"valida", "cic", "--coluna", "1", "/"}, "", "", 3, "pasta", "'/' é uma pasta"},
+      {{"valida", "email", "--contagem"}, thirteen_bad_lines, "válidos: 0\tinválidos: 13\n", 3,
+       "avisos além dos dez primeiros",
+       "vumocaixa: 13 problemas na entrada; só os 10 primeiros foram mostrados."},
   });
 }
 
