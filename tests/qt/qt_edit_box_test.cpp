@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -116,6 +117,15 @@ class EditBoxTest : public QObject {
     QCOMPARE(edit().text(), "12");
     QCOMPARE(listener.Without({"Change", "KeyDown(17", "KeyUp(17"}),
              QStringList({"KeyDown(13, 2)", "KeyPress(10)", "KeyUp(13, 2)"}));
+  }
+
+  // An accelerator goes on to the window: the box neither types nor keeps it.
+  void altWithALetterTypesNothing() {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_F, Qt::AltModifier, QStringLiteral("f"));
+    QApplication::sendEvent(&edit(), &press);
+    QVERIFY(!press.isAccepted());
+    QCOMPARE(edit().text(), "");
+    QCOMPARE(listener.log, QStringList({"KeyDown(70, 4)"}));
   }
 
   void deleteHasNoKeyPress() {

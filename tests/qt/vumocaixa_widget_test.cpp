@@ -244,7 +244,8 @@ class WidgetTest : public QObject {
     }
   }
 
-  // In a form layout a box of fixed width keeps to its type's width; free text grows.
+  // In a form layout a box of fixed width keeps to its type's width, free text grows;
+  // a size policy of the application's own stays.
   void sizeHintFollowsTheTypesWidth() {
     struct Row {
       int tipo;
@@ -261,7 +262,9 @@ class WidgetTest : public QObject {
       QCOMPARE(caixa->sizePolicy().horizontalPolicy(), r.policy);
       previous = width;
     }
+    caixa->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     caixa->SetTipoDados(kCEP);
+    QCOMPARE(caixa->sizePolicy().horizontalPolicy(), QSizePolicy::Expanding);
     const QFontMetrics metrics = box().fontMetrics();
     QVERIFY(caixa->sizeHint().width() >= metrics.horizontalAdvance("12.345-678"));
     QVERIFY(caixa->sizeHint().width() < metrics.horizontalAdvance("12.345-678") * 2);

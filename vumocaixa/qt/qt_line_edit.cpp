@@ -32,6 +32,14 @@ class CharLimit final : public QValidator {
   VumoLineEdit& m_edit;
 };
 
+// Alt with a letter (without Ctrl, which AltGr adds) is a menu's or a label's
+// accelerator: it belongs to the window, and QLineEdit would type the letter.
+bool IsAccelerator(const QKeyEvent& event) {
+  const Qt::KeyboardModifiers m = event.modifiers();
+  return (m & Qt::AltModifier) && !(m & Qt::ControlModifier) && !event.text().isEmpty() &&
+         event.text().at(0).isPrint();
+}
+
 std::int16_t MouseButtons(Qt::MouseButtons buttons) {
   std::int16_t result = 0;
   if (buttons & Qt::LeftButton) result |= 1;
@@ -101,6 +109,8 @@ void VumoLineEdit::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QPointer<VumoLineEdit> alive(this);
+  // Classified before any handler runs.
+  const bool accelerator = IsAccelerator(*event);
   const std::int16_t code = KeyCodeOf(event->key(), event->modifiers());
   std::int16_t keyCode = code;
   std::int16_t shift = ShiftState(event->modifiers());
@@ -112,6 +122,8 @@ void VumoLineEdit::keyPressEvent(QKeyEvent* event) {
     // A key without a character does its usual work unless KeyDown cleared its code.
     if (code != 0 && keyCode == 0) {
       event->accept();
+    } else if (accelerator) {
+      event->ignore();
     } else {
       QLineEdit::keyPressEvent(event);
     }

@@ -88,10 +88,18 @@ class VumoCaixaWidget::Private final : public QtFrame {
     q.setFocusProxy(proxy);
     q.setFocusPolicy(proxy != nullptr ? proxy->focusPolicy() : Qt::NoFocus);
     const int tipo = control.TipoDados();
-    q.setSizePolicy(IsFreeText(tipo) ? QSizePolicy::Preferred : QSizePolicy::Maximum,
-                    QSizePolicy::Fixed);
-    q.updateGeometry();
+    FollowWidth(IsFreeText(tipo) ? QSizePolicy::Preferred : QSizePolicy::Maximum);
     names->Refresh(tipo);
+  }
+
+  // A horizontal size policy that the application or a form gave the widget is kept.
+  void FollowWidth(QSizePolicy::Policy wanted) {
+    QSizePolicy policy = q.sizePolicy();
+    if (policy.horizontalPolicy() != widthPolicy) return;
+    widthPolicy = wanted;
+    policy.setHorizontalPolicy(wanted);
+    q.setSizePolicy(policy);
+    q.updateGeometry();
   }
 
   // The width in pixels of the active box showing chars characters of its font.
@@ -127,11 +135,14 @@ class VumoCaixaWidget::Private final : public QtFrame {
   QtPushButton* button;
   VumoCaixaControl control;
   std::unique_ptr<AccessibleNames> names;
+  // The horizontal size policy this widget last gave itself.
+  QSizePolicy::Policy widthPolicy = QSizePolicy::Preferred;
   bool syncing = false;
 };
 
 VumoCaixaWidget::VumoCaixaWidget(QWidget* parent)
     : QWidget(parent), d(std::make_unique<Private>(*this)) {
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   QtContainer& c = d->container;
   connect(&c, &QtContainer::change, this, &VumoCaixaWidget::change);
   connect(&c, &QtContainer::click, this, &VumoCaixaWidget::click);

@@ -117,7 +117,8 @@ class VumoCaixaWidget : public QWidget {
 
   // The width of TamanhoMaximo characters of the box's font for the types of fixed
   // width (at most the width of a new control, which free text keeps); such a widget
-  // keeps to its size hint in a layout (size policy Maximum), free text grows.
+  // keeps to its size hint in a layout (size policy Maximum), free text grows. A
+  // horizontal size policy set by the application or a form is left as it is.
   [[nodiscard]] QSize sizeHint() const override;
   [[nodiscard]] QSize minimumSizeHint() const override;
 
