@@ -5,6 +5,12 @@
 #include <vumocaixa/control/memory_form.hpp>
 #include <vumocaixa/pages/memory_page.hpp>
 
+#include "../control/propriedades_controle.hpp"
+
+#include <functional>
+#include <string>
+#include <vector>
+
 namespace vumocaixa {
 namespace {
 
@@ -51,6 +57,7 @@ TEST(PropriedadesLayout, WidgetsCaptionsPositionsAndTabOrder) {
       {"lblTamanhoMáximo", "TamanhoMáximo:", "Area_2", 2760, 480, 2700, 240},
       {"txtTamanhoMáximo", "", "Area_2", 2760, 720, 2700, 330},
       {"chkEndereço", "Endereço", "Area_2", 2760, 1200, 2625, 285},
+      {"lblAviso", "", "Area_2", 240, 1500, 5295, 240},
   };
   const auto widgets = surface.Widgets();
   ASSERT_EQ(widgets.size(), std::size(rows));
@@ -81,22 +88,56 @@ TEST(PropriedadesLayout, ListHoldsTheSeventeenTypesAtTheirNumbers) {
   EXPECT_EQ(list.ListIndex(), -1);
 }
 
-TEST_F(PageFixture, FirstShowingWritesTheControlsOwnValuesBackAndLeavesChanged) {
-  form.Control().SetTamanhoMáximo(40);
-  ClearRecords();
-  Show();
-  EXPECT_EQ(W("txtTipoDados").Text(), "0");
-  EXPECT_EQ(W("TipoDados").ListIndex(), 0);
-  EXPECT_EQ(W("txtTamanhoMáximo").Text(), "40");
-  EXPECT_EQ(W("chkTeclaEnter").Value(), 1);
-  EXPECT_EQ(W("chkMaiusculoEMinusculo").Value(), 1);
-  EXPECT_EQ(W("chkTudoMaiusculo").Value(), 0);
-  EXPECT_EQ(W("chkEndereço").Value(), 0);
-  EXPECT_TRUE(page.Changed());
-  EXPECT_EQ(form.Container().PropertyChanges(), kAppliedOrder);
-  EXPECT_EQ(form.Control().TamanhoMáximo(), 40);
-  EXPECT_TRUE(form.Control().MaiusculoEMinusculo());
-  EXPECT_TRUE(form.Runtime().Messages().empty());
+// Showing the page loads the control's values and writes nothing: no message, no
+// notification, Changed stays false, and the control is as it was. The options the
+// type refuses are shown unchecked and disabled.
+TEST(PropriedadesAoMostrar, ShowingWritesNothingAndDisablesRefusedOptions) {
+  const struct {
+    const char* nome;
+    std::function<void(VumoCaixaControl&)> prepara;
+    const char* tipo;
+    const char* tamanho;
+    int maiusculoEMinusculo, tudoMaiusculo, endereco;  // -1: unchecked and disabled
+  } rows[] = {
+      {"novo", [](VumoCaixaControl&) {}, "0", "0", 1, 0, 0},
+      {"CIC feito em código", [](VumoCaixaControl& c) { c.SetTipoDados(kCIC); }, "9", "0",
+       -1, -1, -1},
+      {"data feita em código", [](VumoCaixaControl& c) { c.SetTipoDados(kData); }, "1", "0",
+       -1, -1, -1},
+      {"byte com maiúsculas",
+       [](VumoCaixaControl& c) {
+         c.SetTudoMaiusculo(true);
+         c.SetTipoDados(kByte);
+       },
+       "8", "0", -1, 1, -1},
+      {"endereço com largura",
+       [](VumoCaixaControl& c) {
+         c.SetEndereço(true);
+         c.SetTamanhoMáximo(40);
+       },
+       "0", "40", 1, 0, 1},
+  };
+  const auto mostrado = [](const MemoryPageWidget& w) { return w.Enabled() ? w.Value() : -1; };
+  for (const auto& r : rows) {
+    teste::Controle c;
+    r.prepara(*c.control);
+    const teste::Retrato antes = teste::Retrata(c);
+    c.Esquece();
+    MemoryPageSurface surface;
+    Propriedades page{surface};
+    page.SetSelectedControls({c.control});
+    page.PropertyPage_SelectionChanged();
+    EXPECT_EQ(surface.Widget("txtTipoDados").Text(), r.tipo) << r.nome;
+    EXPECT_EQ(surface.Widget("txtTamanhoMáximo").Text(), r.tamanho) << r.nome;
+    EXPECT_EQ(mostrado(surface.Widget("chkMaiusculoEMinusculo")), r.maiusculoEMinusculo) << r.nome;
+    EXPECT_EQ(mostrado(surface.Widget("chkTudoMaiusculo")), r.tudoMaiusculo) << r.nome;
+    EXPECT_EQ(mostrado(surface.Widget("chkEndereço")), r.endereco) << r.nome;
+    EXPECT_EQ(surface.Widget("lblAviso").Text(), "") << r.nome;
+    EXPECT_FALSE(page.Changed()) << r.nome;
+    EXPECT_TRUE(c.runtime.Messages().empty()) << r.nome;
+    EXPECT_TRUE(c.container.PropertyChanges().empty()) << r.nome;
+    EXPECT_EQ(teste::Retrata(c), antes) << r.nome;
+  }
 }
 
 TEST_F(PageFixture, ShowingAgainWithTheSameTypeAppliesNothing) {
@@ -115,21 +156,42 @@ TEST_F(PageFixture, ChoosingMoedaAppliesTheWholePageAtOnceInOrder) {
   EXPECT_EQ(form.Control().TipoDados(), kMoeda);
   EXPECT_EQ(form.Container().PropertyChanges(), kAppliedOrder);
   EXPECT_TRUE(page.Changed());
+  // The new type refuses MaiusculoEMinusculo: its box is unchecked on the way.
   EXPECT_EQ(surface.Notifications(),
-            (std::vector<std::string>{"TipoDados:Click", "txtTipoDados:Change"}));
+            (std::vector<std::string>{"TipoDados:Click", "txtTipoDados:Change",
+                                      "chkMaiusculoEMinusculo:Click"}));
+  EXPECT_FALSE(form.Control().MaiusculoEMinusculo());
+  EXPECT_TRUE(form.Runtime().Messages().empty());
 }
 
-TEST_F(PageFixture, TudoMaiusculoCheckedThenInteiroGetsTheControlsRefusal) {
+// A type that refuses checked options unchecks and disables them and writes them as
+// false, so the control never has to refuse them; Texto enables them again.
+TEST_F(PageFixture, ATypeThatRefusesOptionsUnchecksThemWithoutAMessage) {
   Show();
   W("chkTudoMaiusculo").SetValue(1);
+  W("chkEndereço").SetValue(1);
   ClearRecords();
-  W("TipoDados").SetListIndex(3);
-  ASSERT_EQ(form.Runtime().Messages().size(), 2u);  // MaiusculoEMinusculo is checked too
-  EXPECT_EQ(form.Runtime().Messages()[0],
-            (ShownMessage{"TudoMaiusculo só pode ser utilizada se a propriedade TipoDados for 0 ou 8",
-                          16, "Erro na propriedade"}));
-  EXPECT_FALSE(form.Control().TudoMaiusculo());
+  W("TipoDados").SetListIndex(kInteiro);
   EXPECT_EQ(form.Control().TipoDados(), kInteiro);
+  EXPECT_TRUE(form.Runtime().Messages().empty());
+  for (const char* opcao : {"chkMaiusculoEMinusculo", "chkTudoMaiusculo", "chkEndereço"}) {
+    EXPECT_EQ(W(opcao).Value(), 0) << opcao;
+    EXPECT_FALSE(W(opcao).Enabled()) << opcao;
+  }
+  EXPECT_FALSE(form.Control().TudoMaiusculo());
+  EXPECT_FALSE(form.Control().Endereço());
+  EXPECT_FALSE(form.Control().MaiusculoEMinusculo());
+  W("TipoDados").SetListIndex(kByte);
+  EXPECT_TRUE(W("chkTudoMaiusculo").Enabled());
+  EXPECT_FALSE(W("chkEndereço").Enabled());
+  W("TipoDados").SetListIndex(kTexto);
+  for (const char* opcao : {"chkMaiusculoEMinusculo", "chkTudoMaiusculo", "chkEndereço"}) {
+    EXPECT_TRUE(W(opcao).Enabled()) << opcao;
+  }
+  W("chkTudoMaiusculo").SetValue(1);
+  page.PropertyPage_ApplyChanges();
+  EXPECT_TRUE(form.Control().TudoMaiusculo());
+  EXPECT_TRUE(form.Runtime().Messages().empty());
 }
 
 TEST_F(PageFixture, CheckBoxesMirrorBooleanProperties) {
@@ -157,17 +219,6 @@ TEST_F(PageFixture, OnlyTheFirstOfSeveralSelectedControlsIsReadAndWritten) {
   EXPECT_TRUE(other.Container().PropertyChanges().empty());
 }
 
-TEST_F(PageFixture, LoadingAnOptionTheTypeDoesNotAllowRefusesIt) {
-  form.Control().SetTudoMaiusculo(true);
-  form.Control().SetTipoDados(kCIC);  // changing the type keeps the option
-  ClearRecords();
-  Show();
-  ASSERT_FALSE(form.Runtime().Messages().empty());
-  EXPECT_EQ(form.Runtime().Messages()[0].prompt,
-            "TudoMaiusculo só pode ser utilizada se a propriedade TipoDados for 0 ou 8");
-  EXPECT_FALSE(form.Control().TudoMaiusculo());
-}
-
 TEST_F(PageFixture, EditsOnlyMarkTheChangeUntilApplied) {
   Show();
   ClearRecords();
@@ -181,13 +232,39 @@ TEST_F(PageFixture, EditsOnlyMarkTheChangeUntilApplied) {
   EXPECT_EQ(form.Control().TamanhoMáximo(), 12);
 }
 
-TEST_F(PageFixture, TextsThatCannotBePassedOnLeaveTheControlAsItWas) {
-  form.Control().SetTamanhoMáximo(30);
+// A maximum length that is no whole number of 0 or more is not written; the page
+// keeps it, says why, and writes the other values all the same.
+TEST_F(PageFixture, AMaximumLengthThatIsNoWholeNumberIsNotWrittenAndSaysWhy) {
+  const struct {
+    const char* texto;
+    std::int32_t tamanho;
+  } rows[] = {
+      {"abc", 30}, {"12,5", 30}, {"13.5", 30}, {"-5", 30}, {"", 30}, {"2147483648", 30},
+      {"12", 12},  {" 40 ", 40}, {"0", 0},     {"2147483647", 2147483647},
+  };
+  for (const auto& r : rows) {
+    MemoryForm f;
+    f.Control().SetTamanhoMáximo(30);
+    MemoryPageSurface s;
+    Propriedades p(s);
+    p.SetSelectedControls({&f.Control()});
+    p.PropertyPage_SelectionChanged();
+    s.Widget("txtTamanhoMáximo").SetText(r.texto);
+    s.Widget("chkTeclaEnter").SetValue(0);
+    const bool recusado = r.tamanho == 30;
+    EXPECT_EQ(s.Widget("lblAviso").Text(), recusado ? kAvisoTamanhoMáximo : "") << r.texto;
+    p.PropertyPage_ApplyChanges();
+    EXPECT_EQ(f.Control().TamanhoMáximo(), r.tamanho) << r.texto;
+    EXPECT_EQ(s.Widget("txtTamanhoMáximo").Text(), r.texto) << r.texto;
+    EXPECT_EQ(s.Widget("lblAviso").Text(), recusado ? kAvisoTamanhoMáximo : "") << r.texto;
+    EXPECT_FALSE(f.Control().TeclaEnter()) << r.texto;
+    EXPECT_TRUE(f.Runtime().Messages().empty()) << r.texto;
+  }
+}
+
+TEST_F(PageFixture, ATypeNumberTheListDoesNotHoldIsNotPassedOn) {
   Show();
   ClearRecords();
-  W("txtTamanhoMáximo").SetText("trinta");
-  page.PropertyPage_ApplyChanges();
-  EXPECT_EQ(form.Control().TamanhoMáximo(), 30);
   W("txtTipoDados").SetText("40");
   EXPECT_EQ(form.Control().TipoDados(), kTexto);
   EXPECT_EQ(W("TipoDados").ListIndex(), 0);

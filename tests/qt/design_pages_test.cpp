@@ -70,23 +70,54 @@ class DesignPagesTest : public QObject {
     QCOMPARE(c.widget.TipoDados(), int(kData));
   }
 
-  void aTypeThatRefusesAnOptionShowsTheControlsMessage() {
+  void aTypeThatRefusesAnOptionUnchecksAndDisablesIt() {
     Caixa c;
     QtPropriedadesPage page({&c.widget.Control()});
-    Child<QCheckBox>(page, "chkTudoMaiusculo")->setChecked(true);
+    auto* tudo = Child<QCheckBox>(page, "chkTudoMaiusculo");
+    tudo->setChecked(true);
     Child<QComboBox>(page, "TipoDados")->setCurrentIndex(kInteiro);
     QCOMPARE(c.widget.TipoDados(), int(kInteiro));
     QVERIFY(!c.widget.TudoMaiusculo());
-    QVERIFY(!c.messages.isEmpty());
+    QVERIFY(!tudo->isChecked());
+    QVERIFY(!tudo->isEnabled());
+    QVERIFY(c.messages.isEmpty());
+  }
+
+  // Opening the pages on a control made in code and cancelling them changes nothing
+  // and shows nothing, whatever the control's options.
+  void openingAndCancellingChangesNothing() {
+    Caixa c;
+    c.widget.SetTipoDados(kCIC);  // MaiusculoEMinusculo stays on, as a new control has it
+    const int width = c.widget.TamanhoMaximo();
+    QtPageDialog dialog({&c.widget.Control()});
+    QVERIFY(!dialog.ApplyButton().isEnabled());
+    QVERIFY(!Child<QCheckBox>(dialog, "chkMaiusculoEMinusculo")->isEnabled());
+    dialog.reject();
+    QVERIFY(c.messages.isEmpty());
+    QCOMPARE(c.widget.TamanhoMaximo(), width);
+    QVERIFY(c.widget.MaiusculoEMinusculo());
+  }
+
+  void aMaximumLengthThatIsNoWholeNumberIsShownAndNotWritten() {
+    Caixa c;
+    c.widget.SetTamanhoMaximo(30);
+    QtPropriedadesPage page({&c.widget.Control()});
+    auto* length = Child<QLineEdit>(page, "txtTamanhoMáximo");
+    auto* aviso = Child<QLabel>(page, "lblAviso");
+    QVERIFY(aviso->text().isEmpty());
+    length->setText(QStringLiteral("12,5"));
+    QCOMPARE(aviso->text(), Q(kAvisoTamanhoMáximo));
+    page.Apply();
+    QCOMPARE(c.widget.TamanhoMaximo(), 30);
+    QCOMPARE(length->text(), QStringLiteral("12,5"));
+    QVERIFY(c.messages.isEmpty());
   }
 
   void onlyRealChangesMarkThePageChanged() {
     Caixa c;
     c.widget.SetTamanhoMaximo(12);
     QtPropriedadesPage page({&c.widget.Control()});
-    QVERIFY(page.Changed());  // showing the page writes the control's values back
-    page.Apply();
-    QVERIFY(!page.Changed());
+    QVERIFY(!page.Changed());  // showing the page writes nothing
     auto* length = Child<QLineEdit>(page, "txtTamanhoMáximo");
     QCOMPARE(length->text(), QStringLiteral("12"));
     length->setText(QStringLiteral("12"));
@@ -198,6 +229,8 @@ class DesignPagesTest : public QObject {
     const QStringList captions = {dialog.Tabs().tabText(0), dialog.Tabs().tabText(1),
                                   dialog.Tabs().tabText(2), dialog.Tabs().tabText(3)};
     QCOMPARE(captions, (QStringList{"Propriedades", "Cor", "Fonte", "Sobre"}));
+    QVERIFY(!dialog.ApplyButton().isEnabled());
+    Child<QCheckBox>(dialog, "chkTeclaEnter")->setChecked(false);
     QVERIFY(dialog.ApplyButton().isEnabled());
     dialog.ApplyButton().click();
     QVERIFY(!dialog.ApplyButton().isEnabled());

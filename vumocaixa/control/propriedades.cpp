@@ -56,7 +56,7 @@ bool VumoCaixaControl::MaiusculoEMinusculo() const { return m_MaiusculoEMinuscul
 
 void VumoCaixaControl::SetMaiusculoEMinusculo(bool value) {
   m_MaiusculoEMinusculo = RegraDaOpcao(
-      m_Runtime, value, m_TipoDados == kTexto,
+      m_Runtime, value, PermiteMaiusculoEMinusculo(m_TipoDados),
       "MaiusculoEMinusculo só pode ser utilizada se a propriedade TipoDados for 0");
   m_Container.PropertyChanged("MaiusculoEMinusculo");
 }
@@ -65,7 +65,7 @@ bool VumoCaixaControl::TudoMaiusculo() const { return m_TudoMaiusculo; }
 
 void VumoCaixaControl::SetTudoMaiusculo(bool value) {
   m_TudoMaiusculo = RegraDaOpcao(
-      m_Runtime, value, m_TipoDados == kTexto || m_TipoDados == kByte,
+      m_Runtime, value, PermiteTudoMaiusculo(m_TipoDados),
       "TudoMaiusculo só pode ser utilizada se a propriedade TipoDados for 0 ou 8");
   m_Container.PropertyChanged("TudoMaiusculo");
 }
@@ -74,7 +74,7 @@ bool VumoCaixaControl::Endereço() const { return m_Endereco != 0; }
 
 void VumoCaixaControl::SetEndereço(bool value) {
   const bool aceito =
-      RegraDaOpcao(m_Runtime, value, m_TipoDados == kTexto,
+      RegraDaOpcao(m_Runtime, value, PermiteEndereço(m_TipoDados),
                    "Endereço só pode ser utilizada se a propriedade TipoDados for 0");
   m_Endereco = aceito ? -1 : 0;
   m_Container.PropertyChanged("Endereço");

@@ -42,6 +42,13 @@ enum TipoDadosValor : std::int16_t {
   kExtenso = 16,
 };
 
+// The data types that allow each text option to be turned on.
+[[nodiscard]] constexpr bool PermiteMaiusculoEMinusculo(std::int16_t t) { return t == kTexto; }
+[[nodiscard]] constexpr bool PermiteTudoMaiusculo(std::int16_t t) {
+  return t == kTexto || t == kByte;
+}
+[[nodiscard]] constexpr bool PermiteEndereço(std::int16_t t) { return t == kTexto; }
+
 // The control's four constituent widgets, made by the host.
 struct ConstituentWidgets {
   std::unique_ptr<Widget> Caixa;       // edit box of the text-like types

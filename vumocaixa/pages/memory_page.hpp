@@ -26,6 +26,8 @@ class MemoryPageWidget : public PageWidget {
   [[nodiscard]] std::string List(int index) const override;
   [[nodiscard]] int ListIndex() const override { return m_ListIndex; }
   void SetListIndex(int index) override;
+  [[nodiscard]] bool Enabled() const override { return m_Enabled; }
+  void SetEnabled(bool enabled) override { m_Enabled = enabled; }
   void SetNotify(std::function<void(PageNotification)> notify) override;
 
  private:
@@ -37,6 +39,7 @@ class MemoryPageWidget : public PageWidget {
   int m_Value = 0;
   std::vector<std::string> m_Items;
   int m_ListIndex = -1;
+  bool m_Enabled = true;
   std::function<void(PageNotification)> m_Notify;
 };
 

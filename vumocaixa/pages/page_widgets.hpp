@@ -67,6 +67,11 @@ class PageWidget {
   [[nodiscard]] virtual int ListIndex() const = 0;
   virtual void SetListIndex(int index) = 0;
 
+  // Whether the user may change the widget; a disabled widget keeps its value and
+  // still takes values set by the page.
+  [[nodiscard]] virtual bool Enabled() const = 0;
+  virtual void SetEnabled(bool enabled) = 0;
+
   // The receiver of this widget's notifications.
   virtual void SetNotify(std::function<void(PageNotification)> notify) = 0;
 };

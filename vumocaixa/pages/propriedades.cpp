@@ -2,6 +2,9 @@
 
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <limits>
+#include <utility>
 
 #include <vumocaixa/host/errors.hpp>
 #include <vumocaixa/host/regional.hpp>
@@ -14,7 +17,9 @@ using K = PageWidgetKind;
 
 constexpr PageSpec kPage{"Propriedades", 5910, 3495};
 
-constexpr std::array<PageWidgetSpec, 11> kLayout = {{
+constexpr Color kVermelho{0x000000C0u};
+
+constexpr std::array<PageWidgetSpec, 12> kLayout = {{
     {"Area_1", K::Frame, "Mascara", 120, 120, 5655, 1335, "", 0},
     {"txtTipoDados", K::TextBox, "", 5160, 240, 420, 330, "Area_1", 1, false},
     {"lblTipoDados", K::Label, "TipoDados:", 120, 480, 2700, 240, "Area_1", 2},
@@ -27,6 +32,8 @@ constexpr std::array<PageWidgetSpec, 11> kLayout = {{
     {"lblTamanhoMáximo", K::Label, "TamanhoMáximo:", 2760, 480, 2700, 240, "Area_2", 8},
     {"txtTamanhoMáximo", K::TextBox, "", 2760, 720, 2700, 330, "Area_2", 9},
     {"chkEndereço", K::CheckBox, "Endereço", 2760, 1200, 2625, 285, "Area_2", 10},
+    {"lblAviso", K::Label, "", 240, 1500, 5295, 240, "Area_2", 11, true, {}, 0, false,
+     PageAlignment::Left, kVermelho},
 }};
 
 constexpr std::array<std::string_view, 17> kEntries = {
@@ -45,6 +52,21 @@ int LowestBit(const GeneralValue& value) {
 }
 
 bool Checked(const PageWidget& box) { return box.Value() == 1; }
+
+// Whether a maximum length typed on the page can be written: a whole number from 0 to
+// the largest 32-bit one, digits only, spaces around allowed.
+bool TamanhoValido(std::string_view texto) {
+  const auto inicio = texto.find_first_not_of(' ');
+  if (inicio == std::string_view::npos) return false;
+  texto = texto.substr(inicio, texto.find_last_not_of(' ') - inicio + 1);
+  std::int64_t valor = 0;
+  for (char c : texto) {
+    if (c < '0' || c > '9') return false;
+    valor = valor * 10 + (c - '0');
+    if (valor > std::numeric_limits<std::int32_t>::max()) return false;
+  }
+  return true;
+}
 
 }  // namespace
 
@@ -82,6 +104,8 @@ void Propriedades::Wire(PageWidget& w, std::string_view name) {
   } else if (name == "chkEndereço") {
     m_chkEndereço = &w;
     w.SetNotify([this](PageNotification) { chkEndereço_Click(); });
+  } else if (name == "lblAviso") {
+    m_lblAviso = &w;
   }
 }
 
@@ -93,18 +117,24 @@ VumoCaixaControl* Propriedades::First() const {
   return m_Selected.empty() ? nullptr : m_Selected.front();
 }
 
+// Loading sets the widgets without writing anything: their notifications only keep
+// the list and the number box together.
 void Propriedades::PropertyPage_SelectionChanged() {
   VumoCaixaControl* control = First();
   if (control == nullptr) return;
+  m_Carregando = true;
   m_chkEndereço->SetValue(LowestBit(GetProperty(*control, "Endereço")));
   m_txtTamanhoMáximo->SetText(GeneralText(GetProperty(*control, "TamanhoMáximo")));
   m_chkTudoMaiusculo->SetValue(LowestBit(GetProperty(*control, "TudoMaiusculo")));
   m_chkMaiusculoEMinusculo->SetValue(LowestBit(GetProperty(*control, "MaiusculoEMinusculo")));
   m_chkTeclaEnter->SetValue(LowestBit(GetProperty(*control, "TeclaEnter")));
   m_txtTipoDados->SetText(GeneralText(GetProperty(*control, "TipoDados")));
+  AjustaOpcoes(TipoDaPagina());
+  MostraAviso();
+  m_Carregando = false;
 }
 
-// A value the control cannot take from its text (a length that is no whole number) is
+// A value the control cannot take from its text (a type the list does not hold) is
 // not passed on: the control keeps its value and the page goes on with the next one.
 void Propriedades::Write(VumoCaixaControl& control, std::string_view name,
                          const std::string& text) {
@@ -119,33 +149,77 @@ void Propriedades::PropertyPage_ApplyChanges() {
   if (control == nullptr) return;
   Write(*control, "TipoDados", m_txtTipoDados->Text());
   SetProperty(*control, "TeclaEnter", Checked(*m_chkTeclaEnter));
-  Write(*control, "TamanhoMáximo", m_txtTamanhoMáximo->Text());
-  SetProperty(*control, "Endereço", Checked(*m_chkEndereço));
-  SetProperty(*control, "TudoMaiusculo", Checked(*m_chkTudoMaiusculo));
-  SetProperty(*control, "MaiusculoEMinusculo", Checked(*m_chkMaiusculoEMinusculo));
+  if (TamanhoValido(m_txtTamanhoMáximo->Text())) {
+    Write(*control, "TamanhoMáximo", m_txtTamanhoMáximo->Text());
+  }
+  MostraAviso();
+  const int tipo = TipoDaPagina();
+  const auto t = static_cast<std::int16_t>(tipo);
+  SetProperty(*control, "Endereço", Checked(*m_chkEndereço) && PermiteEndereço(t));
+  SetProperty(*control, "TudoMaiusculo", Checked(*m_chkTudoMaiusculo) && PermiteTudoMaiusculo(t));
+  SetProperty(*control, "MaiusculoEMinusculo",
+              Checked(*m_chkMaiusculoEMinusculo) && PermiteMaiusculoEMinusculo(t));
+}
+
+// The type the page holds: the list's position (-1 when none is chosen).
+int Propriedades::TipoDaPagina() const { return m_TipoDados->ListIndex(); }
+
+// The options the type refuses are shown unchecked and cannot be checked; the others
+// can. With no type chosen, nothing is refused.
+void Propriedades::AjustaOpcoes(int tipo) {
+  const auto t = static_cast<std::int16_t>(tipo);
+  const bool livre = tipo < 0;
+  const std::pair<PageWidget*, bool> opcoes[] = {
+      {m_chkMaiusculoEMinusculo, livre || PermiteMaiusculoEMinusculo(t)},
+      {m_chkTudoMaiusculo, livre || PermiteTudoMaiusculo(t)},
+      {m_chkEndereço, livre || PermiteEndereço(t)},
+  };
+  for (const auto& [caixa, permitida] : opcoes) {
+    if (!permitida) caixa->SetValue(0);
+    caixa->SetEnabled(permitida);
+  }
+}
+
+void Propriedades::MostraAviso() {
+  const bool valido = TamanhoValido(m_txtTamanhoMáximo->Text());
+  m_lblAviso->SetText(valido ? std::string_view{} : kAvisoTamanhoMáximo);
 }
 
 void Propriedades::TipoDados_Click() {
   m_txtTipoDados->SetText(NumberText(static_cast<std::int32_t>(m_TipoDados->ListIndex())));
-  m_Changed = true;
+  if (!m_Carregando) m_Changed = true;
 }
 
 void Propriedades::TipoDados_Change() { TipoDados_Click(); }
 
 // The number box drives the list; a number that names no list position (outside -1 to
-// 16, or no number at all) is not passed on to the control.
+// 16, or no number at all) is not passed on to the control. A type the user chose is
+// written at once, with the whole page.
 void Propriedades::txtTipoDados_Change() {
   const double number = std::nearbyint(LeadingNumber(m_txtTipoDados->Text()));
   if (number < -1 || number >= static_cast<double>(kEntries.size())) return;
   m_TipoDados->SetListIndex(static_cast<int>(number));
+  if (m_Carregando) return;
+  AjustaOpcoes(static_cast<int>(number));
   PropertyPage_ApplyChanges();
   m_Changed = true;
 }
 
-void Propriedades::txtTamanhoMáximo_Change() { m_Changed = true; }
-void Propriedades::chkTeclaEnter_Click() { m_Changed = true; }
-void Propriedades::chkMaiusculoEMinusculo_Click() { m_Changed = true; }
-void Propriedades::chkTudoMaiusculo_Click() { m_Changed = true; }
-void Propriedades::chkEndereço_Click() { m_Changed = true; }
+void Propriedades::txtTamanhoMáximo_Change() {
+  MostraAviso();
+  if (!m_Carregando) m_Changed = true;
+}
+void Propriedades::chkTeclaEnter_Click() {
+  if (!m_Carregando) m_Changed = true;
+}
+void Propriedades::chkMaiusculoEMinusculo_Click() {
+  if (!m_Carregando) m_Changed = true;
+}
+void Propriedades::chkTudoMaiusculo_Click() {
+  if (!m_Carregando) m_Changed = true;
+}
+void Propriedades::chkEndereço_Click() {
+  if (!m_Carregando) m_Changed = true;
+}
 
 }  // namespace vumocaixa

@@ -5,7 +5,10 @@
 //
 // The page works on the first selected control only, reading and writing its
 // properties by name; the control applies its own rules to what the page writes.
-// Choosing a type in the list writes the whole page to the control at once.
+// Showing the page writes nothing. Choosing a type in the list writes the whole page
+// to the control at once; the options that the chosen type refuses are unchecked,
+// disabled and written as false, and a TamanhoMáximo that is no whole number of 0 or
+// more is not written (the page says why under it).
 
 #include <span>
 #include <string_view>
@@ -21,6 +24,9 @@ namespace vumocaixa {
 [[nodiscard]] const PageSpec& PropriedadesPage();
 // The list entries, "0 - Texto" to "16 - Extenso"; the position is the type number.
 [[nodiscard]] std::span<const std::string_view> TipoDadosEntries();
+// What the page says under a TamanhoMáximo it cannot write.
+inline constexpr std::string_view kAvisoTamanhoMáximo =
+    "TamanhoMáximo deve ser um número inteiro, 0 ou maior.";
 
 class Propriedades {
  public:
@@ -40,9 +46,12 @@ class Propriedades {
   [[nodiscard]] bool Changed() const { return m_Changed; }
   void SetChanged(bool changed) { m_Changed = changed; }
 
-  // Loads the widgets from the first selected control (the type last).
+  // Loads the widgets from the first selected control (the type last); writes nothing
+  // and leaves Changed as it was.
   void PropertyPage_SelectionChanged();
-  // Writes the six properties to the first selected control (the type first).
+  // Writes the six properties to the first selected control (the type first), the
+  // options the type refuses as false; a TamanhoMáximo that is no whole number of 0 or
+  // more is left out.
   void PropertyPage_ApplyChanges();
 
   void TipoDados_Click();
@@ -58,6 +67,9 @@ class Propriedades {
   [[nodiscard]] VumoCaixaControl* First() const;
   void Wire(PageWidget& widget, std::string_view name);
   void Write(VumoCaixaControl& control, std::string_view name, const std::string& text);
+  void AjustaOpcoes(int tipo);
+  void MostraAviso();
+  [[nodiscard]] int TipoDaPagina() const;
 
   PageWidget* m_txtTipoDados = nullptr;
   PageWidget* m_TipoDados = nullptr;
@@ -66,6 +78,8 @@ class Propriedades {
   PageWidget* m_chkTudoMaiusculo = nullptr;
   PageWidget* m_txtTamanhoMáximo = nullptr;
   PageWidget* m_chkEndereço = nullptr;
+  PageWidget* m_lblAviso = nullptr;
+  bool m_Carregando = false;  // the widgets are being loaded from the control
   std::vector<VumoCaixaControl*> m_Selected;
   bool m_Changed = false;
 };

@@ -81,6 +81,9 @@ class QtPageWidget final : public PageWidget {
     if (c != nullptr && index >= -1 && index < c->count()) c->setCurrentIndex(index);
   }
 
+  [[nodiscard]] bool Enabled() const override { return m_widget->isEnabled(); }
+  void SetEnabled(bool enabled) override { m_widget->setEnabled(enabled); }
+
   void SetNotify(std::function<void(PageNotification)> notify) override {
     m_notify = std::move(notify);
   }
