@@ -281,5 +281,22 @@ TEST(PropertyHelp, EveryPropertyInInterfaceOrderWithItsText) {
   EXPECT_EQ(PropertyHelpText(""), "");
 }
 
+TEST(EventHelp, EveryEventByNumberWithItsText) {
+  const char* nomes[] = {"Change",    "Click",     "DblClick",    "KeyDown",
+                         "KeyEnter",  "KeyPress",  "KeyUp",       "MouseDown",
+                         "MouseMove", "MouseUp",   "MandarEmail", "AbrirHomePage"};
+  const auto textos = EventHelpTexts();
+  ASSERT_EQ(textos.size(), std::size(nomes));
+  for (std::size_t i = 0; i < textos.size(); ++i) {
+    EXPECT_EQ(textos[i].number, static_cast<std::int32_t>(i + 1));
+    EXPECT_EQ(textos[i].name, nomes[i]);
+    EXPECT_EQ(EventHelpText(nomes[i]), textos[i].help);
+  }
+  EXPECT_EQ(EventHelpText("KeyDown"), "Evento gerado quando você \"abaixa\" a tecla.");
+  EXPECT_EQ(EventHelpText("MandarEmail"),
+            "Evento acionado quando é pressinado o botão da caixa de texto.");
+  EXPECT_EQ(EventHelpText("Resize"), "");
+}
+
 }  // namespace
 }  // namespace vumocaixa

@@ -24,9 +24,35 @@ constexpr std::array<PropertyHelp, 12> kPropriedades{{
     {"ForeColor", "ForeColor", "Define / retorna a cor da fonte usada."},
 }};
 
+// The events in the order of their numbers; ContainerEvents declares them in the same
+// order.
+constexpr std::array<EventHelp, 12> kEventos{{
+    {1, "Change", "Evento acionado quando os dados na caixa de texto é alterado."},
+    {2, "Click", "Evento acionado quando você clica na caixa."},
+    {3, "DblClick", "Evento acionado quando você clica duas vezes na caixa."},
+    {4, "KeyDown", "Evento gerado quando você \"abaixa\" a tecla."},
+    {5, "KeyEnter", "Evento gerado quando é apertada a tecla Enter."},
+    {6, "KeyPress", "Evento gerado quando você aperta a tecla."},
+    {7, "KeyUp", "Evento gerado quando você \"solta\" a tecla."},
+    {8, "MouseDown", "Evento gerado quando você \"abaixa\" um botão do mouse."},
+    {9, "MouseMove", "Evento gerado quando você move o mouse sobre a caixa."},
+    {10, "MouseUp", "Evento gerado quando você \"levanta\" um botão do mouse."},
+    {11, "MandarEmail", "Evento acionado quando é pressinado o botão da caixa de texto."},
+    {12, "AbrirHomePage", "Evento acionado quando é pressinado o botão da caixa de texto."},
+}};
+
 }  // namespace
 
 std::span<const PropertyHelp> PropertyHelpTexts() { return kPropriedades; }
+
+std::span<const EventHelp> EventHelpTexts() { return kEventos; }
+
+std::string_view EventHelpText(std::string_view name) {
+  for (const EventHelp& e : kEventos) {
+    if (e.name == name) return e.help;
+  }
+  return {};
+}
 
 std::string_view PropertyHelpText(std::string_view name) {
   if (name.empty()) return {};

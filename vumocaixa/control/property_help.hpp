@@ -1,8 +1,9 @@
 #pragma once
-// The control's public properties as a property browser lists them: the member's
-// name, the name the container is told of when it changes (the saved name of the
-// persisted ones), and its help text.
+// The control's public properties and events as a property browser lists them: the
+// member's name, the name the container is told of when a property changes (the saved
+// name of the persisted ones), an event's number, and the help texts.
 
+#include <cstdint>
 #include <span>
 #include <string_view>
 
@@ -20,5 +21,18 @@ struct PropertyHelp {
 // The help text of a member (by its member or its notified name), or an empty text
 // for a name the control does not have.
 [[nodiscard]] std::string_view PropertyHelpText(std::string_view name);
+
+struct EventHelp {
+  std::int32_t number;    // its number in the control's event interface, from 1
+  std::string_view name;  // such as "KeyEnter"
+  std::string_view help;  // the text a property browser shows
+};
+
+// Every event of the control, by number: Change (1) to AbrirHomePage (12).
+[[nodiscard]] std::span<const EventHelp> EventHelpTexts();
+
+// The help text of an event by its name, or an empty text for a name the control
+// does not raise.
+[[nodiscard]] std::string_view EventHelpText(std::string_view name);
 
 }  // namespace vumocaixa
