@@ -143,6 +143,7 @@ TEST(PersistenciaIdaEVolta, AnUnreadableValueLeavesTheControlAsItWas) {
       {"Font", FontRef{}},
       {"ForeColor", true},
       {"CNPJAlfanumerico", std::string("sim")},
+      {"ExtensoNorma", std::string("norma")},
   };
   for (const Row& r : rows) {
     const std::string linha = r.chave + (" = " + DescribePropertyValue(r.valor));

@@ -24,7 +24,7 @@ using teste::Retrato;
 const std::vector<std::string> kChaves{
     "TipoDados",     "Enabled",  "TeclaEnter", "MaiusculoEMinusculo", "TudoMaiusculo",
     "TamanhoMáximo", "Endereço", "BackColor",  "Font",                "ForeColor",
-    "CNPJAlfanumerico"};
+    "CNPJAlfanumerico", "ExtensoNorma"};
 
 RegionalSettings ComData(const char* pattern) {
   RegionalSettings r = PtBR();

@@ -268,10 +268,11 @@ TEST(Propriedades, TeclaEnterHasNoRule) {
 
 TEST(PropertyHelp, EveryPropertyInInterfaceOrderWithItsText) {
   const auto textos = PropertyHelpTexts();
-  ASSERT_EQ(textos.size(), 12u);
-  const char* membros[] = {"TipoDados",     "Habilitado",    "TeclaEnter", "MaiusculoEMinusculo",
-                           "TudoMaiusculo", "TamanhoMáximo", "Endereço",   "CNPJAlfanumerico",
-                           "Text",          "BackColor",     "Font",       "ForeColor"};
+  ASSERT_EQ(textos.size(), 13u);
+  const char* membros[] = {"TipoDados",     "Habilitado",    "TeclaEnter",   "MaiusculoEMinusculo",
+                           "TudoMaiusculo", "TamanhoMáximo", "Endereço",     "CNPJAlfanumerico",
+                           "ExtensoNorma",  "Text",          "BackColor",    "Font",
+                           "ForeColor"};
   for (std::size_t i = 0; i < textos.size(); ++i) EXPECT_EQ(textos[i].member, membros[i]);
   EXPECT_EQ(PropertyHelpText("Habilitado"), "Utiliza Propriedade Enabled do Objeto");
   EXPECT_EQ(PropertyHelpText("Enabled"), "Utiliza Propriedade Enabled do Objeto");

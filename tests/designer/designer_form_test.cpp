@@ -101,8 +101,8 @@ class DesignerFormTest : public QObject {
     QVERIFY(type >= 0);
     QVERIFY(sheet->isVisible(type));
     QVERIFY(QByteArray(sheet->property(type).typeName()).contains("EnumValue"));
-    for (const char* option : {"Habilitado", "TeclaEnter", "MaiusculoEMinusculo",
-                               "TudoMaiusculo", "Endereco", "CNPJAlfanumerico"}) {
+    for (const char* option : {"Habilitado", "TeclaEnter", "MaiusculoEMinusculo", "TudoMaiusculo",
+                               "Endereco", "CNPJAlfanumerico", "ExtensoNorma"}) {
       const int index = sheet->indexOf(QString::fromLatin1(option));
       QVERIFY2(index >= 0 && sheet->isVisible(index), option);
       QCOMPARE(sheet->property(index).metaType(), QMetaType::fromType<bool>());

@@ -28,6 +28,7 @@ struct Designed {
   bool tudoMaiusculo = false;
   bool endereco = false;
   bool cnpjAlfanumerico = false;
+  bool extensoNorma = false;
   int tamanhoMaximo = 0;
   QColor back = QColor(255, 255, 255);
   QColor fore = QColor(0, 0, 0);
@@ -41,7 +42,7 @@ std::vector<Designed> FormDesign() {
        .back = QColor(0xff, 0xf8, 0xdc)},
       {.name = "cnpj", .tipo = kCNPJ, .cnpjAlfanumerico = true, .tamanhoMaximo = 18},
       {.name = "salario", .tipo = kMoeda, .fore = QColor(0x00, 0x33, 0x99)},
-      {.name = "extenso", .tipo = kExtenso, .habilitado = false},
+      {.name = "extenso", .tipo = kExtenso, .habilitado = false, .extensoNorma = true},
       {.name = "codigo", .tipo = kByte, .tudoMaiusculo = true, .tamanhoMaximo = 1},
       {.name = "endereco", .endereco = true},
   };
@@ -59,6 +60,7 @@ void CheckDesigned(const QWidget& form) {
     QCOMPARE(c->TudoMaiusculo(), d.tudoMaiusculo);
     QCOMPARE(c->Endereco(), d.endereco);
     QCOMPARE(c->CNPJAlfanumerico(), d.cnpjAlfanumerico);
+    QCOMPARE(c->ExtensoNorma(), d.extensoNorma);
     // The currency width follows the machine's regional settings.
     if (d.tipo != kMoeda) QCOMPARE(c->TamanhoMaximo(), d.tamanhoMaximo);
     QCOMPARE(c->BackColor(), d.back);

@@ -50,14 +50,19 @@ TEST(PropertyAccess, BadNamesAndValuesAreLibraryErrorsThatChangeNothing) {
   EXPECT_TRUE(c.TeclaEnter());
 }
 
-TEST(PropertyAccess, CnpjWithLettersByName) {
+TEST(PropertyAccess, OptionsOfOneTypeByName) {
+  for (const char* name : {"CNPJAlfanumerico", "ExtensoNorma"}) {
+    MemoryForm form;
+    EXPECT_EQ(GeneralValue{false}, GetProperty(form.Control(), name)) << name;
+    SetProperty(form.Control(), name, std::string("Verdadeiro"));
+    EXPECT_EQ(GeneralValue{true}, GetProperty(form.Control(), name)) << name;
+    EXPECT_THROW(SetProperty(form.Control(), name, std::string("talvez")), PropertyError);
+    EXPECT_EQ(GeneralValue{true}, GetProperty(form.Control(), name)) << name;
+  }
   MemoryForm form;
-  EXPECT_EQ(GeneralValue{false}, GetProperty(form.Control(), "CNPJAlfanumerico"));
-  SetProperty(form.Control(), "CNPJAlfanumerico", std::string("Verdadeiro"));
-  EXPECT_TRUE(form.Control().CNPJAlfanumerico());
-  EXPECT_THROW(SetProperty(form.Control(), "CNPJAlfanumerico", std::string("talvez")),
-               PropertyError);
-  EXPECT_TRUE(form.Control().CNPJAlfanumerico());
+  SetProperty(form.Control(), "ExtensoNorma", true);
+  EXPECT_TRUE(form.Control().ExtensoNorma());
+  EXPECT_FALSE(form.Control().CNPJAlfanumerico());
 }
 
 TEST(PropertyAccess, EveryListedNameCanBeRead) {

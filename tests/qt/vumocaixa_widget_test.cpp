@@ -270,6 +270,15 @@ class WidgetTest : public QObject {
     QVERIFY(caixa->sizeHint().width() < metrics.horizontalAdvance("12.345-678") * 2);
   }
 
+  void extensoInTheWrittenNormThroughTheProperty() {
+    QCOMPARE(caixa->property("ExtensoNorma").toBool(), false);
+    QVERIFY(caixa->setProperty("ExtensoNorma", true));
+    QVERIFY(caixa->ExtensoNorma());
+    caixa->SetTipoDados(kExtenso);
+    caixa->SetText(1003.5);
+    QCOMPARE(caixa->Text().toString(), QString::fromUtf8("mil e três reais e cinquenta centavos"));
+  }
+
   void deleteAndBackspaceCutMaskedBoxesAtTheCaret() {
     caixa->SetTipoDados(kCNPJ);
     caixa->setFocus();

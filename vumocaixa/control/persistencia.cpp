@@ -24,10 +24,10 @@ namespace vumocaixa {
 namespace {
 
 // WriteProperties and LeGuardado use the keys in this order; a test holds them to it.
-constexpr std::array<std::string_view, 11> kChaves = {
+constexpr std::array<std::string_view, 12> kChaves = {
     "TipoDados",     "Enabled",  "TeclaEnter", "MaiusculoEMinusculo", "TudoMaiusculo",
     "TamanhoMáximo", "Endereço", "BackColor",  "Font",                "ForeColor",
-    "CNPJAlfanumerico"};
+    "CNPJAlfanumerico", "ExtensoNorma"};
 
 constexpr std::int16_t kTipoPadrao = kTexto;
 constexpr std::int32_t kTamanhoPadrao = 0;
@@ -45,6 +45,7 @@ struct Guardado {
   FontRef fonte;
   Color corDaFonte = kSystemWindowTextColor;
   bool cnpjAlfanumerico = false;
+  bool extensoNorma = false;
 };
 
 std::int32_t LeTamanho(PropertyBag& bag) {
@@ -75,9 +76,11 @@ Guardado LeGuardado(PropertyBag& bag, const FontRef& fonteDoAmbiente) {
   g.fonte = PropertyToFont(bag.ReadProperty("Font", fonteDoAmbiente), "Font");
   g.corDaFonte =
       PropertyToColor(bag.ReadProperty("ForeColor", kSystemWindowTextColor), "ForeColor");
-  // Last and off when absent, so forms saved before the option load as they were.
+  // The options added later come last and are off when absent, so forms saved before
+  // them load as they were.
   g.cnpjAlfanumerico =
       PropertyToBool(bag.ReadProperty("CNPJAlfanumerico", false), "CNPJAlfanumerico");
+  g.extensoNorma = PropertyToBool(bag.ReadProperty("ExtensoNorma", false), "ExtensoNorma");
   return g;
 }
 
@@ -124,6 +127,7 @@ void VumoCaixaControl::UserControl_ReadProperties(PropertyBag& bag) {
   SetFont(g.fonte);
   CarregaCorDaFonte(m_Widgets, g.corDaFonte);
   m_CNPJAlfanumerico = g.cnpjAlfanumerico;
+  m_ExtensoNorma = g.extensoNorma;
   // Dates and amounts take their width from the user's regional settings.
   const RegionalSettings& regional = m_Runtime.Regional();
   if (m_TipoDados == kData) {
@@ -149,6 +153,7 @@ void VumoCaixaControl::UserControl_WriteProperties(PropertyBag& bag) {
   bag.WriteProperty("Font", fonte, fonteDoAmbiente);
   bag.WriteProperty("ForeColor", m_Widgets.Caixa->ForeColor(), kSystemWindowTextColor);
   bag.WriteProperty("CNPJAlfanumerico", m_CNPJAlfanumerico, false);
+  bag.WriteProperty("ExtensoNorma", m_ExtensoNorma, false);
 }
 
 }  // namespace vumocaixa

@@ -6,7 +6,7 @@ namespace vumocaixa {
 namespace {
 
 // The same texts stand beside the accessors in vumocaixa_control.hpp.
-constexpr std::array<PropertyHelp, 12> kPropriedades{{
+constexpr std::array<PropertyHelp, 13> kPropriedades{{
     {"TipoDados", "TipoDados", "Especifíca a máscara de entrada para a caixa."},
     {"Habilitado", "Enabled", "Utiliza Propriedade Enabled do Objeto"},
     {"TeclaEnter", "TeclaEnter",
@@ -18,6 +18,8 @@ constexpr std::array<PropertyHelp, 12> kPropriedades{{
     {"Endereço", "Endereço", "Exige que seja colocado Rua, Av., Viela, etc."},
     {"CNPJAlfanumerico", "CNPJAlfanumerico",
      "Aceita letras nas 12 primeiras posições do CNPJ (novo formato alfanumérico)."},
+    {"ExtensoNorma", "ExtensoNorma",
+     "Escreve o extenso como manda a norma (minúsculas, três com acento, mil sem um)."},
     {"Text", "Text", "Recebe/Devolve o valor da caixa de texto."},
     {"BackColor", "BackColor", "Define / retorna a cor de fundo da caixa de texto."},
     {"Font", "Font", "Define / retorna a fonte utilizada."},

@@ -97,6 +97,10 @@ std::optional<std::string> TextoDoTipo(std::int16_t tipo, const Variant& value,
 
 }  // namespace
 
+OpcoesExtenso VumoCaixaControl::EstiloDoExtenso() const {
+  return {m_ExtensoNorma ? EstiloExtenso::Norma : EstiloExtenso::Classico};
+}
+
 Variant VumoCaixaControl::Text() const {
   if (!m_Container.CanPropertyChange("Text")) return Empty{};
   m_Caixa->Refresh();
@@ -107,7 +111,7 @@ void VumoCaixaControl::SetText(const Variant& value) {
   ExigeUtf8Valido(value);
   const RegionalSettings& r = m_Runtime.Regional();
   if (m_TipoDados == kExtenso) {
-    m_Caixa->SetText(ValorPorExtenso(ToText(value, r), r));
+    m_Caixa->SetText(ValorPorExtenso(ToText(value, r), r, EstiloDoExtenso()));
     return;
   }
   // Everything is converted before the box is touched, so a failed conversion
@@ -123,7 +127,7 @@ void VumoCaixaControl::SetTextByReference(const Variant& value) {
   ExigeUtf8Valido(value);
   const RegionalSettings& r = m_Runtime.Regional();
   if (TipoDados() == kExtenso) {
-    m_Caixa->SetText(ValorPorExtenso(ToText(value, r), r));
+    m_Caixa->SetText(ValorPorExtenso(ToText(value, r), r, EstiloDoExtenso()));
     return;
   }
   m_Caixa->SetText(ToText(value, r));

@@ -18,6 +18,7 @@
 #include <vumocaixa/host/runtime.hpp>
 #include <vumocaixa/host/values.hpp>
 #include <vumocaixa/host/widget.hpp>
+#include <vumocaixa/words/extenso.hpp>
 
 namespace vumocaixa {
 
@@ -105,6 +106,12 @@ class VumoCaixaControl : private ContainerClient {
   [[nodiscard]] bool CNPJAlfanumerico() const;
   void SetCNPJAlfanumerico(bool value);
 
+  // "Escreve o extenso como manda a norma (minúsculas, três com acento, mil sem um)."
+  // Off by default: an Extenso box then shows the classic text ("Um Mil Reais"). On,
+  // it shows EstiloExtenso::Norma ("mil reais") from the next value assigned.
+  [[nodiscard]] bool ExtensoNorma() const;
+  void SetExtensoNorma(bool value);
+
   // "Recebe/Devolve o valor da caixa de texto."
   [[nodiscard]] Variant Text() const;
   void SetText(const Variant& value);             // assign by value: converted per type
@@ -179,6 +186,8 @@ class VumoCaixaControl : private ContainerClient {
   // Caixa1: a decimal separator typed right of a comma that was typed as '.' turns
   // that comma back into a grouping point.
   void AgrupaVirgulaDoPonto();
+  // How the Extenso box writes an amount.
+  [[nodiscard]] OpcoesExtenso EstiloDoExtenso() const;
 
   Container& m_Container;
   Runtime& m_Runtime;
@@ -193,6 +202,7 @@ class VumoCaixaControl : private ContainerClient {
   bool m_TudoMaiusculo = false;
   std::int32_t m_Endereco = 0;  // nonzero: the text is a street address; true is -1
   bool m_CNPJAlfanumerico = false;
+  bool m_ExtensoNorma = false;
   Widget* m_Caixa = nullptr;
   std::string m_MascaraData;
   std::int32_t m_VirgulaDoPonto = -1;  // Caixa1: where the comma typed as '.' stands

@@ -10,10 +10,10 @@
 namespace vumocaixa {
 namespace {
 
-constexpr std::array<std::string_view, 11> kNames = {
-    "TipoDados",     "Habilitado", "TeclaEnter",       "MaiusculoEMinusculo",
-    "TudoMaiusculo", "TamanhoMáximo", "Endereço",      "CNPJAlfanumerico",
-    "Text",          "BackColor",  "ForeColor"};
+constexpr std::array<std::string_view, 12> kNames = {
+    "TipoDados",     "Habilitado",    "TeclaEnter", "MaiusculoEMinusculo",
+    "TudoMaiusculo", "TamanhoMáximo", "Endereço",   "CNPJAlfanumerico",
+    "ExtensoNorma",  "Text",          "BackColor",  "ForeColor"};
 
 std::string_view Canonical(std::string_view name) {
   return name == "Enabled" ? std::string_view("Habilitado") : name;
@@ -95,6 +95,7 @@ GeneralValue GetProperty(const VumoCaixaControl& c, std::string_view requested) 
   if (name == "TamanhoMáximo") return c.TamanhoMáximo();
   if (name == "Endereço") return c.Endereço();
   if (name == "CNPJAlfanumerico") return c.CNPJAlfanumerico();
+  if (name == "ExtensoNorma") return c.ExtensoNorma();
   if (name == "Text") return ToText(c.Text());
   if (name == "BackColor") return ColorNumber(c.BackColor());
   if (name == "ForeColor") return ColorNumber(c.ForeColor());
@@ -119,6 +120,8 @@ void SetProperty(VumoCaixaControl& c, std::string_view requested, const GeneralV
     c.SetEndereço(ToBoolean(requested, value));
   } else if (name == "CNPJAlfanumerico") {
     c.SetCNPJAlfanumerico(ToBoolean(requested, value));
+  } else if (name == "ExtensoNorma") {
+    c.SetExtensoNorma(ToBoolean(requested, value));
   } else if (name == "Text") {
     c.SetText(ToVariant(value));
   } else if (name == "BackColor") {

@@ -4,9 +4,10 @@
 //
 // Names: "TipoDados", "Habilitado" (also "Enabled"), "TeclaEnter",
 // "MaiusculoEMinusculo", "TudoMaiusculo", "TamanhoMáximo", "Endereço",
-// "CNPJAlfanumerico", "Text", "BackColor", "ForeColor". A text is converted to the property's type (16-bit or
-// 32-bit whole number, Boolean) in the pt-BR locale, whole numbers rounding half to
-// even; the assignment then goes through the control's own accessor and rules.
+// "CNPJAlfanumerico", "ExtensoNorma", "Text", "BackColor", "ForeColor". A text is
+// converted to the property's type (16-bit or 32-bit whole number, Boolean) in the
+// pt-BR locale, whole numbers rounding half to even; the assignment then goes through
+// the control's own accessor and rules.
 
 #include <cstdint>
 #include <span>

@@ -255,6 +255,14 @@ void VumoCaixaWidget::SetCNPJAlfanumerico(bool value) {
   d->Call("CNPJAlfanumerico", [&] { d->control.SetCNPJAlfanumerico(value); });
 }
 
+bool VumoCaixaWidget::ExtensoNorma() const {
+  return d->Get("ExtensoNorma", false, [this] { return d->control.ExtensoNorma(); });
+}
+
+void VumoCaixaWidget::SetExtensoNorma(bool value) {
+  d->Call("ExtensoNorma", [&] { d->control.SetExtensoNorma(value); });
+}
+
 QVariant VumoCaixaWidget::Text() const {
   return d->Get("Text", QVariant(), [this] { return ToQVariant(d->control.Text()); });
 }

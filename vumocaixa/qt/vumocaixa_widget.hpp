@@ -50,6 +50,7 @@ class VumoCaixaWidget : public QWidget {
   Q_PROPERTY(bool TudoMaiusculo READ TudoMaiusculo WRITE SetTudoMaiusculo)
   Q_PROPERTY(bool Endereco READ Endereco WRITE SetEndereco)
   Q_PROPERTY(bool CNPJAlfanumerico READ CNPJAlfanumerico WRITE SetCNPJAlfanumerico)
+  Q_PROPERTY(bool ExtensoNorma READ ExtensoNorma WRITE SetExtensoNorma)
   Q_PROPERTY(Tipo TipoDados READ TipoDadosEnum WRITE SetTipoDadosEnum)
   Q_PROPERTY(bool Habilitado READ Habilitado WRITE SetHabilitado)
   Q_PROPERTY(int TamanhoMaximo READ TamanhoMaximo WRITE SetTamanhoMaximo)
@@ -96,6 +97,9 @@ class VumoCaixaWidget : public QWidget {
   // A CNPJ box that also takes letters in the first 12 positions; off by default.
   [[nodiscard]] bool CNPJAlfanumerico() const;
   void SetCNPJAlfanumerico(bool value);
+  // An Extenso box that writes its amount in the written norm; off by default.
+  [[nodiscard]] bool ExtensoNorma() const;
+  void SetExtensoNorma(bool value);
   // The value: an empty QVariant, a number, a Boolean, a date or a string.
   [[nodiscard]] QVariant Text() const;
   // Assigned by value: converted and shown as the data type says.

@@ -31,7 +31,8 @@ VumoCaixaWidget* CopyOf(VumoCaixaWidget& control, QWidget* parent) {
 constexpr std::array kOptions = {"MaiusculoEMinusculo", "TudoMaiusculo", "Endereco"};
 // What belongs to the box the data type shows.
 constexpr std::array kBoxProperties = {"Habilitado", "TamanhoMaximo"};
-constexpr std::array kOthers = {"TeclaEnter", "CNPJAlfanumerico", "BackColor", "ForeColor", "Font"};
+constexpr std::array kOthers = {"TeclaEnter", "CNPJAlfanumerico", "ExtensoNorma", "BackColor",
+                                "ForeColor",  "Font"};
 
 }  // namespace
 
