@@ -268,6 +268,24 @@ TEST(Streaming, SkipsALineBeyondTheLimitInBoundedMemory) {
   EXPECT_LT(result.peak_kb, small.peak_kb + 12 * 1024) << "40 MiB line: " << result.peak_kb << " kB";
 }
 
+TEST(Streaming, SaysOnceThatItWaitsForATerminal) {
+  // A terminal whose user has typed one value and then Ctrl+D.
+  const int terminal = ::posix_openpt(O_RDWR | O_NOCTTY);
+  ASSERT_GE(terminal, 0);
+  ASSERT_EQ(0, ::grantpt(terminal));
+  ASSERT_EQ(0, ::unlockpt(terminal));
+  const std::string keyboard = ::ptsname(terminal);
+  const int held = ::open(keyboard.c_str(), O_RDWR | O_NOCTTY);
+  const std::string typed = "123.456.789-09\n\x04";
+  ASSERT_EQ(static_cast<ssize_t>(typed.size()), ::write(terminal, typed.data(), typed.size()));
+  const Result result = RunToolOnFile({"valida", "cpf"}, keyboard);
+  ::close(held);
+  ::close(terminal);
+  EXPECT_EQ(0, result.status);
+  EXPECT_EQ("123.456.789-09\tválido\n", result.out);
+  EXPECT_EQ("vumocaixa: lendo da entrada padrão; Ctrl+D termina\n", result.err);
+}
+
 TEST(Streaming, ReadsALineLongerThanItsBuffer) {
   const std::string line(3 << 20, '1');
   const Result result = RunTool({"mascara", "cep"}, line + "\n");
