@@ -9,7 +9,10 @@ void VumoCaixaControl::RaiseChangeAndNotify() {
   m_Container.PropertyChanged("Text");
 }
 
-void VumoCaixaControl::Caixa_Change() { RaiseChangeAndNotify(); }
+void VumoCaixaControl::Caixa_Change() {
+  m_MascaraContinua.Mudou();
+  RaiseChangeAndNotify();
+}
 void VumoCaixaControl::Caixa1_Change() { RaiseChangeAndNotify(); }
 
 void VumoCaixaControl::Caixa_Click() { m_Container.Events().Click(); }

@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include <vumocaixa/entry/mascara_continua.hpp>
 #include <vumocaixa/host/container.hpp>
 #include <vumocaixa/host/property_bag.hpp>
 #include <vumocaixa/host/runtime.hpp>
@@ -206,6 +207,7 @@ class VumoCaixaControl : private ContainerClient {
   Widget* m_Caixa = nullptr;
   std::string m_MascaraData;
   std::int32_t m_VirgulaDoPonto = -1;  // Caixa1: where the comma typed as '.' stands
+  MascaraContinua m_MascaraContinua;  // what Caixa holds while digits follow its mask
 };
 
 }  // namespace vumocaixa

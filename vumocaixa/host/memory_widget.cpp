@@ -63,8 +63,8 @@ void MemoryWidget::SetText(std::string_view text) {
   if (decoded == m_text) {
     return;
   }
-  const std::int32_t end = Length(decoded);
-  Edited(std::move(decoded), end);
+  m_text = std::move(decoded);
+  Edited(Length(m_text));
 }
 
 void MemoryWidget::SetSelStart(std::int32_t start) {
@@ -274,18 +274,16 @@ void MemoryWidget::ReplaceSelection(std::u32string_view insert) {
   if (room == 0 && (!insert.empty() || length == 0)) {
     return;  // the box is full, or there is nothing to do
   }
-  std::u32string text = m_text;
-  text.replace(start, length, insert.substr(0, room));
-  Edited(std::move(text), m_selStart + static_cast<std::int32_t>(room));
+  m_text.replace(start, length, insert.substr(0, room));
+  Edited(m_selStart + static_cast<std::int32_t>(room));
 }
 
 void MemoryWidget::DeleteBackward() {
   if (m_selLength > 0) {
     ReplaceSelection({});
   } else if (m_selStart > 0) {
-    std::u32string text = m_text;
-    text.erase(static_cast<std::size_t>(m_selStart - 1), 1);
-    Edited(std::move(text), m_selStart - 1);
+    m_text.erase(static_cast<std::size_t>(m_selStart - 1), 1);
+    Edited(m_selStart - 1);
   }
 }
 
@@ -293,15 +291,15 @@ void MemoryWidget::DeleteForward() {
   if (m_selLength > 0) {
     ReplaceSelection({});
   } else if (m_selStart < Length(m_text)) {
-    std::u32string text = m_text;
-    text.erase(static_cast<std::size_t>(m_selStart), 1);
-    Edited(std::move(text), m_selStart);
+    m_text.erase(static_cast<std::size_t>(m_selStart), 1);
+    Edited(m_selStart);
   }
 }
 
-// Stores an edited text with the caret at caret and raises Change.
-void MemoryWidget::Edited(std::u32string text, std::int32_t caret) {
-  m_text = std::move(text);
+// The text has been edited in place: puts the caret at caret and raises Change.
+// Edits work on the text where it is, so that one keystroke costs the same however
+// long the text.
+void MemoryWidget::Edited(std::int32_t caret) {
   m_selStart = std::clamp(caret, 0, Length(m_text));
   m_selLength = 0;
   RaiseChange();

@@ -133,7 +133,7 @@ class MemoryWidget final : public Widget {
   void ReplaceSelection(std::u32string_view insert);
   void DeleteBackward();
   void DeleteForward();
-  void Edited(std::u32string text, std::int32_t caret);
+  void Edited(std::int32_t caret);
   void RaiseChange();
 
   WidgetKind m_kind;
