@@ -22,7 +22,10 @@ QtContainer::QtContainer(QWidget& widget) : m_widget(widget) {}
 
 QtContainer::~QtContainer() = default;
 
-void QtContainer::PropertyChanged(std::string_view name) { emit propertyChanged(FromUtf8(name)); }
+void QtContainer::PropertyChanged(std::string_view name) {
+  const QString changed = FromUtf8(name);
+  Emit([&] { emit propertyChanged(changed); });
+}
 
 bool QtContainer::CanPropertyChange(std::string_view /*name*/) { return m_canPropertyChange; }
 
@@ -83,35 +86,55 @@ void QtContainer::Resized() {
 
 // --- Events -------------------------------------------------------------------------
 
-void QtContainer::Change() { emit change(); }
-void QtContainer::Click() { emit click(); }
-void QtContainer::DblClick() { emit dblClick(); }
-void QtContainer::KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) { emit keyDown(KeyCode, Shift); }
-void QtContainer::KeyEnter(std::int16_t& Cancel) { emit keyEnter(Cancel); }
-void QtContainer::KeyPress(std::int16_t& KeyAscii) { emit keyPress(KeyAscii); }
-void QtContainer::KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) { emit keyUp(KeyCode, Shift); }
+void QtContainer::Change() {
+  Emit([this] { emit change(); });
+}
+
+void QtContainer::Click() {
+  Emit([this] { emit click(); });
+}
+
+void QtContainer::DblClick() {
+  Emit([this] { emit dblClick(); });
+}
+
+void QtContainer::KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) {
+  Emit([&] { emit keyDown(KeyCode, Shift); });
+}
+
+void QtContainer::KeyEnter(std::int16_t& Cancel) {
+  Emit([&] { emit keyEnter(Cancel); });
+}
+
+void QtContainer::KeyPress(std::int16_t& KeyAscii) {
+  Emit([&] { emit keyPress(KeyAscii); });
+}
+
+void QtContainer::KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) {
+  Emit([&] { emit keyUp(KeyCode, Shift); });
+}
 
 void QtContainer::MouseDown(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) {
-  emit mouseDown(Button, Shift, X, Y);
+  Emit([&] { emit mouseDown(Button, Shift, X, Y); });
 }
 
 void QtContainer::MouseMove(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) {
-  emit mouseMove(Button, Shift, X, Y);
+  Emit([&] { emit mouseMove(Button, Shift, X, Y); });
 }
 
 void QtContainer::MouseUp(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) {
-  emit mouseUp(Button, Shift, X, Y);
+  Emit([&] { emit mouseUp(Button, Shift, X, Y); });
 }
 
 void QtContainer::MandarEmail(std::string& Endereco) {
   QString address = QString::fromStdString(Endereco);
-  emit mandarEmail(address);
+  Emit([&] { emit mandarEmail(address); });
   Endereco = address.toStdString();
 }
 
 void QtContainer::AbrirHomePage(std::string& Endereco) {
   QString address = QString::fromStdString(Endereco);
-  emit abrirHomePage(address);
+  Emit([&] { emit abrirHomePage(address); });
   Endereco = address.toStdString();
 }
 

@@ -7,11 +7,13 @@
 //   connect(&container, &QtContainer::keyEnter, [](qint16& Cancel) { Cancel = 1; });
 
 #include <cstdint>
+#include <memory>
 
 #include <QObject>
 #include <QString>
 
 #include <vumocaixa/host/container.hpp>
+#include <vumocaixa/qt/qt_frame.hpp>
 
 class QWidget;
 
@@ -39,6 +41,10 @@ class QtContainer final : public QObject, public Container, private ControlEvent
   [[nodiscard]] std::int32_t Height() const override { return m_height; }
   void SetHeight(std::int32_t height) override;
   void Attach(ContainerClient* client) override { m_client = client; }
+
+  // The life of the widget that the signals reach (see qt_frame.hpp): after a signal
+  // whose slot deleted it, the control's handler stops with WidgetDeleted.
+  void SetLife(std::shared_ptr<FrameLife> life) { m_life = std::move(life); }
 
   // The answer of CanPropertyChange (true unless set).
   void SetCanPropertyChange(bool answer) { m_canPropertyChange = answer; }
@@ -80,6 +86,10 @@ class QtContainer final : public QObject, public Container, private ControlEvent
 
   void Resized();
   void ApplySize();
+  template <class F>
+  void Emit(F&& emitter) {
+    EmitToHost(m_life, std::forward<F>(emitter));
+  }
 
   QWidget& m_widget;
   ContainerClient* m_client = nullptr;
@@ -87,6 +97,7 @@ class QtContainer final : public QObject, public Container, private ControlEvent
   std::int32_t m_height = 285;
   int m_resizeDepth = 0;
   bool m_canPropertyChange = true;
+  std::shared_ptr<FrameLife> m_life = std::make_shared<FrameLife>();
 };
 
 }  // namespace vumocaixa::qt

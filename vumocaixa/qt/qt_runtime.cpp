@@ -74,12 +74,42 @@ QtRuntime::QtRuntime(QWidget& widget)
 
 QtRuntime::~QtRuntime() = default;
 
+void QtRuntime::SetFrame(QtFrame& frame) {
+  m_frame = &frame;
+  m_life = frame.Life();
+}
+
+// A failure of a slot is the host's: it is reported and what the control asked for
+// still happens.
+template <class F>
+void QtRuntime::Notify(const char* where, F&& emitter) {
+  QString failure;
+  try {
+    EmitToHost(m_life, std::forward<F>(emitter));
+    return;
+  } catch (const WidgetDeleted&) {
+    throw;
+  } catch (const std::exception& e) {
+    failure = QString::fromUtf8(e.what());
+  } catch (...) {
+    failure = QStringLiteral("unknown failure");
+  }
+  if (m_frame != nullptr) {
+    const std::shared_ptr<FrameLife> life = m_life;
+    {
+      const FrameBusy busy(*life);
+      m_frame->ReportError(QString::fromUtf8(where), failure);
+    }
+    if (life->gone) throw WidgetDeleted();
+  }
+}
+
 void QtRuntime::ShowMessage(std::string_view prompt, int style, std::string_view title) {
   const QString text = FromUtf8(prompt);
   const QString caption = FromUtf8(title);
-  emit messageShown(text, style, caption);
+  Notify("messageShown", [&] { emit messageShown(text, style, caption); });
   if (m_presenter) {
-    m_presenter(text, style, caption);
+    EmitToHost(m_life, [&] { m_presenter(text, style, caption); });
     return;
   }
   QPointer<QWidget> window = m_widget.window();
@@ -94,7 +124,7 @@ void QtRuntime::ShowMessage(std::string_view prompt, int style, std::string_view
 }
 
 void QtRuntime::Beep() {
-  emit beeped();
+  Notify("beeped", [this] { emit beeped(); });
   QApplication::beep();
 }
 
@@ -113,7 +143,7 @@ void QtRuntime::SendKeys(std::string_view keys, bool wait) {
 }
 
 void QtRuntime::PlayQueuedKeys() {
-  while (m_queuedTabs > 0) {
+  while (m_queuedTabs > 0 && !m_life->gone) {
     --m_queuedTabs;
     MoveFocusToNext();
   }

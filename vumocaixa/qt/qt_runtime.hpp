@@ -10,8 +10,12 @@
 //    complete (or, outside a keystroke, when the event loop next runs).
 //  - The regional settings are the system locale's when it is a Brazilian one, and
 //    the Brazilian defaults otherwise.
+//
+// messageShown and beeped are notifications: a slot that throws is reported to the
+// frame (the widget's erro) and the message is still shown, the beep still sounds.
 
 #include <functional>
+#include <memory>
 #include <string_view>
 
 #include <QLocale>
@@ -19,6 +23,7 @@
 #include <QString>
 
 #include <vumocaixa/host/runtime.hpp>
+#include <vumocaixa/qt/qt_frame.hpp>
 
 class QWidget;
 
@@ -50,6 +55,11 @@ class QtRuntime final : public QObject, public Runtime {
   void SendKeys(std::string_view keys, bool wait) override;
   [[nodiscard]] const RegionalSettings& Regional() const override { return m_regional; }
 
+  // The frame of the control's widget: its life (a slot that deletes the widget stops
+  // the control's handler, see qt_frame.hpp) and where failing slots are reported.
+  // It must outlive the runtime.
+  void SetFrame(QtFrame& frame);
+
   // Replaces the message box; an empty presenter brings the QMessageBox back.
   void SetMessagePresenter(MessagePresenter presenter) { m_presenter = std::move(presenter); }
   void SetRegional(const RegionalSettings& regional) { m_regional = regional; }
@@ -63,8 +73,12 @@ class QtRuntime final : public QObject, public Runtime {
 
  private:
   void MoveFocusToNext();
+  template <class F>
+  void Notify(const char* where, F&& emitter);
 
   QWidget& m_widget;
+  QtFrame* m_frame = nullptr;
+  std::shared_ptr<FrameLife> m_life = std::make_shared<FrameLife>();
   MessagePresenter m_presenter;
   RegionalSettings m_regional;
   int m_queuedTabs = 0;

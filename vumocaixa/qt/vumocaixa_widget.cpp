@@ -27,6 +27,16 @@ static_assert(int{VumoCaixaWidget::Texto} == kTexto && int{VumoCaixaWidget::Deci
               int{VumoCaixaWidget::CIC} == kCIC && int{VumoCaixaWidget::email} == kEmail &&
               int{VumoCaixaWidget::Extenso} == kExtenso);
 
+// Holds what a deleted widget's handler may still be touching, until it is deleted.
+template <class T>
+class Remains final : public QObject {
+ public:
+  explicit Remains(std::unique_ptr<T> held) : m_held(std::move(held)) {}
+
+ private:
+  std::unique_ptr<T> m_held;
+};
+
 constexpr std::int32_t kDesignWidth = 3015;
 constexpr std::int32_t kMinimumHeight = 315;
 
@@ -50,7 +60,10 @@ class VumoCaixaWidget::Private final : public QtFrame {
                                    std::unique_ptr<Widget>(button)},
                 container, runtime),
         names(std::make_unique<AccessibleNames>(widget, caixa->LineEdit(), caixa1->LineEdit(),
-                                                button->Button())) {}
+                                                button->Button())) {
+    container.SetLife(Life());
+    runtime.SetFrame(*this);
+  }
 
   QWidget& FrameWidget() override { return q; }
 
@@ -65,10 +78,31 @@ class VumoCaixaWidget::Private final : public QtFrame {
 
   void KeystrokeDone() override { runtime.PlayQueuedKeys(); }
 
-  // Runs f as a call from Qt into the control.
+  // Runs f as a call from Qt into the control; false when a slot deleted the widget
+  // meanwhile, and then the caller must not touch it.
   template <class F>
-  void Call(const char* where, F&& f) {
+  bool Call(const char* where, F&& f) {
+    const std::shared_ptr<FrameLife> life = Life();
     Guarded(*this, where, std::forward<F>(f));
+    return !life->gone;
+  }
+
+  // Nothing reaches the control while it and its widgets go.
+  void Detach() {
+    caixa->SetListener(nullptr);
+    caixa1->SetListener(nullptr);
+    button->SetListener(nullptr);
+    container.Attach(nullptr);
+    names.reset();
+  }
+
+  // Takes the constituent Qt widgets out of the widget, which is being deleted while
+  // a call is under way: they go with this object once the call has unwound.
+  void Orphan() {
+    for (QtWidgetBase* w : std::initializer_list<QtWidgetBase*>{caixa, caixa1, caixa2, button}) {
+      w->QtWidget().hide();
+      w->QtWidget().setParent(nullptr);
+    }
   }
 
   template <class T, class F>
@@ -170,12 +204,16 @@ VumoCaixaWidget::VumoCaixaWidget(QWidget* parent)
 }
 
 VumoCaixaWidget::~VumoCaixaWidget() {
-  // Nothing reaches the control while it and its widgets go.
-  d->caixa->SetListener(nullptr);
-  d->caixa1->SetListener(nullptr);
-  d->button->SetListener(nullptr);
-  d->container.Attach(nullptr);
+  const std::shared_ptr<FrameLife> life = d->Life();
+  life->gone = true;
   setFocusProxy(nullptr);
+  d->Detach();
+  if (life->busy == 0) return;
+  // A slot deletes the widget while the control is inside one of its handlers: the
+  // handler stops once the signal returns, and the control and its boxes, which it
+  // may still be touching until then, go when the event loop next runs.
+  d->Orphan();
+  (new Remains<Private>(std::move(d)))->deleteLater();
 }
 
 // --- Properties -----------------------------------------------------------------------
@@ -188,13 +226,14 @@ void VumoCaixaWidget::SetTipoDados(int value) {
   // Beyond 16 bits a value is just as much out of range: it must not wrap into a valid type.
   const int clamped = std::clamp<int>(value, std::numeric_limits<std::int16_t>::min(),
                                       std::numeric_limits<std::int16_t>::max());
-  d->Call("TipoDados", [&] {
-    d->control.SetTipoDados(static_cast<std::int16_t>(clamped));
-    // The box takes the width of its type, as on the design page; a width assigned
-    // afterwards (a form stores it after the type) still holds.
-    d->control.SetTamanhoMáximo(d->control.TamanhoMáximo());
-  });
-  d->FollowActiveWidget();
+  if (d->Call("TipoDados", [&] {
+        d->control.SetTipoDados(static_cast<std::int16_t>(clamped));
+        // The box takes the width of its type, as on the design page; a width assigned
+        // afterwards (a form stores it after the type) still holds.
+        d->control.SetTamanhoMáximo(d->control.TamanhoMáximo());
+      })) {
+    d->FollowActiveWidget();
+  }
 }
 
 bool VumoCaixaWidget::Habilitado() const {
@@ -234,8 +273,9 @@ int VumoCaixaWidget::TamanhoMaximo() const {
 }
 
 void VumoCaixaWidget::SetTamanhoMaximo(int value) {
-  d->Call("TamanhoMaximo", [&] { d->control.SetTamanhoMáximo(value); });
-  d->SyncAccentedNames();
+  if (d->Call("TamanhoMaximo", [&] { d->control.SetTamanhoMáximo(value); })) {
+    d->SyncAccentedNames();
+  }
 }
 
 bool VumoCaixaWidget::Endereco() const {
@@ -243,8 +283,7 @@ bool VumoCaixaWidget::Endereco() const {
 }
 
 void VumoCaixaWidget::SetEndereco(bool value) {
-  d->Call("Endereco", [&] { d->control.SetEndereço(value); });
-  d->SyncAccentedNames();
+  if (d->Call("Endereco", [&] { d->control.SetEndereço(value); })) d->SyncAccentedNames();
 }
 
 bool VumoCaixaWidget::CNPJAlfanumerico() const {
@@ -299,7 +338,7 @@ void VumoCaixaWidget::SetFont(const QFont& value) {
 }
 
 void VumoCaixaWidget::ReadProperties(PropertyBag& bag) {
-  d->Call("ReadProperties", [&] { d->control.UserControl_ReadProperties(bag); });
+  if (!d->Call("ReadProperties", [&] { d->control.UserControl_ReadProperties(bag); })) return;
   d->FollowActiveWidget();
   d->SyncAccentedNames();
 }
@@ -331,10 +370,12 @@ QSize VumoCaixaWidget::minimumSizeHint() const {
 
 bool VumoCaixaWidget::event(QEvent* event) {
   if (event->type() == QEvent::DynamicPropertyChange && !d->syncing) {
+    const std::shared_ptr<FrameLife> life = d->Life();
     const QByteArray name = static_cast<QDynamicPropertyChangeEvent*>(event)->propertyName();
     const QVariant value = property(name.constData());
     if (name == kTamanhoMaximoName && value.isValid()) SetTamanhoMaximo(value.toInt());
     if (name == kEnderecoName && value.isValid()) SetEndereco(value.toBool());
+    if (life->gone) return true;
     if (name == kTamanhoMaximoName || name == kEnderecoName) d->SyncAccentedNames();
   }
   return QWidget::event(event);

@@ -27,6 +27,8 @@
 //
 // No exception leaves the widget: a failure inside an event handler or a property
 // assignment is reported through erro() and a warning, and the widget goes on.
+// A directly connected slot may delete the widget or its window: the control then
+// stops at that signal and nothing touches the widget again.
 
 #include <memory>
 
@@ -151,7 +153,8 @@ class VumoCaixaWidget : public QWidget {
 
  private:
   class Private;
-  std::unique_ptr<Private> const d;
+  // Let go only when the widget is deleted from a slot: see the destructor.
+  std::unique_ptr<Private> d;
 };
 
 }  // namespace vumocaixa::qt
