@@ -19,6 +19,7 @@
 #include <vumocaixa/qt/qt_runtime.hpp>
 #include <vumocaixa/qt/vumocaixa_widget.hpp>
 
+#include "../scripts/roteiros_digitacao.hpp"
 #include "qt_test_support.hpp"
 
 using namespace vumocaixa;
@@ -88,6 +89,25 @@ class WidgetTest : public QObject {
     QVERIFY(messages.isEmpty());
     QCOMPARE(focused(), next);
     QCOMPARE(caixa->Text().toString(), "123.456.789-09");
+  }
+
+  // The typing scripts that the Qt Quick host plays too.
+  void sharedTypingScripts() {
+    for (const vumocaixa::testing::RoteiroDigitacao& r : vumocaixa::testing::kRoteirosDigitacao) {
+      caixa->SetTipoDados(kTexto);
+      caixa->SetText(QString());
+      caixa->SetTipoDados(r.tipo);
+      caixa->setFocus();
+      messages.clear();
+      auto* active = qobject_cast<QLineEdit*>(focused());
+      QVERIFY2(active != nullptr, r.nome);
+      TypeText(active, QString::fromUtf8(r.digitado));
+      QVERIFY2(active->text() == QString::fromUtf8(r.mostrado), qPrintable(QStringLiteral("%1: %2").arg(r.nome, active->text())));
+      leave();
+      QVERIFY2(active->text() == QString::fromUtf8(r.aoSair), qPrintable(QStringLiteral("%1: %2").arg(r.nome, active->text())));
+      QVERIFY2(messages.join(u'/') == QString::fromUtf8(r.mensagem), qPrintable(QStringLiteral("%1: %2").arg(r.nome, messages.join(u'/'))));
+      next->setFocus();
+    }
   }
 
   void invalidCpfIsRefusedOnLeavingAndTakesTheFocusBack() {

@@ -1,50 +1,22 @@
 #include <vumocaixa/qt/qt_accessible_names_p.hpp>
 
-#include <array>
-
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <vumocaixa/control/vumocaixa_control.hpp>
+#include <vumocaixa/control/descricao_entrada.hpp>
 
 namespace vumocaixa::qt {
-namespace {
-
-// Indexed by data type.
-constexpr std::array<const char*, 17> kDescriptions = {
-    "Texto",
-    "Data (dia, mês e ano)",
-    "Valor em reais",
-    "Número inteiro",
-    "Número inteiro longo",
-    "Número com casas decimais",
-    "Número com casas decimais, precisão dupla",
-    "Número decimal",
-    "Um caractere",
-    "CPF",
-    "CNPJ",
-    "Número do cartão de crédito",
-    "CEP",
-    "Endereço de e-mail",
-    "Endereço de página na internet",
-    "PIS",
-    "Valor por extenso",
-};
-static_assert(kDescriptions.size() == kExtenso + 1);
-
-}  // namespace
 
 QString EntryDescription(int tipo) {
-  if (tipo < 0 || tipo >= static_cast<int>(kDescriptions.size())) return {};
-  return QString::fromUtf8(kDescriptions[static_cast<std::size_t>(tipo)]);
+  const std::string_view text = DescricaoDaEntrada(tipo);
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QString ButtonAction(int tipo) {
-  if (tipo == kEmail) return QStringLiteral("Enviar e-mail");
-  if (tipo == kHomePage) return QString::fromUtf8("Abrir página");
-  return {};
+  const std::string_view text = AcaoDoBotao(tipo);
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QString BuddyText(const QWidget& widget) {

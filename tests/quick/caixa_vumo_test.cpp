@@ -1,0 +1,227 @@
+// CaixaVumo in a QML form, typed into key by key as a user does: the typing scripts the
+// Widgets host runs too, Enter, the messages (taken over and in the module's dialog),
+// paste, the amount in words, the e-mail button, properties and their notifications,
+// events whose arguments a handler changes, and the names screen readers read.
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickView>
+#include <QSGRendererInterface>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <vumocaixa/control/vumocaixa_control.hpp>
+
+#include "../scripts/roteiros_digitacao.hpp"
+
+using namespace vumocaixa;
+
+class CaixaVumoTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<QQuickView> view;
+  QQuickItem* caixa = nullptr;
+  QQuickItem* proximo = nullptr;
+  QStringList messages;
+
+  QQuickItem* focused() const { return view->activeFocusItem(); }
+  QQuickItem* input(const char* box = "Caixa") const {
+    auto* part = caixa->findChild<QQuickItem*>(box);
+    return part->property("textItem").value<QQuickItem*>();
+  }
+  QString shown(const char* box = "Caixa") const { return input(box)->property("text").toString(); }
+
+  void type(const QString& text) {
+    for (const char32_t c : text.toUcs4()) {
+      if (c >= 32 && c < 127) {
+        QTest::keyClick(view.get(), static_cast<char>(c));
+        continue;
+      }
+      const QString one = QString::fromUcs4(&c, 1);
+      QTest::sendKeyEvent(QTest::Press, view.get(), Qt::Key_unknown, one, Qt::NoModifier);
+      QTest::sendKeyEvent(QTest::Release, view.get(), Qt::Key_unknown, one, Qt::NoModifier);
+    }
+  }
+
+  void leave() {
+    const QPointF at = proximo->mapToScene(QPointF(proximo->width() / 2, proximo->height() / 2));
+    QTest::mouseClick(view.get(), Qt::LeftButton, {}, at.toPoint());
+    QCoreApplication::processEvents();  // the box reports leaving once the click is over
+  }
+
+  void setTipo(QQuickItem* item, int tipo) { item->setProperty("tipoDados", tipo); }
+
+ private slots:
+  void initTestCase() { QQuickWindow::setGraphicsApi(QSGRendererInterface::Software); }
+
+  void init() {
+    view = std::make_unique<QQuickView>();
+    if (qEnvironmentVariableIsEmpty("QML_IMPORT_PATH")) view->engine()->addImportPath(VUMOCAIXA_QML_BUILD_DIR);
+    view->setSource(QUrl::fromLocalFile(VUMOCAIXA_TEST_FORM));
+    QVERIFY2(view->status() == QQuickView::Ready, qPrintable(view->errors().isEmpty() ? QString() : view->errors().first().toString()));
+    caixa = view->rootObject()->findChild<QQuickItem*>("caixa");
+    proximo = view->rootObject()->findChild<QQuickItem*>("proximo");
+    messages.clear();
+    connect(caixa, SIGNAL(mensagem(QString, int, QString)), this, SLOT(record(QString, int, QString)));
+    view->show();
+    view->requestActivate();
+    QVERIFY(QTest::qWaitForWindowActive(view.get()));
+  }
+
+  void record(const QString& texto, int estilo, const QString& titulo) {
+    messages << QStringLiteral("%1|%2|%3").arg(texto).arg(estilo).arg(titulo);
+  }
+
+  void cleanup() { view.reset(); }
+
+  void cpfTypedKeyByKey() {
+    auto* cpf = view->rootObject()->findChild<QQuickItem*>("cpf");
+    QCOMPARE(cpf->property("tipoDados").toInt(), int{kCIC});
+    cpf->forceActiveFocus();
+    const QStringList masks = {"1", "12", "123", "123.4", "123.45", "123.456", "123.456.7",
+                               "123.456.78", "123.456.789", "123.456.789-0", "123.456.789-09"};
+    for (const QString& mask : masks) {
+      type(mask.back());
+      QCOMPARE(focused()->property("text").toString(), mask);
+    }
+  }
+
+  void sharedTypingScripts() {
+    for (const vumocaixa::testing::RoteiroDigitacao& r : vumocaixa::testing::kRoteirosDigitacao) {
+      setTipo(caixa, kTexto);
+      caixa->setProperty("text", QString());
+      setTipo(caixa, r.tipo);
+      caixa->forceActiveFocus();
+      messages.clear();
+      QQuickItem* active = focused();
+      QVERIFY2(active != nullptr && active->parentItem()->parentItem() == caixa, r.nome);
+      type(QString::fromUtf8(r.digitado));
+      QVERIFY2(active->property("text").toString() == QString::fromUtf8(r.mostrado),
+               qPrintable(QStringLiteral("%1: %2").arg(r.nome, active->property("text").toString())));
+      leave();
+      QVERIFY2(active->property("text").toString() == QString::fromUtf8(r.aoSair),
+               qPrintable(QStringLiteral("%1: %2").arg(r.nome, active->property("text").toString())));
+      QVERIFY2(messages.join(u'/') == QString::fromUtf8(r.mensagem),
+               qPrintable(QStringLiteral("%1: %2").arg(r.nome, messages.join(u'/'))));
+      const bool refused = *r.mensagem != '\0';
+      QVERIFY2((focused() == active) == refused, r.nome);
+      proximo->forceActiveFocus();
+      QCoreApplication::processEvents();
+    }
+  }
+
+  void enterMovesToTheNextItemUnlessCancelled() {
+    QSignalSpy enters(caixa, SIGNAL(keyEnter(vumocaixa::quick::EventoCaixa*)));
+    QSignalSpy beeps(caixa, SIGNAL(bipe()));
+    caixa->forceActiveFocus();
+    QTest::keyClick(view.get(), Qt::Key_Return);
+    QCOMPARE(enters.count(), 1);
+    QVERIFY(focused() != input());
+    QCOMPARE(beeps.count(), 0);
+    QCOMPARE(shown(), QString());
+  }
+
+  void pastedTextIsCheckedOnLeaving() {
+    setTipo(caixa, kInteiro);
+    caixa->forceActiveFocus();
+    QGuiApplication::clipboard()->setText("12a");
+    QTest::keyClick(view.get(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(shown("Caixa1"), "12a");
+    leave();
+    QCOMPARE(messages, QStringList({QString::fromUtf8("Valor Inválido. Redigite.|64|Erro nos dados")}));
+    QCOMPARE(shown("Caixa1"), "0");
+    QCOMPARE(focused(), input("Caixa1"));
+  }
+
+  void messageInTheModulesDialog() {
+    caixa->setProperty("mostraMensagens", true);
+    setTipo(caixa, kCIC);
+    caixa->forceActiveFocus();
+    type("11111111112");
+    QString seen;
+    QTimer close;
+    connect(&close, &QTimer::timeout, this, [&] {
+      for (QObject* child : caixa->children()) {
+        if (child->metaObject()->indexOfProperty("buttons") < 0) continue;
+        seen = child->property("text").toString() + "|" + child->property("title").toString();
+        QMetaObject::invokeMethod(child, "accept");
+        close.stop();
+      }
+    });
+    close.start(10);
+    leave();
+    QCOMPARE(seen, QString::fromUtf8("CIC inválido. Redigite.|Valor inválido"));
+    QTRY_COMPARE(focused(), input());
+  }
+
+  void extensoShowsTheWordsOfAnAssignedAmount() {
+    setTipo(caixa, kExtenso);
+    caixa->setProperty("text", 1.5);
+    auto* label = caixa->findChild<QQuickItem*>("Caixa2");
+    QVERIFY(label != nullptr && label->isVisible());
+    QCOMPARE(label->property("text").toString(), "Um Real e Cinquenta Centavos");
+    QVERIFY(!input()->isVisible());
+    QCOMPARE(caixa->property("text").toString(), "Um Real e Cinquenta Centavos");
+  }
+
+  void emailButtonHandsTheAddressToTheHandler() {
+    setTipo(caixa, kEmail);
+    caixa->forceActiveFocus();
+    type("ana@vumo.com.br");
+    QSignalSpy sent(caixa, SIGNAL(mandarEmail(vumocaixa::quick::EventoCaixa*)));
+    auto* button = caixa->findChild<QQuickItem*>("Btn_Evento");
+    QVERIFY(button != nullptr && button->isVisible());
+    QCOMPARE(button->property("acao").toString(), "Enviar e-mail");
+    QMetaObject::invokeMethod(button, "clicked");
+    QCOMPARE(sent.count(), 1);
+  }
+
+  // A handler in QML changes the argument: a cancelled Enter beeps and stays.
+  void handlersChangeTheArguments() {
+    QQmlComponent component(view->engine());
+    component.setData("import QtQuick\nimport VumoCaixa\nCaixaVumo {\n"
+                      "  mostraMensagens: false; tudoMaiusculo: true\n"
+                      "  onKeyEnter: (evento) => evento.cancelar = true\n"
+                      "}", QUrl());
+    std::unique_ptr<QObject> made(component.beginCreate(view->engine()->rootContext()));
+    auto* item = qobject_cast<QQuickItem*>(made.get());
+    QVERIFY2(item != nullptr, qPrintable(component.errorString()));
+    item->setParentItem(view->rootObject());
+    component.completeCreate();
+    QSignalSpy beeps(item, SIGNAL(bipe()));
+    item->forceActiveFocus();
+    type("ab");
+    QCOMPARE(focused()->property("text").toString(), "AB");
+    QTest::keyClick(view.get(), Qt::Key_Return);
+    QCOMPARE(beeps.count(), 1);
+    QCOMPARE(focused()->parentItem()->parentItem(), item);
+  }
+
+  void propertiesNotifyAndRefuseAsTheControlDoes() {
+    QSignalSpy tipos(caixa, SIGNAL(tipoDadosChanged()));
+    QSignalSpy textos(caixa, SIGNAL(textChanged()));
+    setTipo(caixa, kCEP);
+    QCOMPARE(tipos.count(), 1);
+    QCOMPARE(caixa->property("tamanhoMaximo").toInt(), 10);
+    caixa->forceActiveFocus();
+    type("1");
+    QVERIFY(textos.count() >= 1);
+    setTipo(caixa, 40000);
+    QCOMPARE(messages, QStringList({"Erro na Propriedade|16|Erro"}));
+    QCOMPARE(caixa->property("tipoDados").toInt(), int{kTexto});
+  }
+
+  void screenReadersGetTheNameAndTheEntry() {
+    setTipo(caixa, kMoeda);
+    QQuickItem* box = caixa->findChild<QQuickItem*>("Caixa1");
+    QCOMPARE(box->property("accessibleName").toString(), "Documento");
+    QCOMPARE(box->property("accessibleDescription").toString(), "Valor em reais");
+  }
+};
+
+QTEST_MAIN(CaixaVumoTest)
+#include "caixa_vumo_test.moc"

@@ -1,0 +1,264 @@
+#include "caixa_vumo.hpp"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <optional>
+
+#include <QQmlEngine>
+#include <QQmlProperty>
+#include <QtDebug>
+
+#include "caixa_vumo_p.hpp"
+#include "quick_values_p.hpp"
+
+namespace vumocaixa::quick {
+
+static_assert(int{CaixaVumo::Texto} == kTexto && int{CaixaVumo::Decimal} == kDecimal &&
+              int{CaixaVumo::CIC} == kCIC && int{CaixaVumo::Email} == kEmail &&
+              int{CaixaVumo::Extenso} == kExtenso);
+
+// What QML assigns before the item is complete, applied then in this order.
+struct CaixaVumo::Pending {
+  std::optional<bool> teclaEnter, maiusculoEMinusculo, tudoMaiusculo, endereco, cnpjAlfanumerico;
+  std::optional<int> tipoDados;
+  std::optional<bool> habilitado;
+  std::optional<int> tamanhoMaximo;
+  std::optional<QVariant> text;
+  std::optional<QColor> backColor, foreColor;
+  std::optional<QFont> font;
+};
+
+CaixaVumo::CaixaVumo(QQuickItem* parent)
+    : QQuickItem(parent), m_pending(std::make_unique<Pending>()) {
+  setFlag(ItemIsFocusScope);
+  setActiveFocusOnTab(false);
+}
+
+CaixaVumo::~CaixaVumo() = default;
+
+void CaixaVumo::classBegin() {
+  QQuickItem::classBegin();
+  QQmlEngine* engine = qmlEngine(this);
+  if (engine == nullptr) {
+    qWarning("CaixaVumo: made without a QML engine, it shows nothing");
+    return;
+  }
+  try {
+    d = std::make_unique<Private>(*this, *engine);
+  } catch (const std::exception& e) {
+    qWarning("CaixaVumo: %s", e.what());
+    emit erro(QStringLiteral("classBegin"), QString::fromUtf8(e.what()));
+    return;
+  }
+  d->Call("InitProperties", [this] {
+    d->control.UserControl_InitProperties();
+    d->container.ItemResized();
+  });
+}
+
+void CaixaVumo::componentComplete() {
+  QQuickItem::componentComplete();
+  const std::unique_ptr<Pending> p = std::move(m_pending);
+  if (!d) return;
+  if (p->teclaEnter) setTeclaEnter(*p->teclaEnter);
+  if (p->maiusculoEMinusculo) setMaiusculoEMinusculo(*p->maiusculoEMinusculo);
+  if (p->tudoMaiusculo) setTudoMaiusculo(*p->tudoMaiusculo);
+  if (p->endereco) setEndereco(*p->endereco);
+  if (p->cnpjAlfanumerico) setCnpjAlfanumerico(*p->cnpjAlfanumerico);
+  if (p->tipoDados) setTipoDados(static_cast<Tipo>(*p->tipoDados));
+  if (p->habilitado) setHabilitado(*p->habilitado);
+  if (p->tamanhoMaximo) setTamanhoMaximo(*p->tamanhoMaximo);
+  if (p->backColor) setBackColor(*p->backColor);
+  if (p->foreColor) setForeColor(*p->foreColor);
+  if (p->font) setFont(*p->font);
+  if (p->text) setText(*p->text);
+  d->FollowActiveBox();
+  const QQmlProperty accessibleName(this, QStringLiteral("Accessible.name"), qmlContext(this));
+  if (accessibleName.isValid()) {
+    accessibleName.connectNotifySignal(this, SLOT(RefreshNames()));
+  }
+}
+
+void CaixaVumo::RefreshNames() {
+  if (d) d->RefreshNames();
+}
+
+void CaixaVumo::geometryChange(const QRectF& newGeometry, const QRectF& oldGeometry) {
+  QQuickItem::geometryChange(newGeometry, oldGeometry);
+  if (d && newGeometry.size() != oldGeometry.size()) {
+    d->Call("Resize", [this] { d->container.ItemResized(); });
+  }
+}
+
+void CaixaVumo::PropertyChanged(const QString& name) {
+  if (name == QLatin1String("TipoDados")) emit tipoDadosChanged();
+  if (name == QLatin1String("Enabled")) emit habilitadoChanged();
+  if (name == QLatin1String("TeclaEnter")) emit teclaEnterChanged();
+  if (name == QLatin1String("MaiusculoEMinusculo")) emit maiusculoEMinusculoChanged();
+  if (name == QLatin1String("TudoMaiusculo")) emit tudoMaiusculoChanged();
+  if (name == QString::fromUtf8("TamanhoMáximo")) emit tamanhoMaximoChanged();
+  if (name == QString::fromUtf8("Endereço")) emit enderecoChanged();
+  if (name == QLatin1String("CNPJAlfanumerico")) emit cnpjAlfanumericoChanged();
+  if (name == QLatin1String("Text")) emit textChanged();
+  if (name == QLatin1String("BackColor")) emit backColorChanged();
+  if (name == QLatin1String("ForeColor")) emit foreColorChanged();
+  if (name == QLatin1String("Font")) emit fontChanged();
+}
+
+void CaixaVumo::ShowMessage(const QString& texto, int estilo, const QString& titulo) {
+  emit mensagem(texto, estilo, titulo);
+  if (!m_mostraMensagens || !d) return;
+  ++d->showingMessage;
+  try {
+    d->ShowDialog(texto, titulo);
+  } catch (...) {
+    --d->showingMessage;
+    throw;
+  }
+  --d->showingMessage;
+}
+
+// --- Properties -----------------------------------------------------------------------
+
+template <class T, class F>
+T CaixaVumo::Current(std::optional<T> Pending::*member, T fallback, F&& read) const {
+  if (m_pending && (*m_pending.*member).has_value()) return *(*m_pending.*member);
+  return d ? read() : fallback;
+}
+
+template <class T, class F>
+void CaixaVumo::Assign(std::optional<T> Pending::*member, const T& value, const char* where, F&& apply) {
+  if (m_pending) {
+    *m_pending.*member = value;
+  } else if (d) {
+    d->Call(where, [&] { apply(d->control); });
+  }
+}
+
+CaixaVumo::Tipo CaixaVumo::tipoDados() const {
+  return static_cast<Tipo>(Current<int>(&Pending::tipoDados, 0, [this] { return int{d->control.TipoDados()}; }));
+}
+
+void CaixaVumo::setTipoDados(Tipo value) {
+  if (m_pending) {
+    m_pending->tipoDados = value;
+    return;
+  }
+  if (!d) return;
+  // Beyond 16 bits a value is just as much out of range: it must not wrap into a valid type.
+  const int clamped = std::clamp<int>(value, std::numeric_limits<std::int16_t>::min(),
+                                      std::numeric_limits<std::int16_t>::max());
+  d->Call("tipoDados", [&] {
+    d->control.SetTipoDados(static_cast<std::int16_t>(clamped));
+    // The box takes the width of its type; a width assigned afterwards still holds.
+    d->control.SetTamanhoMáximo(d->control.TamanhoMáximo());
+  });
+  d->FollowActiveBox();
+}
+
+bool CaixaVumo::habilitado() const {
+  return Current<bool>(&Pending::habilitado, true, [this] { return d->control.Habilitado(); });
+}
+
+void CaixaVumo::setHabilitado(bool value) {
+  Assign(&Pending::habilitado, value, "habilitado", [&](VumoCaixaControl& c) { c.SetHabilitado(value); });
+}
+
+bool CaixaVumo::teclaEnter() const {
+  return Current<bool>(&Pending::teclaEnter, false, [this] { return d->control.TeclaEnter(); });
+}
+
+void CaixaVumo::setTeclaEnter(bool value) {
+  Assign(&Pending::teclaEnter, value, "teclaEnter", [&](VumoCaixaControl& c) { c.SetTeclaEnter(value); });
+}
+
+bool CaixaVumo::maiusculoEMinusculo() const {
+  return Current<bool>(&Pending::maiusculoEMinusculo, false,
+                       [this] { return d->control.MaiusculoEMinusculo(); });
+}
+
+void CaixaVumo::setMaiusculoEMinusculo(bool value) {
+  Assign(&Pending::maiusculoEMinusculo, value, "maiusculoEMinusculo",
+         [&](VumoCaixaControl& c) { c.SetMaiusculoEMinusculo(value); });
+}
+
+bool CaixaVumo::tudoMaiusculo() const {
+  return Current<bool>(&Pending::tudoMaiusculo, false, [this] { return d->control.TudoMaiusculo(); });
+}
+
+void CaixaVumo::setTudoMaiusculo(bool value) {
+  Assign(&Pending::tudoMaiusculo, value, "tudoMaiusculo",
+         [&](VumoCaixaControl& c) { c.SetTudoMaiusculo(value); });
+}
+
+int CaixaVumo::tamanhoMaximo() const {
+  return Current<int>(&Pending::tamanhoMaximo, 0,
+                      [this] { return static_cast<int>(d->control.TamanhoMáximo()); });
+}
+
+void CaixaVumo::setTamanhoMaximo(int value) {
+  Assign(&Pending::tamanhoMaximo, value, "tamanhoMaximo",
+         [&](VumoCaixaControl& c) { c.SetTamanhoMáximo(value); });
+  if (!m_pending && d) d->FollowActiveBox();
+}
+
+bool CaixaVumo::endereco() const {
+  return Current<bool>(&Pending::endereco, false, [this] { return d->control.Endereço(); });
+}
+
+void CaixaVumo::setEndereco(bool value) {
+  Assign(&Pending::endereco, value, "endereco", [&](VumoCaixaControl& c) { c.SetEndereço(value); });
+}
+
+bool CaixaVumo::cnpjAlfanumerico() const {
+  return Current<bool>(&Pending::cnpjAlfanumerico, false, [this] { return d->control.CNPJAlfanumerico(); });
+}
+
+void CaixaVumo::setCnpjAlfanumerico(bool value) {
+  Assign(&Pending::cnpjAlfanumerico, value, "cnpjAlfanumerico",
+         [&](VumoCaixaControl& c) { c.SetCNPJAlfanumerico(value); });
+}
+
+QVariant CaixaVumo::text() const {
+  QVariant value;
+  if (m_pending && m_pending->text) return *m_pending->text;
+  if (d) d->Call("text", [&] { value = ToQVariant(d->control.Text()); });
+  return value;
+}
+
+void CaixaVumo::setText(const QVariant& value) {
+  Assign(&Pending::text, value, "text", [&](VumoCaixaControl& c) { c.SetText(FromQVariant(value)); });
+}
+
+QColor CaixaVumo::backColor() const {
+  return Current<QColor>(&Pending::backColor, QColor(), [this] { return ToQColor(d->control.BackColor()); });
+}
+
+void CaixaVumo::setBackColor(const QColor& value) {
+  Assign(&Pending::backColor, value, "backColor", [&](VumoCaixaControl& c) { c.SetBackColor(FromQColor(value)); });
+}
+
+QColor CaixaVumo::foreColor() const {
+  return Current<QColor>(&Pending::foreColor, QColor(), [this] { return ToQColor(d->control.ForeColor()); });
+}
+
+void CaixaVumo::setForeColor(const QColor& value) {
+  Assign(&Pending::foreColor, value, "foreColor", [&](VumoCaixaControl& c) { c.SetForeColor(FromQColor(value)); });
+}
+
+QFont CaixaVumo::font() const {
+  return Current<QFont>(&Pending::font, QFont(), [this] {
+    const FontRef font = d->control.Font();
+    return font ? ToQFont(*font) : QFont();
+  });
+}
+
+void CaixaVumo::setFont(const QFont& value) {
+  Assign(&Pending::font, value, "font", [&](VumoCaixaControl& c) {
+    c.SetFont(std::make_shared<vumocaixa::Font>(FromQFont(value)));
+  });
+  if (!m_pending && d) d->FollowActiveBox();
+}
+
+}  // namespace vumocaixa::quick

@@ -1,0 +1,122 @@
+#include "caixa_vumo_p.hpp"
+
+#include <algorithm>
+
+#include <QEventLoop>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlProperty>
+#include <QScreen>
+#include <QtDebug>
+
+#include <vumocaixa/control/descricao_entrada.hpp>
+#include <vumocaixa/host/errors.hpp>
+
+#include "quick_values_p.hpp"
+
+namespace vumocaixa::quick {
+namespace {
+
+constexpr std::int32_t kDesignWidth = 3015;
+constexpr std::int32_t kMinimumHeight = 315;
+
+constexpr char kDialogQml[] = R"(
+import QtQuick
+import QtQuick.Dialogs
+MessageDialog { buttons: MessageDialog.Ok }
+)";
+
+bool IsFreeText(int tipo) {
+  return tipo == kTexto || tipo == kEmail || tipo == kHomePage || tipo == kExtenso;
+}
+
+qreal PrimaryDpi() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen != nullptr ? screen->logicalDotsPerInch() : 96.0;
+}
+
+}  // namespace
+
+CaixaVumo::Private::Private(CaixaVumo& item, QQmlEngine& qmlEngine)
+    : q(item), engine(qmlEngine), dpi(PrimaryDpi()), container(item), runtime(item),
+      caixa(new QuickEditBox(*this, "Caixa")), caixa1(new QuickEditBox(*this, "Caixa1")),
+      caixa2(new QuickLabel(*this)), button(new QuickButton(*this)),
+      control(ConstituentWidgets{std::unique_ptr<Widget>(caixa), std::unique_ptr<Widget>(caixa1),
+                                 std::unique_ptr<Widget>(caixa2), std::unique_ptr<Widget>(button)},
+              container, runtime) {}
+
+CaixaVumo::Private::~Private() {
+  // Nothing reaches the control while it and its parts go.
+  caixa->SetListener(nullptr);
+  caixa1->SetListener(nullptr);
+  button->SetListener(nullptr);
+  container.Attach(nullptr);
+}
+
+void CaixaVumo::Private::ReportError(const QString& where, const QString& what) noexcept {
+  qWarning("CaixaVumo %s: %s", qUtf8Printable(where), qUtf8Printable(what));
+  try {
+    emit q.erro(where, what);
+  } catch (...) {
+    qWarning("CaixaVumo: a handler of erro failed");
+  }
+}
+
+void CaixaVumo::Private::FollowActiveBox() {
+  QuickEditBox* active = nullptr;
+  if (&control.ActiveWidget() == caixa) active = caixa;
+  if (&control.ActiveWidget() == caixa1) active = caixa1;
+  if (active != nullptr) active->Input().setFocus(true);
+  const int tipo = control.TipoDados();
+  const std::int32_t chars = control.TamanhoMáximo();
+  const QFontMetricsF metrics(caixa->Input().property("font").value<QFont>());
+  const qreal design = TwipsToPixels(kDesignWidth, dpi);
+  qreal width = design;
+  if (!IsFreeText(tipo) && chars > 0) {
+    const qreal minimum = TwipsToPixels(button->Width(), dpi);
+    width = std::clamp(10 + chars * metrics.horizontalAdvance(QLatin1Char('9')), minimum,
+                       std::max(minimum, design));
+  }
+  q.setImplicitWidth(width);
+  q.setImplicitHeight(std::max(TwipsToPixels(kMinimumHeight, dpi), metrics.height() + 8));
+  RefreshNames();
+}
+
+void CaixaVumo::Private::RefreshNames() {
+  const int tipo = control.TipoDados();
+  const QQmlProperty accessibleName(&q, QStringLiteral("Accessible.name"), qmlContext(&q));
+  const QString name = accessibleName.isValid() ? accessibleName.read().toString() : QString();
+  const QString description = FromUtf8(DescricaoDaEntrada(tipo));
+  caixa->SetAccessible(name, description);
+  caixa1->SetAccessible(name, description);
+  button->SetAction(FromUtf8(AcaoDoBotao(tipo)));
+}
+
+void CaixaVumo::Private::ShowDialog(const QString& texto, const QString& titulo) {
+  auto* component = engine.findChild<QQmlComponent*>(QStringLiteral("vumocaixa-mensagem"),
+                                                     Qt::FindDirectChildrenOnly);
+  if (component == nullptr) {
+    component = new QQmlComponent(&engine, &engine);
+    component->setObjectName(QStringLiteral("vumocaixa-mensagem"));
+    component->setData(kDialogQml, QUrl(QStringLiteral("vumocaixa:///mensagem.qml")));
+  }
+  QObject* dialog = component->beginCreate(engine.rootContext());
+  if (dialog == nullptr) throw HostError(component->errorString().toStdString());
+  dialog->setParent(&q);
+  component->completeCreate();
+  const QPointer<QObject> alive(dialog);
+  dialog->setProperty("text", texto);
+  dialog->setProperty("title", titulo);
+  QEventLoop loop;
+  QObject::connect(dialog, SIGNAL(accepted()), &loop, SLOT(quit()));
+  QObject::connect(dialog, SIGNAL(rejected()), &loop, SLOT(quit()));
+  QObject::connect(dialog, &QObject::destroyed, &loop, &QEventLoop::quit);
+  QMetaObject::invokeMethod(dialog, "open");
+  if (dialog->property("visible").toBool()) loop.exec();
+  delete alive.data();
+}
+
+}  // namespace vumocaixa::quick

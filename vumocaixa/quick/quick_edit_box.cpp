@@ -1,0 +1,315 @@
+#include "quick_edit_box_p.hpp"
+
+#include <algorithm>
+
+#include <QClipboard>
+#include <QFocusEvent>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QTimer>
+
+#include <vumocaixa/host/errors.hpp>
+#include <vumocaixa/host/text.hpp>
+
+#include "quick_values_p.hpp"
+
+namespace vumocaixa::quick {
+namespace {
+
+constexpr char kEditBoxQml[] = R"(
+import QtQuick
+Rectangle {
+  property alias textItem: input
+  property color backColor: "white"
+  property string accessibleName
+  property string accessibleDescription
+  color: backColor
+  border.width: 1
+  border.color: input.activeFocus ? "#3874d8" : "#8c8c8c"
+  radius: 2
+  TextInput {
+    id: input
+    anchors.fill: parent
+    anchors.leftMargin: 4
+    anchors.rightMargin: 4
+    verticalAlignment: TextInput.AlignVCenter
+    clip: true
+    activeFocusOnTab: true
+    selectByMouse: true
+    Accessible.name: parent.accessibleName
+    Accessible.description: parent.accessibleDescription
+  }
+}
+)";
+
+QString CharText(char32_t c) { return QString::fromUcs4(&c, 1); }
+
+std::int16_t MouseButtons(Qt::MouseButtons buttons) {
+  std::int16_t result = 0;
+  if (buttons & Qt::LeftButton) result |= 1;
+  if (buttons & Qt::RightButton) result |= 2;
+  if (buttons & Qt::MiddleButton) result |= 4;
+  return result;
+}
+
+}  // namespace
+
+QuickEditBox::QuickEditBox(QuickFrame& frame, const char* name)
+    : QuickPart(frame, name, kEditBoxQml, true), m_input(&TextItem()) {
+  m_input->installEventFilter(this);
+  connect(m_input, SIGNAL(textChanged()), this, SLOT(TextChanged()));
+  connect(m_input, SIGNAL(activeFocusChanged(bool)), this, SLOT(ActiveFocusChanged(bool)));
+}
+
+QuickEditBox::~QuickEditBox() { m_listener = nullptr; }
+
+QString QuickEditBox::CurrentText() const { return m_input->property("text").toString(); }
+
+std::string QuickEditBox::Text() const { return CurrentText().toStdString(); }
+
+void QuickEditBox::SetText(std::string_view text) { m_input->setProperty("text", FromUtf8(text)); }
+
+std::int32_t QuickEditBox::SelStart() const {
+  const int start = m_input->property("selectionStart").toInt();
+  const int end = m_input->property("selectionEnd").toInt();
+  const int utf16 = start != end ? start : m_input->property("cursorPosition").toInt();
+  return CodePointsBefore(CurrentText(), utf16);
+}
+
+void QuickEditBox::SetSelStart(std::int32_t start) {
+  m_input->setProperty("cursorPosition", Utf16Before(CurrentText(), std::max(start, 0)));
+}
+
+std::int32_t QuickEditBox::SelLength() const {
+  const QString selected = m_input->property("selectedText").toString();
+  return CodePointsBefore(selected, static_cast<int>(selected.size()));
+}
+
+void QuickEditBox::SetSelLength(std::int32_t length) {
+  const QString text = CurrentText();
+  const std::int32_t start = SelStart();
+  const int from = Utf16Before(text, start);
+  const int to = Utf16Before(text, start + std::max(length, 0));
+  if (to == from) {
+    m_input->setProperty("cursorPosition", from);
+  } else {
+    QMetaObject::invokeMethod(m_input, "select", Q_ARG(int, from), Q_ARG(int, to));
+  }
+}
+
+void QuickEditBox::SetMaxLength(std::int32_t length) {
+  if (length < 0) throw HostError("MaxLength must not be negative");
+  m_maxChars = length;
+}
+
+void QuickEditBox::SetFocus() {
+  if (!Enabled() || !Visible()) {
+    throw HostError("a hidden or disabled box cannot take the focus: " + objectName().toStdString());
+  }
+  m_input->forceActiveFocus(Qt::OtherFocusReason);
+}
+
+void QuickEditBox::SetAccessible(const QString& name, const QString& description) {
+  Item().setProperty("accessibleName", name);
+  Item().setProperty("accessibleDescription", description);
+}
+
+void QuickEditBox::TextChanged() {
+  const QString text = CurrentText();
+  if (text == m_lastText) return;
+  m_lastText = text;
+  if (m_listener != nullptr) Guarded(Frame(), "Change", [this] { m_listener->Change(); });
+}
+
+// --- Editing --------------------------------------------------------------------------
+
+void QuickEditBox::Insert(const QString& typed) {
+  const QString text = CurrentText();
+  int from = m_input->property("selectionStart").toInt();
+  int to = m_input->property("selectionEnd").toInt();
+  if (from == to) from = to = m_input->property("cursorPosition").toInt();
+  QString piece = typed;
+  if (m_maxChars > 0) {
+    const int kept = CodePointsBefore(text, static_cast<int>(text.size())) -
+                     CodePointsBefore(text.mid(from, to - from), to - from);
+    piece.truncate(Utf16Before(piece, std::max(0, m_maxChars - kept)));
+  }
+  if (piece.isEmpty() && from == to) return;
+  // One change, with the caret already after the insertion when Change is raised.
+  QSignalBlocker quiet(m_input);
+  m_input->setProperty("text", text.left(from) + piece + text.mid(to));
+  m_input->setProperty("cursorPosition", from + static_cast<int>(piece.size()));
+  quiet.unblock();
+  TextChanged();
+}
+
+void QuickEditBox::Backspace() {
+  const QString text = CurrentText();
+  const int from = m_input->property("selectionStart").toInt();
+  const int to = m_input->property("selectionEnd").toInt();
+  if (from == to) {
+    const int caret = m_input->property("cursorPosition").toInt();
+    if (caret == 0) return;
+    const int before = Utf16Before(text, CodePointsBefore(text, caret) - 1);
+    QMetaObject::invokeMethod(m_input, "select", Q_ARG(int, before), Q_ARG(int, caret));
+  }
+  Insert(QString());
+}
+
+void QuickEditBox::Paste() {
+  QString pasted = QGuiApplication::clipboard()->text();
+  const qsizetype lineEnd = pasted.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
+  if (lineEnd >= 0) pasted.truncate(lineEnd);
+  Insert(pasted);
+}
+
+// --- Events ---------------------------------------------------------------------------
+
+bool QuickEditBox::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != m_input || m_listener == nullptr) return false;
+  switch (event->type()) {
+    case QEvent::KeyPress: return KeyPressed(static_cast<QKeyEvent&>(*event));
+    case QEvent::KeyRelease: return KeyReleased(static_cast<QKeyEvent&>(*event));
+    case QEvent::FocusIn: FocusIn(); break;
+    case QEvent::FocusOut: FocusOut(static_cast<QFocusEvent&>(*event)); break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove: Mouse(static_cast<QMouseEvent&>(*event)); break;
+    case QEvent::InputMethod: {
+      auto& im = static_cast<QInputMethodEvent&>(*event);
+      QString accepted;
+      for (const QChar c : im.commitString()) {
+        std::int16_t keyAscii = ToWindows1252(c.unicode());
+        const std::int16_t typed = keyAscii;
+        if (!Guarded(Frame(), "KeyPress", [&] { m_listener->KeyPress(keyAscii); })) break;
+        const CharAction action = ActionFor(typed, keyAscii);
+        if (action == CharAction::InsertTyped) accepted += c;
+        if (action == CharAction::InsertCode) accepted += CharText(FromWindows1252(keyAscii));
+      }
+      im.setCommitString(accepted, im.replacementStart(), im.replacementLength());
+      break;
+    }
+    default: break;
+  }
+  return false;
+}
+
+bool QuickEditBox::KeyPressed(QKeyEvent& event) {
+  QPointer<QuickEditBox> alive(this);
+  const std::int16_t code = KeyCodeOf(event.key(), event.modifiers());
+  std::int16_t keyCode = code;
+  std::int16_t shift = ShiftState(event.modifiers());
+  bool ok = Guarded(Frame(), "KeyDown", [&] { m_listener->KeyDown(keyCode, shift); });
+  const bool command = IsEditingCommand(event);
+  const std::vector<TypedChar> chars = command ? std::vector<TypedChar>{} : TypedChars(event);
+  bool consumed = !ok || (code != 0 && keyCode == 0);
+  if (alive && !consumed && event.matches(QKeySequence::Paste)) {
+    Paste();
+    consumed = true;
+  }
+  for (const TypedChar& typed : chars) {
+    if (!ok || !alive || m_listener == nullptr) break;
+    ok = Type(typed, event);
+    consumed = consumed || event.isAccepted();
+  }
+  if (!alive) return true;
+  Guarded(Frame(), "SendKeys", [this] { Frame().KeystrokeDone(); });
+  if (consumed) event.accept();
+  return consumed;
+}
+
+// Raises KeyPress for one character; accepts the event when the box did the work.
+bool QuickEditBox::Type(const TypedChar& typed, QKeyEvent& event) {
+  std::int16_t keyAscii = typed.code;
+  QPointer<QuickEditBox> alive(this);
+  event.setAccepted(false);
+  if (!Guarded(Frame(), "KeyPress", [&] { m_listener->KeyPress(keyAscii); }) || !alive) return false;
+  const CharAction action = ActionFor(typed.code, keyAscii);
+  event.setAccepted(action != CharAction::DefaultKeyAction);
+  switch (action) {
+    case CharAction::Nothing:
+    case CharAction::DefaultKeyAction: break;
+    case CharAction::InsertTyped: Insert(CharText(typed.ch)); break;
+    case CharAction::InsertCode: Insert(CharText(FromWindows1252(keyAscii))); break;
+    case CharAction::Backspace: Backspace(); break;
+  }
+  return true;
+}
+
+bool QuickEditBox::KeyReleased(QKeyEvent& event) {
+  if (event.isAutoRepeat()) return false;
+  QPointer<QuickEditBox> alive(this);
+  const std::int16_t code = KeyCodeOf(event.key(), event.modifiers());
+  std::int16_t keyCode = code;
+  std::int16_t shift = ShiftState(event.modifiers());
+  const bool ok = Guarded(Frame(), "KeyUp", [&] { m_listener->KeyUp(keyCode, shift); });
+  if (!alive) return true;
+  Guarded(Frame(), "SendKeys", [this] { Frame().KeystrokeDone(); });
+  return !ok || (code != 0 && keyCode == 0);
+}
+
+void QuickEditBox::FocusIn() {
+  if (m_hasFocus || Frame().ShowingMessage()) return;
+  m_hasFocus = true;
+  Guarded(Frame(), "GotFocus", [this] { m_listener->GotFocus(); });
+}
+
+void QuickEditBox::FocusOut(const QFocusEvent& event) {
+  if (!m_hasFocus || Frame().ShowingMessage()) return;
+  switch (event.reason()) {
+    case Qt::ActiveWindowFocusReason:
+    case Qt::PopupFocusReason:
+    case Qt::MenuBarFocusReason: return;
+    default: break;
+  }
+  m_leaving = true;
+}
+
+// LostFocus is raised once the event that moved the focus is over (a mouse press
+// gives the focus on its way), so that its handler may take the focus back.
+void QuickEditBox::ActiveFocusChanged(bool active) {
+  if (active || !m_leaving) return;
+  m_leaving = false;
+  // Cleared first: the handler may give the focus straight back.
+  m_hasFocus = false;
+  QTimer::singleShot(0, this, [this] {
+    if (m_listener != nullptr) Guarded(Frame(), "LostFocus", [this] { m_listener->LostFocus(); });
+  });
+}
+
+void QuickEditBox::Mouse(QMouseEvent& event) {
+  const bool release = event.type() == QEvent::MouseButtonRelease;
+  const bool press = event.type() == QEvent::MouseButtonPress;
+  std::int16_t button = MouseButtons(event.type() == QEvent::MouseMove ? event.buttons() : event.button());
+  std::int16_t shift = ShiftState(event.modifiers());
+  const qreal dpi = Frame().Dpi() > 0 ? Frame().Dpi() : 96.0;
+  float x = static_cast<float>(event.position().x() * 1440.0 / dpi);
+  float y = static_cast<float>(event.position().y() * 1440.0 / dpi);
+  QPointer<QuickEditBox> alive(this);
+  switch (event.type()) {
+    case QEvent::MouseButtonPress:
+      Guarded(Frame(), "MouseDown", [&] { m_listener->MouseDown(button, shift, x, y); });
+      break;
+    case QEvent::MouseMove:
+      Guarded(Frame(), "MouseMove", [&] { m_listener->MouseMove(button, shift, x, y); });
+      break;
+    case QEvent::MouseButtonRelease:
+      Guarded(Frame(), "MouseUp", [&] { m_listener->MouseUp(button, shift, x, y); });
+      break;
+    default:
+      Guarded(Frame(), "DblClick", [this] { m_listener->DblClick(); });
+      break;
+  }
+  if (!alive || m_listener == nullptr) return;
+  const bool click = release && m_pressed && event.button() == Qt::LeftButton &&
+                     m_input->contains(event.position());
+  if (press || release) m_pressed = press && event.button() == Qt::LeftButton;
+  if (click) Guarded(Frame(), "Click", [this] { m_listener->Click(); });
+}
+
+}  // namespace vumocaixa::quick

@@ -1,0 +1,78 @@
+#pragma once
+// QuickEditBox: the edit boxes Caixa and Caixa1 over a Qt Quick TextInput in a framed
+// rectangle. Keys, focus and mouse reach the control as the events of WidgetListener
+// before the TextInput sees them; a character that KeyPress hands back is inserted by
+// the box, within MaxLength characters (which limits typing and pasting, never the
+// text that the control sets). Setting the text raises Change, as typing does.
+// GotFocus and LostFocus are reported once each way, and not while a message has the
+// focus, nor when the window loses it.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include <QString>
+
+#include "quick_keys_p.hpp"
+#include "quick_part_p.hpp"
+
+class QKeyEvent;
+class QMouseEvent;
+class QFocusEvent;
+
+namespace vumocaixa::quick {
+
+class QuickEditBox final : public QuickPart {
+  Q_OBJECT
+
+ public:
+  QuickEditBox(QuickFrame& frame, const char* name);
+  ~QuickEditBox() override;
+
+  // The TextInput.
+  [[nodiscard]] QQuickItem& Input() const { return *m_input; }
+
+  [[nodiscard]] WidgetKind Kind() const override { return WidgetKind::EditBox; }
+  [[nodiscard]] std::string Text() const override;
+  void SetText(std::string_view text) override;
+  [[nodiscard]] std::int32_t SelStart() const override;
+  void SetSelStart(std::int32_t start) override;
+  [[nodiscard]] std::int32_t SelLength() const override;
+  void SetSelLength(std::int32_t length) override;
+  [[nodiscard]] std::int32_t MaxLength() const override { return m_maxChars; }
+  void SetMaxLength(std::int32_t length) override;
+  // Fails with HostError when the box is hidden or disabled.
+  void SetFocus() override;
+  void SetListener(WidgetListener* listener) override { m_listener = listener; }
+
+  // The name and description screen readers give the box.
+  void SetAccessible(const QString& name, const QString& description);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  Q_SLOT void TextChanged();
+  Q_SLOT void ActiveFocusChanged(bool active);
+  [[nodiscard]] QString CurrentText() const;
+  // Replaces the selection with text cut to what MaxLength leaves room for.
+  void Insert(const QString& text);
+  void Backspace();
+  bool KeyPressed(QKeyEvent& event);
+  bool KeyReleased(QKeyEvent& event);
+  bool Type(const TypedChar& typed, QKeyEvent& event);
+  void Paste();
+  void FocusIn();
+  void FocusOut(const QFocusEvent& event);
+  void Mouse(QMouseEvent& event);
+
+  QQuickItem* m_input = nullptr;
+  WidgetListener* m_listener = nullptr;
+  std::int32_t m_maxChars = 0;
+  QString m_lastText;
+  bool m_hasFocus = false;
+  bool m_leaving = false;  // the focus is going elsewhere in the window
+  bool m_pressed = false;
+};
+
+}  // namespace vumocaixa::quick

@@ -1,0 +1,225 @@
+#include "quick_services_p.hpp"
+
+#include <QGuiApplication>
+#include <QPointer>
+#include <QQuickWindow>
+#include <QScreen>
+#include <QTimer>
+
+#include <vumocaixa/host/errors.hpp>
+
+#include "caixa_vumo.hpp"
+#include "quick_values_p.hpp"
+
+namespace vumocaixa::quick {
+namespace {
+
+constexpr int kMaxResizeDepth = 100;
+
+qreal DpiOf(const QQuickItem& item) {
+  const QScreen* screen = item.window() != nullptr ? item.window()->screen() : QGuiApplication::primaryScreen();
+  return screen != nullptr ? screen->logicalDotsPerInch() : 96.0;
+}
+
+bool IsInside(const QQuickItem* item, const QQuickItem& ancestor) {
+  for (; item != nullptr; item = item->parentItem()) {
+    if (item == &ancestor) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+// --- Container ----------------------------------------------------------------------
+
+void QuickContainer::PropertyChanged(std::string_view name) { m_item.PropertyChanged(FromUtf8(name)); }
+
+FontRef QuickContainer::AmbientFont() const {
+  return std::make_shared<Font>(FromQFont(QGuiApplication::font()));
+}
+
+void QuickContainer::SetWidth(std::int32_t width) {
+  if (width < 0) throw HostError("the control's width must not be negative");
+  if (width == m_width) return;
+  m_width = width;
+  ApplySize();
+  Resized();
+}
+
+void QuickContainer::SetHeight(std::int32_t height) {
+  if (height < 0) throw HostError("the control's height must not be negative");
+  if (height == m_height) return;
+  m_height = height;
+  ApplySize();
+  Resized();
+}
+
+void QuickContainer::ApplySize() {
+  const qreal dpi = DpiOf(m_item);
+  m_applying = true;
+  m_item.setSize(QSizeF(TwipsToPixels(m_width, dpi), TwipsToPixels(m_height, dpi)));
+  m_applying = false;
+}
+
+void QuickContainer::ItemResized() {
+  if (m_applying) return;
+  const qreal dpi = DpiOf(m_item);
+  bool changed = false;
+  if (m_item.width() != TwipsToPixels(m_width, dpi)) {
+    m_width = PixelsToTwips(m_item.width(), dpi);
+    changed = true;
+  }
+  if (m_item.height() != TwipsToPixels(m_height, dpi)) {
+    m_height = PixelsToTwips(m_item.height(), dpi);
+    changed = true;
+  }
+  if (changed) Resized();
+}
+
+void QuickContainer::Resized() {
+  if (m_client == nullptr) return;
+  if (m_resizeDepth >= kMaxResizeDepth) throw HostError("the control keeps resizing itself");
+  ++m_resizeDepth;
+  try {
+    m_client->UserControl_Resize();
+  } catch (...) {
+    --m_resizeDepth;
+    throw;
+  }
+  --m_resizeDepth;
+}
+
+void QuickContainer::Change() {
+  emit m_item.change();
+  emit m_item.textChanged();
+}
+
+void QuickContainer::Click() { emit m_item.click(); }
+void QuickContainer::DblClick() { emit m_item.dblClick(); }
+
+void QuickContainer::KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) {
+  EventoCaixa e;
+  e.keyCode = KeyCode;
+  e.shift = Shift;
+  emit m_item.keyDown(&e);
+  KeyCode = static_cast<std::int16_t>(e.keyCode);
+  Shift = static_cast<std::int16_t>(e.shift);
+}
+
+void QuickContainer::KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) {
+  EventoCaixa e;
+  e.keyCode = KeyCode;
+  e.shift = Shift;
+  emit m_item.keyUp(&e);
+  KeyCode = static_cast<std::int16_t>(e.keyCode);
+  Shift = static_cast<std::int16_t>(e.shift);
+}
+
+void QuickContainer::KeyEnter(std::int16_t& Cancel) {
+  EventoCaixa e;
+  e.cancelar = Cancel != 0;
+  emit m_item.keyEnter(&e);
+  Cancel = e.cancelar ? 1 : 0;
+}
+
+void QuickContainer::KeyPress(std::int16_t& KeyAscii) {
+  EventoCaixa e;
+  e.keyAscii = KeyAscii;
+  emit m_item.keyPress(&e);
+  KeyAscii = static_cast<std::int16_t>(e.keyAscii);
+}
+
+namespace {
+
+template <class Signal>
+void EmitMouse(CaixaVumo& item, Signal signal, std::int16_t& Button, std::int16_t& Shift, float& X,
+               float& Y) {
+  EventoCaixa e;
+  e.botao = Button;
+  e.shift = Shift;
+  e.x = X;
+  e.y = Y;
+  emit (item.*signal)(&e);
+  Button = static_cast<std::int16_t>(e.botao);
+  Shift = static_cast<std::int16_t>(e.shift);
+  X = static_cast<float>(e.x);
+  Y = static_cast<float>(e.y);
+}
+
+void EmitAddress(CaixaVumo& item, void (CaixaVumo::*signal)(EventoCaixa*), std::string& Endereco) {
+  EventoCaixa e;
+  e.endereco = QString::fromStdString(Endereco);
+  emit (item.*signal)(&e);
+  Endereco = e.endereco.toStdString();
+}
+
+}  // namespace
+
+void QuickContainer::MouseDown(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) {
+  EmitMouse(m_item, &CaixaVumo::mouseDown, Button, Shift, X, Y);
+}
+
+void QuickContainer::MouseMove(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) {
+  EmitMouse(m_item, &CaixaVumo::mouseMove, Button, Shift, X, Y);
+}
+
+void QuickContainer::MouseUp(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) {
+  EmitMouse(m_item, &CaixaVumo::mouseUp, Button, Shift, X, Y);
+}
+
+void QuickContainer::MandarEmail(std::string& Endereco) {
+  EmitAddress(m_item, &CaixaVumo::mandarEmail, Endereco);
+}
+
+void QuickContainer::AbrirHomePage(std::string& Endereco) {
+  EmitAddress(m_item, &CaixaVumo::abrirHomePage, Endereco);
+}
+
+// --- Runtime ------------------------------------------------------------------------
+
+QuickRuntime::QuickRuntime(CaixaVumo& item)
+    : m_item(item), m_regional(RegionalFromLocale(QLocale::system())) {}
+
+void QuickRuntime::ShowMessage(std::string_view prompt, int style, std::string_view title) {
+  m_item.ShowMessage(FromUtf8(prompt), style, FromUtf8(title));
+}
+
+void QuickRuntime::Beep() { emit m_item.bipe(); }
+
+void QuickRuntime::SendKeys(std::string_view keys, bool wait) {
+  if (FromUtf8(keys).compare(QStringLiteral("{Tab}"), Qt::CaseInsensitive) != 0) {
+    throw HostError("SendKeys knows only {Tab}");
+  }
+  ++m_queuedTabs;
+  if (wait) {
+    PlayQueuedKeys();
+    return;
+  }
+  // Played by the box at the end of the keystroke; this covers calls from elsewhere.
+  QTimer::singleShot(0, &m_item, [this] { PlayQueuedKeys(); });
+}
+
+void QuickRuntime::PlayQueuedKeys() {
+  while (m_queuedTabs > 0) {
+    --m_queuedTabs;
+    MoveFocusToNext();
+  }
+}
+
+void QuickRuntime::MoveFocusToNext() {
+  const QQuickWindow* window = m_item.window();
+  if (window == nullptr) return;
+  QQuickItem* start = window->activeFocusItem();
+  if (start == nullptr || !IsInside(start, m_item)) start = &m_item;
+  const QQuickItem* first = nullptr;
+  for (QQuickItem* next = start->nextItemInFocusChain(true); next != nullptr && next != start;
+       next = next->nextItemInFocusChain(true)) {
+    if (next == first) return;  // round the whole chain: nothing outside the control
+    if (first == nullptr) first = next;
+    if (IsInside(next, m_item)) continue;
+    next->forceActiveFocus(Qt::TabFocusReason);
+    return;
+  }
+}
+
+}  // namespace vumocaixa::quick
