@@ -20,7 +20,8 @@ static_assert(int{CaixaVumo::Texto} == kTexto && int{CaixaVumo::Decimal} == kDec
 
 // What QML assigns before the item is complete, applied then in this order.
 struct CaixaVumo::Pending {
-  std::optional<bool> teclaEnter, maiusculoEMinusculo, tudoMaiusculo, endereco, cnpjAlfanumerico;
+  std::optional<bool> teclaEnter, maiusculoEMinusculo, tudoMaiusculo, endereco, cnpjAlfanumerico,
+      extensoNorma;
   std::optional<int> tipoDados;
   std::optional<bool> habilitado;
   std::optional<int> tamanhoMaximo;
@@ -66,6 +67,7 @@ void CaixaVumo::componentComplete() {
   if (p->tudoMaiusculo) setTudoMaiusculo(*p->tudoMaiusculo);
   if (p->endereco) setEndereco(*p->endereco);
   if (p->cnpjAlfanumerico) setCnpjAlfanumerico(*p->cnpjAlfanumerico);
+  if (p->extensoNorma) setExtensoNorma(*p->extensoNorma);
   if (p->tipoDados) setTipoDados(static_cast<Tipo>(*p->tipoDados));
   if (p->habilitado) setHabilitado(*p->habilitado);
   if (p->tamanhoMaximo) setTamanhoMaximo(*p->tamanhoMaximo);
@@ -100,6 +102,7 @@ void CaixaVumo::PropertyChanged(const QString& name) {
   if (name == QString::fromUtf8("TamanhoMáximo")) emit tamanhoMaximoChanged();
   if (name == QString::fromUtf8("Endereço")) emit enderecoChanged();
   if (name == QLatin1String("CNPJAlfanumerico")) emit cnpjAlfanumericoChanged();
+  if (name == QLatin1String("ExtensoNorma")) emit extensoNormaChanged();
   if (name == QLatin1String("Text")) emit textChanged();
   if (name == QLatin1String("BackColor")) emit backColorChanged();
   if (name == QLatin1String("ForeColor")) emit foreColorChanged();
@@ -218,6 +221,15 @@ bool CaixaVumo::cnpjAlfanumerico() const {
 void CaixaVumo::setCnpjAlfanumerico(bool value) {
   Assign(&Pending::cnpjAlfanumerico, value, "cnpjAlfanumerico",
          [&](VumoCaixaControl& c) { c.SetCNPJAlfanumerico(value); });
+}
+
+bool CaixaVumo::extensoNorma() const {
+  return Current<bool>(&Pending::extensoNorma, false, [this] { return d->control.ExtensoNorma(); });
+}
+
+void CaixaVumo::setExtensoNorma(bool value) {
+  Assign(&Pending::extensoNorma, value, "extensoNorma",
+         [&](VumoCaixaControl& c) { c.SetExtensoNorma(value); });
 }
 
 QVariant CaixaVumo::text() const {

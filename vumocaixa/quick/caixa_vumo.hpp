@@ -15,7 +15,7 @@
 // to it goes to the box its data type shows.
 //
 // The properties an application writes in QML are applied when the item is complete, in
-// the order a saved form keeps (the text options, the data type, then habilitado, the
+// the order a saved form keeps (the text options and extensoNorma, the data type, then habilitado, the
 // width, the colours, the font and the text), whatever their order in the QML text. A
 // type's width comes with it, as if tamanhoMaximo were assigned its present value right
 // after the type; implicitWidth follows it for the types of fixed width.
@@ -51,6 +51,7 @@ class CaixaVumo : public QQuickItem {
   Q_PROPERTY(bool endereco READ endereco WRITE setEndereco NOTIFY enderecoChanged)
   Q_PROPERTY(bool cnpjAlfanumerico READ cnpjAlfanumerico WRITE setCnpjAlfanumerico
                  NOTIFY cnpjAlfanumericoChanged)
+  Q_PROPERTY(bool extensoNorma READ extensoNorma WRITE setExtensoNorma NOTIFY extensoNormaChanged)
   Q_PROPERTY(QVariant text READ text WRITE setText NOTIFY textChanged)
   Q_PROPERTY(QColor backColor READ backColor WRITE setBackColor NOTIFY backColorChanged)
   Q_PROPERTY(QColor foreColor READ foreColor WRITE setForeColor NOTIFY foreColorChanged)
@@ -85,6 +86,9 @@ class CaixaVumo : public QQuickItem {
   void setEndereco(bool value);
   [[nodiscard]] bool cnpjAlfanumerico() const;
   void setCnpjAlfanumerico(bool value);
+  // An Extenso box writes its amount in the written norm.
+  [[nodiscard]] bool extensoNorma() const;
+  void setExtensoNorma(bool value);
   // undefined, a number, a Boolean, a date or a string; assigned by value, converted
   // and shown as the data type says.
   [[nodiscard]] QVariant text() const;
@@ -105,6 +109,7 @@ class CaixaVumo : public QQuickItem {
   void tamanhoMaximoChanged();
   void enderecoChanged();
   void cnpjAlfanumericoChanged();
+  void extensoNormaChanged();
   void textChanged();
   void backColorChanged();
   void foreColorChanged();
