@@ -153,8 +153,9 @@ void Propriedades::PropertyPage_ApplyChanges() {
     Write(*control, "TamanhoMáximo", m_txtTamanhoMáximo->Text());
   }
   MostraAviso();
-  const int tipo = TipoDaPagina();
-  const auto t = static_cast<std::int16_t>(tipo);
+  // Judged by the type the control now has, so that no option is written on where
+  // the control would refuse it.
+  const std::int16_t t = control->TipoDados();
   SetProperty(*control, "Endereço", Checked(*m_chkEndereço) && PermiteEndereço(t));
   SetProperty(*control, "TudoMaiusculo", Checked(*m_chkTudoMaiusculo) && PermiteTudoMaiusculo(t));
   SetProperty(*control, "MaiusculoEMinusculo",
