@@ -84,18 +84,10 @@ vc::Variant HostValue(FuzzedDataProvider& in) {
 }
 
 std::string_view MaskOf(std::int16_t type, const vc::VumoCaixaControl& control) {
-  switch (type) {
-    case vc::kData: return control.MascaraData();
-    case vc::kCIC: return vc::kMascaraCIC;
-    case vc::kCNPJ: return vc::kMascaraCNPJ;
-    case vc::kCartaoDeCredito: return vc::kMascaraCartao;
-    case vc::kCEP: return vc::kMascaraCEP;
-    case vc::kPIS: return vc::kMascaraPIS;
-    default: return {};
-  }
+  return type == vc::kData ? std::string_view(control.MascaraData()) : vc::MascaraDoTipo(type);
 }
 
-bool IsNumericType(std::int16_t type) { return type >= vc::kMoeda && type <= vc::kDecimal; }
+bool IsNumericType(std::int16_t type) { return vc::TipoNumerico(type).has_value(); }
 
 // The numeric box also serves a stored data type outside 0 to 16.
 bool UsesNumericBox(std::int16_t type) {

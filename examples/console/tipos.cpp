@@ -10,12 +10,6 @@
 namespace vumocaixa::demo {
 namespace {
 
-constexpr std::string_view kRotulos[] = {
-    "0 - Texto", "1 - Data",  "2 - Moeda", "3 - Inteiro", "4 - Longo",
-    "5 - Simples", "6 - Duplo", "7 - Decimal", "8 - Byte", "9 - CIC",
-    "10 - CNPJ", "11 - Cartão de Crédito", "12 - CEP", "13 - email", "14 - Home Page",
-    "15 - PIS", "16 - Extenso"};
-
 // text followed by spaces up to width characters (not bytes: the labels are UTF-8).
 std::string Pad(std::string_view text, std::size_t width) {
   const std::size_t n = CharCount(text);
@@ -47,10 +41,10 @@ void TiposEWidgets(std::ostream& out) {
          "suas bordas esquerda..direita, em twips, e o tamanho final do controle:\n\n";
   out << "  " << Pad("TipoDados", 24) << Pad("ativo", 8) << Pad("disposição", 46)
       << "controle\n";
-  for (std::int16_t t = kTexto; t <= kExtenso; ++t) {
+  for (std::int16_t t = 0; const TipoDadosInfo& tipo : kTiposDeDados) {
     MemoryForm f;
-    f.Control().SetTipoDados(t);
-    Linha(out, f, kRotulos[t]);
+    f.Control().SetTipoDados(t++);
+    Linha(out, f, tipo.rotulo);
   }
   MemoryForm f;
   f.Control().SetTipoDados(17);

@@ -11,6 +11,8 @@
 
 #include <vumocaixa/qt/vumocaixa_widget.hpp>
 
+using vumocaixa::kTiposDeDados;
+using vumocaixa::TipoDadosInfo;
 using vumocaixa::qt::VumoCaixaWidget;
 
 namespace {
@@ -84,12 +86,11 @@ class PluginTest : public QObject {
     const QMetaProperty property = meta.property(meta.indexOfProperty("TipoDados"));
     QVERIFY(property.isEnumType());
     const QMetaEnum types = property.enumerator();
-    const QStringList expected = {"Texto",   "Data",  "Moeda",    "Inteiro", "Longo",  "Simples",
-                                  "Duplo",   "Decimal", "Byte",   "CIC",     "CNPJ",
-                                  "CartaoDeCredito", "CEP", "email", "HomePage", "PIS", "Extenso"};
-    QCOMPARE(types.keyCount(), expected.size());
+    QCOMPARE(std::size_t(types.keyCount()), kTiposDeDados.size());
     for (int i = 0; i < types.keyCount(); ++i) {
-      QCOMPARE(QString::fromLatin1(types.key(i)), expected[i]);
+      const TipoDadosInfo& row = kTiposDeDados[std::size_t(i)];
+      QCOMPARE(QString::fromLatin1(types.key(i)),
+               QString::fromUtf8(row.nome.data(), qsizetype(row.nome.size())));
       QCOMPARE(types.value(i), i);
     }
   }

@@ -34,7 +34,8 @@ void VumoCaixaControl::UserControl_Resize() {
   m_Container.SetHeight(Caixa().Height());
   Btn_Evento().SetVisible(false);
 
-  if (m_TipoDados != kEmail && m_TipoDados != kHomePage) {
+  const TipoDadosInfo* info = InfoDoTipo(m_TipoDados);
+  if (info == nullptr || !info->botao) {
     Caixa2().SetWidth(m_Container.Width());
     Caixa1().SetWidth(m_Container.Width());
     Caixa().SetWidth(m_Container.Width());

@@ -68,7 +68,8 @@ Guardado LeGuardado(PropertyBag& bag, const FontRef& fonteDoAmbiente) {
   g.maiusculoEMinusculo =
       PropertyToBool(bag.ReadProperty("MaiusculoEMinusculo", true), "MaiusculoEMinusculo");
   g.tudoMaiusculo = PropertyToBool(bag.ReadProperty("TudoMaiusculo", false), "TudoMaiusculo");
-  if (g.tipo != kExtenso) g.tamanho = LeTamanho(bag);
+  const TipoDadosInfo* info = InfoDoTipo(g.tipo);
+  if (info == nullptr || info->largura != RegraLargura::SemLargura) g.tamanho = LeTamanho(bag);
   g.endereco = PropertyToInt32(bag.ReadProperty("Endereço", false), "Endereço");
   g.corDeFundo =
       PropertyToColor(bag.ReadProperty("BackColor", kSystemWindowColor), "BackColor");

@@ -83,31 +83,29 @@ void VumoCaixaControl::SetEndereço(bool value) {
 // --- TamanhoMáximo -------------------------------------------------------------------------
 
 std::int32_t VumoCaixaControl::TamanhoMáximo() const {
-  if (m_TipoDados == kExtenso) return 0;
+  const TipoDadosInfo* info = InfoDoTipo(m_TipoDados);
+  if (info != nullptr && info->largura == RegraLargura::SemLargura) return 0;
   return m_Caixa->MaxLength();
 }
 
 // The requested length counts only for the free-text types; every other type has
 // the width of what it shows (0 means no limit). A label has no width, and a type
 // outside the known ones keeps the width it has.
-void VumoCaixaControl::SetTamanhoMáximo(std::int32_t value) {
-  std::optional<std::int32_t> largura;
-  switch (m_TipoDados) {
-    case kTexto: case kEmail: case kHomePage: largura = value; break;
-    case kData: largura = Largura(CharCount(m_MascaraData)); break;
-    case kMoeda: largura = Largura(CurrencyWidth(m_Runtime.Regional())); break;
-    case kInteiro: largura = 6; break;     // "-32768"
-    case kLongo: largura = 11; break;      // "-2147483648"
-    case kSimples: largura = 12; break;
-    case kDuplo: largura = 21; break;
-    case kDecimal: largura = 31; break;
-    case kByte: largura = 1; break;
-    case kCIC: case kPIS: largura = 14; break;  // "999.999.999-99", "999.99999.99.9"
-    case kCNPJ: largura = 18; break;            // "99.999.999/9999-99"
-    case kCartaoDeCredito: largura = 19; break; // "9999.9999.9999.9999"
-    case kCEP: largura = 10; break;             // "99.999-999"
-    default: break;
+std::optional<std::int32_t> VumoCaixaControl::LarguraDoTipo(std::int32_t pedida) const {
+  const TipoDadosInfo* info = InfoDoTipo(m_TipoDados);
+  if (info == nullptr) return std::nullopt;
+  switch (info->largura) {
+    case RegraLargura::Pedida: return pedida;
+    case RegraLargura::Data: return Largura(CharCount(m_MascaraData));
+    case RegraLargura::Moeda: return Largura(CurrencyWidth(m_Runtime.Regional()));
+    case RegraLargura::Fixa: return info->caracteres;
+    case RegraLargura::SemLargura: return std::nullopt;
   }
+  return std::nullopt;
+}
+
+void VumoCaixaControl::SetTamanhoMáximo(std::int32_t value) {
+  const std::optional<std::int32_t> largura = LarguraDoTipo(value);
   if (largura && *largura < 0) {
     throw PropertyError("Propriedade \"TamanhoMáximo\": o tamanho " + std::to_string(value) +
                         " é negativo");

@@ -6,7 +6,7 @@ namespace vumocaixa {
 std::int16_t VumoCaixaControl::TipoDados() const { return m_TipoDados; }
 
 void VumoCaixaControl::SetTipoDados(std::int16_t value) {
-  if (value < kTexto || value > kExtenso) {
+  if (InfoDoTipo(value) == nullptr) {
     m_Runtime.ShowMessage("Erro na Propriedade", kStopIcon, "Erro");
     value = kTexto;
   }
@@ -24,20 +24,16 @@ void VumoCaixaControl::SetTipoDados(std::int16_t value) {
 // The visibilities are set in the order Caixa, Caixa1, Caixa2, Btn_Evento; a value
 // outside 0 to 16 (a stored one, loaded without checks) shows the numeric box.
 void VumoCaixaControl::SelecionaWidgets(std::int16_t t) {
-  const bool texto = (t >= kTexto && t <= kData) || (t >= kByte && t <= kPIS);
-  const bool botao = t == kEmail || t == kHomePage;
-  const bool extenso = t == kExtenso;
-  const bool numerico = !texto && !extenso;
-  Caixa().SetVisible(texto);
-  Caixa1().SetVisible(numerico);
-  Caixa2().SetVisible(extenso);
-  Btn_Evento().SetVisible(botao);
-  if (texto) {
-    m_Caixa = &Caixa();
-  } else if (extenso) {
-    m_Caixa = &Caixa2();
-  } else {
-    m_Caixa = &Caixa1();
+  const TipoDadosInfo* info = InfoDoTipo(t);
+  const CaixaDoTipo caixa = info != nullptr ? info->caixa : CaixaDoTipo::Caixa1;
+  Caixa().SetVisible(caixa == CaixaDoTipo::Caixa);
+  Caixa1().SetVisible(caixa == CaixaDoTipo::Caixa1);
+  Caixa2().SetVisible(caixa == CaixaDoTipo::Caixa2);
+  Btn_Evento().SetVisible(info != nullptr && info->botao);
+  switch (caixa) {
+    case CaixaDoTipo::Caixa: m_Caixa = &Caixa(); break;
+    case CaixaDoTipo::Caixa1: m_Caixa = &Caixa1(); break;
+    case CaixaDoTipo::Caixa2: m_Caixa = &Caixa2(); break;
   }
 }
 

@@ -6,7 +6,6 @@
 #include <variant>
 
 #include <vumocaixa/control/vumocaixa_control.hpp>
-#include <vumocaixa/entry/caixa_tipos.hpp>
 #include <vumocaixa/entry/mascara.hpp>
 #include <vumocaixa/entry/mascara_alfanumerica.hpp>
 #include <vumocaixa/host/errors.hpp>
@@ -23,17 +22,6 @@ void ExigeUtf8Valido(const Variant& value) {
   const auto* texto = std::get_if<std::string>(&value);
   if (texto != nullptr && !IsValidUtf8(*texto)) {
     throw InvalidTextError("Texto inválido: a sequência UTF-8 está malformada.");
-  }
-}
-
-// The number kind of a numeric data type (Inteiro to Decimal).
-NumberKind TipoNumerico(std::int16_t tipo) {
-  switch (tipo) {
-    case kInteiro: return NumberKind::Int16;
-    case kLongo: return NumberKind::Int32;
-    case kSimples: return NumberKind::Single;
-    case kDuplo: return NumberKind::Double;
-    default: return NumberKind::Decimal;
   }
 }
 
@@ -87,7 +75,7 @@ std::optional<std::string> TextoDoTipo(std::int16_t tipo, const Variant& value,
     case kLongo:
     case kSimples:
     case kDuplo:
-    case kDecimal: return NumberText(ToNumber(value, TipoNumerico(tipo), r), r);
+    case kDecimal: return NumberText(ToNumber(value, *TipoNumerico(tipo), r), r);
     case kEmail: return LowerText(ToText(value, r));
     default:
       if (MascaraDoTipo(tipo).empty()) return std::nullopt;

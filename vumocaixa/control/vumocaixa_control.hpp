@@ -10,9 +10,11 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include <vumocaixa/control/tipos_de_dados.hpp>
 #include <vumocaixa/entry/mascara_continua.hpp>
 #include <vumocaixa/host/container.hpp>
 #include <vumocaixa/host/property_bag.hpp>
@@ -22,34 +24,6 @@
 #include <vumocaixa/words/extenso.hpp>
 
 namespace vumocaixa {
-
-// The seventeen data types.
-enum TipoDadosValor : std::int16_t {
-  kTexto = 0,
-  kData = 1,
-  kMoeda = 2,
-  kInteiro = 3,
-  kLongo = 4,
-  kSimples = 5,
-  kDuplo = 6,
-  kDecimal = 7,
-  kByte = 8,
-  kCIC = 9,
-  kCNPJ = 10,
-  kCartaoDeCredito = 11,
-  kCEP = 12,
-  kEmail = 13,
-  kHomePage = 14,
-  kPIS = 15,
-  kExtenso = 16,
-};
-
-// The data types that allow each text option to be turned on.
-[[nodiscard]] constexpr bool PermiteMaiusculoEMinusculo(std::int16_t t) { return t == kTexto; }
-[[nodiscard]] constexpr bool PermiteTudoMaiusculo(std::int16_t t) {
-  return t == kTexto || t == kByte;
-}
-[[nodiscard]] constexpr bool PermiteEndereço(std::int16_t t) { return t == kTexto; }
 
 // The control's four constituent widgets, made by the host.
 struct ConstituentWidgets {
@@ -183,6 +157,9 @@ class VumoCaixaControl : private ContainerClient {
 
   // Shows and hides the widgets for data type t and makes its widget the active one.
   void SelecionaWidgets(std::int16_t t);
+  // The width TamanhoMáximo gives the active box for the present data type when
+  // pedida is asked for; nothing where the width stays as it is.
+  [[nodiscard]] std::optional<std::int32_t> LarguraDoTipo(std::int32_t pedida) const;
   void RaiseChangeAndNotify();
   // Caixa1: a decimal separator typed right of a comma that was typed as '.' turns
   // that comma back into a grouping point.

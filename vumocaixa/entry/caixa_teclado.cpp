@@ -11,7 +11,6 @@
 #include <string>
 
 #include <vumocaixa/control/vumocaixa_control.hpp>
-#include <vumocaixa/entry/caixa_tipos.hpp>
 #include <vumocaixa/entry/mascara.hpp>
 #include <vumocaixa/entry/mascara_alfanumerica.hpp>
 #include <vumocaixa/entry/mascara_continua.hpp>

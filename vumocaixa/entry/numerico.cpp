@@ -4,7 +4,6 @@
 #include <cmath>
 #include <vector>
 
-#include <vumocaixa/control/vumocaixa_control.hpp>
 #include <vumocaixa/entry/mascara.hpp>
 #include <vumocaixa/host/errors.hpp>
 #include <vumocaixa/host/text.hpp>
@@ -116,25 +115,6 @@ ClasseTecla ClassificaTecla(std::int16_t KeyAscii, const RegionalSettings& r) {
   return ClasseTecla::Outra;
 }
 
-RegraSinal RegraDaVirgula(std::int16_t tipo) {
-  switch (tipo) {
-    case kMoeda:
-    case kSimples:
-    case kDuplo:
-    case kDecimal:
-      return RegraSinal::Condicional;
-    case kInteiro:
-    case kLongo:
-      return RegraSinal::Recusado;
-    default:
-      return RegraSinal::Livre;
-  }
-}
-
-RegraSinal RegraDoMenos(std::int16_t tipo) {
-  return tipo >= kMoeda && tipo <= kDecimal ? RegraSinal::Condicional : RegraSinal::Livre;
-}
-
 Faixa FaixaMoeda(const Decimal& valor) {
   // The limit is 922337203685476,58; compare whole parts, then the fractions at a
   // common scale (both products stay far below 2^128).
@@ -225,25 +205,6 @@ std::optional<std::string> EncurtaNumero(std::string_view texto, NumberKind kind
     if (auto curto = TextoConvertido(texto.substr(0, fins[k - 1]), kind, r)) return curto;
   }
   return std::nullopt;
-}
-
-std::optional<NumberKind> TipoNumerico(std::int16_t tipo) {
-  switch (tipo) {
-    case kMoeda:
-      return NumberKind::Currency;
-    case kInteiro:
-      return NumberKind::Int16;
-    case kLongo:
-      return NumberKind::Int32;
-    case kSimples:
-      return NumberKind::Single;
-    case kDuplo:
-      return NumberKind::Double;
-    case kDecimal:
-      return NumberKind::Decimal;
-    default:
-      return std::nullopt;
-  }
 }
 
 }  // namespace vumocaixa

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include <vumocaixa/control/tipos_de_dados.hpp>
 #include <vumocaixa/host/regional.hpp>
 #include <vumocaixa/host/values.hpp>
 
@@ -58,20 +59,6 @@ enum class ClasseTecla {
 [[nodiscard]] ClasseTecla ClassificaTecla(std::int16_t KeyAscii,
                                           const RegionalSettings& r = PtBR());
 
-// How a data type treats a comma or a minus sign typed into the numeric box.
-enum class RegraSinal {
-  Livre,        // no rule: the sign goes in
-  Condicional,  // only where AceitaVirgula / AceitaMenos allow it
-  Recusado,     // never
-};
-
-// Moeda, Simples, Duplo and Decimal take a comma where AceitaVirgula allows it;
-// Inteiro and Longo never; any other type has no rule.
-[[nodiscard]] RegraSinal RegraDaVirgula(std::int16_t tipo);
-// The six numeric types take a minus sign where AceitaMenos allows it; any other
-// type has no rule.
-[[nodiscard]] RegraSinal RegraDoMenos(std::int16_t tipo);
-
 // Where a number stands against the limits of its type. The limits themselves
 // count as outside: a value equal to a limit is shown as that limit.
 enum class Faixa { NoLimiteInferior, Dentro, NoLimiteSuperior };
@@ -111,8 +98,5 @@ struct Conversao {
 //   EncurtaNumero(thirty 9s, Decimal) == twenty-eight 9s
 [[nodiscard]] std::optional<std::string> EncurtaNumero(std::string_view texto, NumberKind kind,
                                                        const RegionalSettings& r = PtBR());
-
-// The number kind of a numeric type (Moeda gives Currency); nothing for other types.
-[[nodiscard]] std::optional<NumberKind> TipoNumerico(std::int16_t tipo);
 
 }  // namespace vumocaixa

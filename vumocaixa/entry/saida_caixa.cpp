@@ -3,8 +3,7 @@
 #include <array>
 #include <cstddef>
 
-#include <vumocaixa/control/vumocaixa_control.hpp>
-#include <vumocaixa/entry/caixa_tipos.hpp>
+#include <vumocaixa/control/tipos_de_dados.hpp>
 #include <vumocaixa/entry/mascara.hpp>
 #include <vumocaixa/entry/mascara_alfanumerica.hpp>
 #include <vumocaixa/host/text.hpp>

@@ -36,13 +36,6 @@ constexpr std::array<PageWidgetSpec, 12> kLayout = {{
      PageAlignment::Left, kVermelho},
 }};
 
-constexpr std::array<std::string_view, 17> kEntries = {
-    "0 - Texto",   "1 - Data",     "2 - Moeda",   "3 - Inteiro",
-    "4 - Longo",   "5 - Simples",  "6 - Duplo",   "7 - Decimal",
-    "8 - Byte",    "9 - CIC",      "10 - CNPJ",   "11 - Cartão de Crédito",
-    "12 - CEP",    "13 - email",   "14 - Home Page", "15 - PIS",
-    "16 - Extenso"};
-
 // A check box's value for a Boolean property read by name: the lowest bit of the
 // property's whole-number form (True is -1).
 int LowestBit(const GeneralValue& value) {
@@ -72,12 +65,11 @@ bool TamanhoValido(std::string_view texto) {
 
 std::span<const PageWidgetSpec> PropriedadesLayout() { return kLayout; }
 const PageSpec& PropriedadesPage() { return kPage; }
-std::span<const std::string_view> TipoDadosEntries() { return kEntries; }
 
 Propriedades::Propriedades(PageSurface& surface) {
   surface.SetPage(kPage);
   for (const PageWidgetSpec& spec : kLayout) Wire(surface.Add(spec), spec.name);
-  for (std::string_view entry : kEntries) m_TipoDados->AddItem(entry);
+  for (const TipoDadosInfo& tipo : kTiposDeDados) m_TipoDados->AddItem(tipo.rotulo);
 }
 
 void Propriedades::Wire(PageWidget& w, std::string_view name) {
@@ -198,7 +190,7 @@ void Propriedades::TipoDados_Change() { TipoDados_Click(); }
 // written at once, with the whole page.
 void Propriedades::txtTipoDados_Change() {
   const double number = std::nearbyint(LeadingNumber(m_txtTipoDados->Text()));
-  if (number < -1 || number >= static_cast<double>(kEntries.size())) return;
+  if (number < -1 || number >= static_cast<double>(kTiposDeDados.size())) return;
   m_TipoDados->SetListIndex(static_cast<int>(number));
   if (m_Carregando) return;
   AjustaOpcoes(static_cast<int>(number));

@@ -22,8 +22,6 @@ namespace vumocaixa {
 // The page's widgets in tab order, and its caption and client area.
 [[nodiscard]] std::span<const PageWidgetSpec> PropriedadesLayout();
 [[nodiscard]] const PageSpec& PropriedadesPage();
-// The list entries, "0 - Texto" to "16 - Extenso"; the position is the type number.
-[[nodiscard]] std::span<const std::string_view> TipoDadosEntries();
 // What the page says under a TamanhoMáximo it cannot write.
 inline constexpr std::string_view kAvisoTamanhoMáximo =
     "TamanhoMáximo deve ser um número inteiro, 0 ou maior.";

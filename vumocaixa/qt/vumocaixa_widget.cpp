@@ -23,9 +23,8 @@ namespace {
 constexpr char kTamanhoMaximoName[] = "TamanhoM\xc3\xa1ximo";
 constexpr char kEnderecoName[] = "Endere\xc3\xa7o";
 
-static_assert(int{VumoCaixaWidget::Texto} == kTexto && int{VumoCaixaWidget::Decimal} == kDecimal &&
-              int{VumoCaixaWidget::CIC} == kCIC && int{VumoCaixaWidget::email} == kEmail &&
-              int{VumoCaixaWidget::Extenso} == kExtenso);
+// The names are checked against the rows of kTiposDeDados by the widget's tests.
+static_assert(std::size_t{VumoCaixaWidget::Extenso} + 1 == kTiposDeDados.size());
 
 // Holds what a deleted widget's handler may still be touching, until it is deleted.
 template <class T>
@@ -43,7 +42,9 @@ constexpr std::int32_t kMinimumHeight = 315;
 // Free text has no width of its own; every other type shows at most TamanhoMaximo
 // characters.
 bool IsFreeText(int tipo) {
-  return tipo == kTexto || tipo == kEmail || tipo == kHomePage || tipo == kExtenso;
+  const TipoDadosInfo* info = InfoDoTipo(static_cast<std::int16_t>(tipo));
+  return info != nullptr &&
+         (info->largura == RegraLargura::Pedida || info->largura == RegraLargura::SemLargura);
 }
 
 }  // namespace
