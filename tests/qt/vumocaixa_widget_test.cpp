@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <vumocaixa/control/property_help.hpp>
 #include <vumocaixa/host/memory_property_bag.hpp>
 #include <vumocaixa/host/regional.hpp>
 #include <vumocaixa/qt/qt_runtime.hpp>
@@ -69,6 +70,18 @@ class WidgetTest : public QObject {
   }
 
   void cleanup() { form.reset(); }
+
+  // Every property of the control's list is a Q_PROPERTY, under its name with the
+  // accents dropped.
+  void everyPropertyOfTheListIsAQtProperty() {
+    const QMetaObject& meta = VumoCaixaWidget::staticMetaObject;
+    for (const PropertyHelp& p : PropertyHelpTexts()) {
+      QString name = QString::fromUtf8(p.member.data(), qsizetype(p.member.size()));
+      name.replace(QString::fromUtf8("á"), QStringLiteral("a"));
+      name.replace(QString::fromUtf8("ç"), QStringLiteral("c"));
+      QVERIFY2(meta.indexOfProperty(name.toLatin1().constData()) >= 0, qPrintable(name));
+    }
+  }
 
   void cpfTypedKeyByKeyShowsTheMasks() {
     caixa->SetTipoDados(kCIC);

@@ -8,6 +8,7 @@
 // never half loaded.
 
 #include <vumocaixa/control/chaves_guardadas.hpp>
+#include <vumocaixa/control/property_help.hpp>
 #include <vumocaixa/control/vumocaixa_control.hpp>
 #include <vumocaixa/entry/mascara.hpp>
 #include <vumocaixa/host/errors.hpp>
@@ -19,22 +20,29 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <type_traits>
+#include <variant>
 
 namespace vumocaixa {
 namespace {
 
-// WriteProperties and LeGuardado use the keys in this order; a test holds them to it.
-constexpr std::array<std::string_view, 12> kChaves = {
-    "TipoDados",     "Enabled",  "TeclaEnter", "MaiusculoEMinusculo", "TudoMaiusculo",
-    "TamanhoMáximo", "Endereço", "BackColor",  "Font",                "ForeColor",
-    "CNPJAlfanumerico", "ExtensoNorma"};
+// The value of an absent key, from the property list.
+PropertyValue Padrao(std::string_view chave) {
+  return std::visit(
+      [](auto v) -> PropertyValue {
+        if constexpr (std::is_same_v<decltype(v), std::monostate>) {
+          return Empty{};
+        } else {
+          return v;
+        }
+      },
+      SavedDefaultOf(chave));
+}
 
-constexpr std::int16_t kTipoPadrao = kTexto;
-constexpr std::int32_t kTamanhoPadrao = 0;
 
 // Everything a bag holds for one control, already converted to the fields' types.
 struct Guardado {
-  std::int16_t tipo = kTipoPadrao;
+  std::int16_t tipo = kTexto;
   bool habilitado = true;
   bool teclaEnter = true;
   bool maiusculoEMinusculo = true;
@@ -49,7 +57,7 @@ struct Guardado {
 };
 
 std::int32_t LeTamanho(PropertyBag& bag) {
-  const PropertyValue lido = bag.ReadProperty("TamanhoMáximo", kTamanhoPadrao);
+  const PropertyValue lido = bag.ReadProperty("TamanhoMáximo", Padrao("TamanhoMáximo"));
   const std::int32_t tamanho = PropertyToInt32(lido, "TamanhoMáximo");
   if (tamanho < 0) {
     throw PropertyError("Propriedade \"TamanhoMáximo\": o tamanho guardado " +
@@ -62,26 +70,26 @@ std::int32_t LeTamanho(PropertyBag& bag) {
 // words, whose label has no width.
 Guardado LeGuardado(PropertyBag& bag, const FontRef& fonteDoAmbiente) {
   Guardado g;
-  g.tipo = PropertyToInt16(bag.ReadProperty("TipoDados", kTipoPadrao), "TipoDados");
-  g.habilitado = PropertyToBool(bag.ReadProperty("Enabled", true), "Enabled");
-  g.teclaEnter = PropertyToBool(bag.ReadProperty("TeclaEnter", true), "TeclaEnter");
+  g.tipo = PropertyToInt16(bag.ReadProperty("TipoDados", Padrao("TipoDados")), "TipoDados");
+  g.habilitado = PropertyToBool(bag.ReadProperty("Enabled", Padrao("Enabled")), "Enabled");
+  g.teclaEnter = PropertyToBool(bag.ReadProperty("TeclaEnter", Padrao("TeclaEnter")), "TeclaEnter");
   g.maiusculoEMinusculo =
-      PropertyToBool(bag.ReadProperty("MaiusculoEMinusculo", true), "MaiusculoEMinusculo");
-  g.tudoMaiusculo = PropertyToBool(bag.ReadProperty("TudoMaiusculo", false), "TudoMaiusculo");
+      PropertyToBool(bag.ReadProperty("MaiusculoEMinusculo", Padrao("MaiusculoEMinusculo")), "MaiusculoEMinusculo");
+  g.tudoMaiusculo = PropertyToBool(bag.ReadProperty("TudoMaiusculo", Padrao("TudoMaiusculo")), "TudoMaiusculo");
   const TipoDadosInfo* info = InfoDoTipo(g.tipo);
   if (info == nullptr || info->largura != RegraLargura::SemLargura) g.tamanho = LeTamanho(bag);
-  g.endereco = PropertyToInt32(bag.ReadProperty("Endereço", false), "Endereço");
+  g.endereco = PropertyToInt32(bag.ReadProperty("Endereço", Padrao("Endereço")), "Endereço");
   g.corDeFundo =
-      PropertyToColor(bag.ReadProperty("BackColor", kSystemWindowColor), "BackColor");
+      PropertyToColor(bag.ReadProperty("BackColor", Padrao("BackColor")), "BackColor");
   // A copy: the control must never share the container's own font object.
   g.fonte = PropertyToFont(bag.ReadProperty("Font", fonteDoAmbiente), "Font");
   g.corDaFonte =
-      PropertyToColor(bag.ReadProperty("ForeColor", kSystemWindowTextColor), "ForeColor");
+      PropertyToColor(bag.ReadProperty("ForeColor", Padrao("ForeColor")), "ForeColor");
   // The options added later come last and are off when absent, so forms saved before
   // them load as they were.
   g.cnpjAlfanumerico =
-      PropertyToBool(bag.ReadProperty("CNPJAlfanumerico", false), "CNPJAlfanumerico");
-  g.extensoNorma = PropertyToBool(bag.ReadProperty("ExtensoNorma", false), "ExtensoNorma");
+      PropertyToBool(bag.ReadProperty("CNPJAlfanumerico", Padrao("CNPJAlfanumerico")), "CNPJAlfanumerico");
+  g.extensoNorma = PropertyToBool(bag.ReadProperty("ExtensoNorma", Padrao("ExtensoNorma")), "ExtensoNorma");
   return g;
 }
 
@@ -105,8 +113,6 @@ void CarregaCorDaFonte(const ConstituentWidgets& w, Color cor) {
 }
 
 }  // namespace
-
-std::span<const std::string_view> ChavesGuardadas() { return kChaves; }
 
 void ConfereGuardado(PropertyBag& bag) {
   static_cast<void>(LeGuardado(bag, FontePadrao(nullptr)));
@@ -143,18 +149,18 @@ void VumoCaixaControl::UserControl_WriteProperties(PropertyBag& bag) {
   const FontRef fonteDoAmbiente = m_Container.AmbientFont();
   FontRef fonte = m_Widgets.Caixa->Font();
   if (fonte == nullptr) fonte = fonteDoAmbiente;  // a box without a font shows the ambient one
-  bag.WriteProperty("TipoDados", m_TipoDados, kTipoPadrao);
-  bag.WriteProperty("Enabled", m_Caixa->Enabled(), true);
-  bag.WriteProperty("TeclaEnter", m_TeclaEnter, true);
-  bag.WriteProperty("MaiusculoEMinusculo", m_MaiusculoEMinusculo, true);
-  bag.WriteProperty("TudoMaiusculo", m_TudoMaiusculo, false);
-  bag.WriteProperty("TamanhoMáximo", TamanhoMáximo(), kTamanhoPadrao);
-  bag.WriteProperty("Endereço", m_Endereco, false);
-  bag.WriteProperty("BackColor", m_Widgets.Caixa->BackColor(), kSystemWindowColor);
+  bag.WriteProperty("TipoDados", m_TipoDados, Padrao("TipoDados"));
+  bag.WriteProperty("Enabled", m_Caixa->Enabled(), Padrao("Enabled"));
+  bag.WriteProperty("TeclaEnter", m_TeclaEnter, Padrao("TeclaEnter"));
+  bag.WriteProperty("MaiusculoEMinusculo", m_MaiusculoEMinusculo, Padrao("MaiusculoEMinusculo"));
+  bag.WriteProperty("TudoMaiusculo", m_TudoMaiusculo, Padrao("TudoMaiusculo"));
+  bag.WriteProperty("TamanhoMáximo", TamanhoMáximo(), Padrao("TamanhoMáximo"));
+  bag.WriteProperty("Endereço", m_Endereco, Padrao("Endereço"));
+  bag.WriteProperty("BackColor", m_Widgets.Caixa->BackColor(), Padrao("BackColor"));
   bag.WriteProperty("Font", fonte, fonteDoAmbiente);
-  bag.WriteProperty("ForeColor", m_Widgets.Caixa->ForeColor(), kSystemWindowTextColor);
-  bag.WriteProperty("CNPJAlfanumerico", m_CNPJAlfanumerico, false);
-  bag.WriteProperty("ExtensoNorma", m_ExtensoNorma, false);
+  bag.WriteProperty("ForeColor", m_Widgets.Caixa->ForeColor(), Padrao("ForeColor"));
+  bag.WriteProperty("CNPJAlfanumerico", m_CNPJAlfanumerico, Padrao("CNPJAlfanumerico"));
+  bag.WriteProperty("ExtensoNorma", m_ExtensoNorma, Padrao("ExtensoNorma"));
 }
 
 }  // namespace vumocaixa

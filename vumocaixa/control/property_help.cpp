@@ -1,30 +1,55 @@
 #include <vumocaixa/control/property_help.hpp>
 
+#include <vumocaixa/control/chaves_guardadas.hpp>
+
+#include <algorithm>
 #include <array>
 
 namespace vumocaixa {
 namespace {
 
-// The same texts stand beside the accessors in vumocaixa_control.hpp.
+// The same texts stand beside the accessors in vumocaixa_control.hpp. The saved
+// keys keep their order in forms already saved: a new one goes after the last.
 constexpr std::array<PropertyHelp, 13> kPropriedades{{
-    {"TipoDados", "TipoDados", "Especifíca a máscara de entrada para a caixa."},
-    {"Habilitado", "Enabled", "Utiliza Propriedade Enabled do Objeto"},
+    {"TipoDados", "TipoDados", "Especifíca a máscara de entrada para a caixa.", 0,
+     std::int16_t{0}},
+    {"Habilitado", "Enabled", "Utiliza Propriedade Enabled do Objeto", 1, true},
     {"TeclaEnter", "TeclaEnter",
-     "Especifica se a tecla Enter envia para o próximo campo disponível."},
+     "Especifica se a tecla Enter envia para o próximo campo disponível.", 2, true},
     {"MaiusculoEMinusculo", "MaiusculoEMinusculo",
-     "Coloca as primeiras letras das frases em maiusculo."},
-    {"TudoMaiusculo", "TudoMaiusculo", "Coloca todas as letras em maiusculo."},
-    {"TamanhoMáximo", "TamanhoMáximo", "Numero máximo de Caracteres (Igual ao MaxLenght)."},
-    {"Endereço", "Endereço", "Exige que seja colocado Rua, Av., Viela, etc."},
+     "Coloca as primeiras letras das frases em maiusculo.", 3, true},
+    {"TudoMaiusculo", "TudoMaiusculo", "Coloca todas as letras em maiusculo.", 4, false},
+    {"TamanhoMáximo", "TamanhoMáximo", "Numero máximo de Caracteres (Igual ao MaxLenght).", 5,
+     std::int32_t{0}},
+    {"Endereço", "Endereço", "Exige que seja colocado Rua, Av., Viela, etc.", 6, false},
     {"CNPJAlfanumerico", "CNPJAlfanumerico",
-     "Aceita letras nas 12 primeiras posições do CNPJ (novo formato alfanumérico)."},
+     "Aceita letras nas 12 primeiras posições do CNPJ (novo formato alfanumérico).", 10, false},
     {"ExtensoNorma", "ExtensoNorma",
-     "Escreve o extenso como manda a norma (minúsculas, três com acento, mil sem um)."},
+     "Escreve o extenso como manda a norma (minúsculas, três com acento, mil sem um).", 11,
+     false},
     {"Text", "Text", "Recebe/Devolve o valor da caixa de texto."},
-    {"BackColor", "BackColor", "Define / retorna a cor de fundo da caixa de texto."},
-    {"Font", "Font", "Define / retorna a fonte utilizada."},
-    {"ForeColor", "ForeColor", "Define / retorna a cor da fonte usada."},
+    {"BackColor", "BackColor", "Define / retorna a cor de fundo da caixa de texto.", 7,
+     kSystemWindowColor},
+    {"Font", "Font", "Define / retorna a fonte utilizada.", 8},
+    {"ForeColor", "ForeColor", "Define / retorna a cor da fonte usada.", 9,
+     kSystemWindowTextColor},
 }};
+
+// The saved keys in their order, taken from the properties' places.
+constexpr auto kChaves = [] {
+  constexpr auto salvas = [] {
+    std::size_t n = 0;
+    for (const PropertyHelp& p : kPropriedades) n += p.saved >= 0 ? 1 : 0;
+    return n;
+  }();
+  std::array<std::string_view, salvas> chaves{};
+  for (const PropertyHelp& p : kPropriedades) {
+    if (p.saved >= 0) chaves.at(static_cast<std::size_t>(p.saved)) = p.notified;
+  }
+  return chaves;
+}();
+static_assert(std::ranges::none_of(kChaves, [](std::string_view k) { return k.empty(); }),
+              "every place among the saved keys is taken once");
 
 // The events in the order of their numbers; ContainerEvents declares them in the same
 // order.
@@ -46,6 +71,15 @@ constexpr std::array<EventHelp, 12> kEventos{{
 }  // namespace
 
 std::span<const PropertyHelp> PropertyHelpTexts() { return kPropriedades; }
+
+std::span<const std::string_view> ChavesGuardadas() { return kChaves; }
+
+SavedDefault SavedDefaultOf(std::string_view key) {
+  for (const PropertyHelp& p : kPropriedades) {
+    if (p.saved >= 0 && p.notified == key) return p.savedDefault;
+  }
+  return {};
+}
 
 std::span<const EventHelp> EventHelpTexts() { return kEventos; }
 
