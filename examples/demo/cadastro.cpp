@@ -1,5 +1,7 @@
 #include "cadastro.hpp"
 
+#include "campos.hpp"
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -18,41 +20,8 @@
 #include <vumocaixa/qt/qt_runtime.hpp>
 
 namespace demo {
-namespace {
 
 using namespace vumocaixa;
-
-struct FieldLayout {
-  const char* name;
-  const char* label;
-  std::int16_t tipo;
-};
-
-// Every data type, in the order a clerk fills the form in; the address is free text
-// with the address rule on, the amount in words follows the salary.
-constexpr FieldLayout kFields[] = {
-    {"Nome", "&Nome:", kTexto},
-    {"Sexo", "Se&xo (M/F):", kByte},
-    {"Nascimento", "&Data de nascimento:", kData},
-    {"Idade", "&Idade:", kInteiro},
-    {"CPF", "C&PF:", kCIC},
-    {"PIS", "PI&S:", kPIS},
-    {"Endereço", "&Endereço:", kTexto},
-    {"CEP", "CE&P:", kCEP},
-    {"E-mail", "E-&mail:", kEmail},
-    {"Home page", "&Home page:", kHomePage},
-    {"Código", "&Código do cliente:", kLongo},
-    {"Peso", "Pes&o (kg):", kSimples},
-    {"Altura", "Altu&ra (m):", kDuplo},
-    {"Salário", "Sa&lário:", kMoeda},
-    {"Extenso", "Salário por extenso:", kExtenso},
-    {"Dependentes", "Dependen&tes:", kInteiro},
-    {"Limite", "Limite de crédi&to:", kDecimal},
-    {"CNPJ", "CNP&J do empregador:", kCNPJ},
-    {"Cartão", "Cartão de crédito:", kCartaoDeCredito},
-};
-
-}  // namespace
 
 Cadastro::Cadastro(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(QStringLiteral("Cadastro de Cliente"));

@@ -4,6 +4,7 @@
 // events whose arguments a handler changes, and the names screen readers read.
 
 #include <QClipboard>
+#include <QFile>
 #include <QGuiApplication>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -213,6 +214,25 @@ class CaixaVumoTest : public QObject {
     setTipo(caixa, 40000);
     QCOMPARE(messages, QStringList({"Erro na Propriedade|16|Erro"}));
     QCOMPARE(caixa->property("tipoDados").toInt(), int{kTexto});
+  }
+
+  // The README's QML example, as an application would load it.
+  void readmeExampleLoads() {
+    QFile readme(VUMOCAIXA_SOURCE_DIR "/README.md");
+    QVERIFY(readme.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(readme.readAll());
+    const qsizetype start = text.indexOf("```qml\n");
+    QVERIFY(start >= 0);
+    const qsizetype end = text.indexOf("```", start + 7);
+    QQmlComponent component(view->engine());
+    component.setData(text.mid(start + 7, end - start - 7).toUtf8(), QUrl());
+    std::unique_ptr<QObject> made(component.create());
+    QVERIFY2(made != nullptr, qPrintable(component.errorString()));
+    QStringList tipos;
+    for (const QQuickItem* item : qobject_cast<QQuickItem*>(made.get())->childItems()) {
+      tipos << QString::number(item->property("tipoDados").toInt());
+    }
+    QCOMPARE(tipos, QStringList({QString::number(kCIC), QString::number(kMoeda)}));
   }
 
   void screenReadersGetTheNameAndTheEntry() {

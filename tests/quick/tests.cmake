@@ -8,6 +8,7 @@ if(TARGET vumocaixa_quick)
                                                       vumocaixa_options)
   target_compile_definitions(vumocaixa_quick_tests PRIVATE
     VUMOCAIXA_QML_BUILD_DIR="${VUMOCAIXA_QML_BUILD_DIR}"
+    VUMOCAIXA_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
     VUMOCAIXA_TEST_FORM="${CMAKE_CURRENT_LIST_DIR}/formulario.qml")
   add_dependencies(vumocaixa_quick_tests vumocaixa_quick)
   set(quick_env "QT_QPA_PLATFORM=offscreen;QT_QUICK_BACKEND=software")
