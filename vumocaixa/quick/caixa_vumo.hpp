@@ -59,8 +59,9 @@ class CaixaVumo : public QQuickItem {
   Q_PROPERTY(bool mostraMensagens MEMBER m_mostraMensagens NOTIFY mostraMensagensChanged)
 
  public:
-  // The seventeen data types, valued as the data type numbers.
-  enum Tipo {
+  // The seventeen data types, valued as the data type numbers. Any int is a Tipo, so that
+  // a number outside them reaches the control, which refuses it.
+  enum Tipo : int {
     Texto, Data, Moeda, Inteiro, Longo, Simples, Duplo, Decimal, Byte,
     CIC, CNPJ, CartaoDeCredito, CEP, Email, HomePage, PIS, Extenso
   };

@@ -65,7 +65,12 @@ QuickEditBox::QuickEditBox(QuickFrame& frame, const char* name)
   connect(m_input, SIGNAL(activeFocusChanged(bool)), this, SLOT(ActiveFocusChanged(bool)));
 }
 
-QuickEditBox::~QuickEditBox() { m_listener = nullptr; }
+QuickEditBox::~QuickEditBox() {
+  // The TextInput goes after this box: what it reports while it goes reaches nothing.
+  m_listener = nullptr;
+  m_input->removeEventFilter(this);
+  QObject::disconnect(m_input, nullptr, this, nullptr);
+}
 
 QString QuickEditBox::CurrentText() const { return m_input->property("text").toString(); }
 
