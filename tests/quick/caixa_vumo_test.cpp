@@ -6,6 +6,8 @@
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
+#include <QMetaEnum>
+#include <QMetaProperty>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickView>
@@ -14,6 +16,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <vumocaixa/control/tipos_de_dados.hpp>
 #include <vumocaixa/control/vumocaixa_control.hpp>
 
 #include "../scripts/roteiros_digitacao.hpp"
@@ -233,6 +236,20 @@ class CaixaVumoTest : public QObject {
       tipos << QString::number(item->property("tipoDados").toInt());
     }
     QCOMPARE(tipos, QStringList({QString::number(kCIC), QString::number(kMoeda)}));
+  }
+
+  // QML's enum values start with a capital: "email" is Email there.
+  void tipoIsTheTableOfDataTypes() {
+    const QMetaProperty property = caixa->metaObject()->property(caixa->metaObject()->indexOfProperty("tipoDados"));
+    const QMetaEnum tipos = property.enumerator();
+    QCOMPARE(std::size_t(tipos.keyCount()), kTiposDeDados.size());
+    for (int i = 0; i < tipos.keyCount(); ++i) {
+      QString nome = QString::fromUtf8(kTiposDeDados[std::size_t(i)].nome.data(),
+                                       qsizetype(kTiposDeDados[std::size_t(i)].nome.size()));
+      nome[0] = nome[0].toUpper();
+      QCOMPARE(QString::fromLatin1(tipos.key(i)), nome);
+      QCOMPARE(tipos.value(i), i);
+    }
   }
 
   void screenReadersGetTheNameAndTheEntry() {

@@ -1,12 +1,22 @@
 #include <vumocaixa/control/descricao_entrada.hpp>
 
+#include <limits>
+
 #include <vumocaixa/control/tipos_de_dados.hpp>
 
 namespace vumocaixa {
+namespace {
+
+const TipoDadosInfo* Row(int tipo) {
+  if (tipo < 0 || tipo > std::numeric_limits<std::int16_t>::max()) return nullptr;
+  return InfoDoTipo(static_cast<std::int16_t>(tipo));
+}
+
+}  // namespace
 
 std::string_view DescricaoDaEntrada(int tipo) {
-  if (tipo < 0 || tipo >= static_cast<int>(kTiposDeDados.size())) return {};
-  return kTiposDeDados[static_cast<std::size_t>(tipo)].descricao;
+  const TipoDadosInfo* row = Row(tipo);
+  return row != nullptr ? row->descricao : std::string_view();
 }
 
 std::string_view AcaoDoBotao(int tipo) {

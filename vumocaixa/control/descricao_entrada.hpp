@@ -6,8 +6,8 @@
 
 namespace vumocaixa {
 
-// The description of an entry of data type tipo ("CPF", "Valor em reais"), or an
-// empty text outside 0 to 16.
+// The description of an entry of data type tipo ("CPF", "Valor em reais"), from the
+// table of data types; an empty text outside 0 to 16.
 [[nodiscard]] std::string_view DescricaoDaEntrada(int tipo);
 
 // The name and tooltip of the "..." button of data type tipo ("Enviar e-mail"), or an

@@ -14,10 +14,6 @@
 
 namespace vumocaixa::quick {
 
-static_assert(int{CaixaVumo::Texto} == kTexto && int{CaixaVumo::Decimal} == kDecimal &&
-              int{CaixaVumo::CIC} == kCIC && int{CaixaVumo::Email} == kEmail &&
-              int{CaixaVumo::Extenso} == kExtenso);
-
 // What QML assigns before the item is complete, applied then in this order.
 struct CaixaVumo::Pending {
   std::optional<bool> teclaEnter, maiusculoEMinusculo, tudoMaiusculo, endereco, cnpjAlfanumerico,

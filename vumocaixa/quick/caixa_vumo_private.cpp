@@ -13,6 +13,7 @@
 #include <QtDebug>
 
 #include <vumocaixa/control/descricao_entrada.hpp>
+#include <vumocaixa/control/tipos_de_dados.hpp>
 #include <vumocaixa/host/errors.hpp>
 
 #include "quick_values_p.hpp"
@@ -29,8 +30,10 @@ import QtQuick.Dialogs
 MessageDialog { buttons: MessageDialog.Ok }
 )";
 
+// Free text has no width of its own; every other type shows its TamanhoMaximo characters.
 bool IsFreeText(int tipo) {
-  return tipo == kTexto || tipo == kEmail || tipo == kHomePage || tipo == kExtenso;
+  const TipoDadosInfo* row = InfoDoTipo(static_cast<std::int16_t>(tipo));
+  return row == nullptr || row->largura == RegraLargura::Pedida || row->largura == RegraLargura::SemLargura;
 }
 
 qreal PrimaryDpi() {
