@@ -5,6 +5,8 @@
 #include <QEventLoop>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QQuickWindow>
 #include <QPointer>
 #include <QQmlComponent>
 #include <QQmlContext>
@@ -40,6 +42,25 @@ qreal PrimaryDpi() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   return screen != nullptr ? screen->logicalDotsPerInch() : 96.0;
 }
+
+// Enter, Return and Escape close the message from the keyboard, as its OK button does
+// with the mouse: the dialog does not take the keyboard focus by itself.
+class CloseOnEnter final : public QObject {
+ public:
+  explicit CloseOnEnter(QObject& dialog) : m_dialog(dialog) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Escape) return false;
+    QMetaObject::invokeMethod(&m_dialog, "accept");
+    return true;
+  }
+
+ private:
+  QObject& m_dialog;
+};
 
 }  // namespace
 
@@ -117,8 +138,12 @@ void CaixaVumo::Private::ShowDialog(const QString& texto, const QString& titulo)
   QObject::connect(dialog, SIGNAL(accepted()), &loop, SLOT(quit()));
   QObject::connect(dialog, SIGNAL(rejected()), &loop, SLOT(quit()));
   QObject::connect(dialog, &QObject::destroyed, &loop, &QEventLoop::quit);
+  CloseOnEnter keys(*dialog);
+  QPointer<QQuickWindow> window = q.window();
+  if (window) window->installEventFilter(&keys);
   QMetaObject::invokeMethod(dialog, "open");
   if (dialog->property("visible").toBool()) loop.exec();
+  if (window) window->removeEventFilter(&keys);
   delete alive.data();
 }
 
