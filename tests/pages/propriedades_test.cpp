@@ -16,7 +16,7 @@ namespace {
 
 const std::vector<std::string> kAppliedOrder = {
     "TipoDados", "TeclaEnter", "TamanhoMáximo", "Endereço", "TudoMaiusculo",
-    "MaiusculoEMinusculo"};
+    "MaiusculoEMinusculo", "ExtensoNorma"};
 
 struct PageFixture : ::testing::Test {
   MemoryForm form;
@@ -41,7 +41,7 @@ TEST(PropriedadesLayout, WidgetsCaptionsPositionsAndTabOrder) {
   Propriedades page(surface);
   EXPECT_EQ(surface.Page().caption, "Propriedades");
   EXPECT_EQ(surface.Page().width, 5910);
-  EXPECT_EQ(surface.Page().height, 3495);
+  EXPECT_EQ(surface.Page().height, 3975);
   struct Row {
     std::string_view name, caption, container;
     int left, top, width, height;
@@ -51,13 +51,14 @@ TEST(PropriedadesLayout, WidgetsCaptionsPositionsAndTabOrder) {
       {"lblTipoDados", "TipoDados:", "Area_1", 120, 480, 2700, 240},
       {"TipoDados", "", "Area_1", 150, 720, 3735, 315},
       {"chkTeclaEnter", "TeclaEnter", "Area_1", 4080, 720, 1260, 285},
-      {"Area_2", "Especificações", "", 120, 1560, 5655, 1815},
+      {"Area_2", "Especificações", "", 120, 1560, 5655, 2295},
       {"chkMaiusculoEMinusculo", "MaiusculoEMinusculo", "Area_2", 240, 600, 2220, 285},
       {"chkTudoMaiusculo", "TudoMaiusculo", "Area_2", 240, 1080, 2340, 285},
       {"lblTamanhoMáximo", "TamanhoMáximo:", "Area_2", 2760, 480, 2700, 240},
       {"txtTamanhoMáximo", "", "Area_2", 2760, 720, 2700, 330},
       {"chkEndereço", "Endereço", "Area_2", 2760, 1200, 2625, 285},
-      {"lblAviso", "", "Area_2", 240, 1500, 5295, 240},
+      {"chkExtensoNorma", "ExtensoNorma", "Area_2", 240, 1560, 2340, 285},
+      {"lblAviso", "", "Area_2", 240, 1980, 5295, 240},
   };
   const auto widgets = surface.Widgets();
   ASSERT_EQ(widgets.size(), std::size(rows));
@@ -97,25 +98,39 @@ TEST(PropriedadesAoMostrar, ShowingWritesNothingAndDisablesRefusedOptions) {
     std::function<void(VumoCaixaControl&)> prepara;
     const char* tipo;
     const char* tamanho;
-    int maiusculoEMinusculo, tudoMaiusculo, endereco;  // -1: unchecked and disabled
+    int maiusculoEMinusculo, tudoMaiusculo, endereco, extensoNorma;  // -1: unchecked, disabled
   } rows[] = {
-      {"novo", [](VumoCaixaControl&) {}, "0", "0", 1, 0, 0},
+      {"novo", [](VumoCaixaControl&) {}, "0", "0", 1, 0, 0, -1},
       {"CIC feito em código", [](VumoCaixaControl& c) { c.SetTipoDados(kCIC); }, "9", "0",
-       -1, -1, -1},
+       -1, -1, -1, -1},
       {"data feita em código", [](VumoCaixaControl& c) { c.SetTipoDados(kData); }, "1", "0",
-       -1, -1, -1},
+       -1, -1, -1, -1},
       {"byte com maiúsculas",
        [](VumoCaixaControl& c) {
          c.SetTudoMaiusculo(true);
          c.SetTipoDados(kByte);
        },
-       "8", "0", -1, 1, -1},
+       "8", "0", -1, 1, -1, -1},
       {"endereço com largura",
        [](VumoCaixaControl& c) {
          c.SetEndereço(true);
          c.SetTamanhoMáximo(40);
        },
-       "0", "40", 1, 0, 1},
+       "0", "40", 1, 0, 1, -1},
+      {"extenso sem a norma", [](VumoCaixaControl& c) { c.SetTipoDados(kExtenso); }, "16", "0",
+       -1, -1, -1, 0},
+      {"extenso na norma",
+       [](VumoCaixaControl& c) {
+         c.SetTipoDados(kExtenso);
+         c.SetExtensoNorma(true);
+       },
+       "16", "0", -1, -1, -1, 1},
+      {"CNPJ com a norma ligada em código",
+       [](VumoCaixaControl& c) {
+         c.SetTipoDados(kCNPJ);
+         c.SetExtensoNorma(true);
+       },
+       "10", "0", -1, -1, -1, -1},
   };
   const auto mostrado = [](const MemoryPageWidget& w) { return w.Enabled() ? w.Value() : -1; };
   for (const auto& r : rows) {
@@ -132,6 +147,7 @@ TEST(PropriedadesAoMostrar, ShowingWritesNothingAndDisablesRefusedOptions) {
     EXPECT_EQ(mostrado(surface.Widget("chkMaiusculoEMinusculo")), r.maiusculoEMinusculo) << r.nome;
     EXPECT_EQ(mostrado(surface.Widget("chkTudoMaiusculo")), r.tudoMaiusculo) << r.nome;
     EXPECT_EQ(mostrado(surface.Widget("chkEndereço")), r.endereco) << r.nome;
+    EXPECT_EQ(mostrado(surface.Widget("chkExtensoNorma")), r.extensoNorma) << r.nome;
     EXPECT_EQ(surface.Widget("lblAviso").Text(), "") << r.nome;
     EXPECT_FALSE(page.Changed()) << r.nome;
     EXPECT_TRUE(c.runtime.Messages().empty()) << r.nome;
@@ -191,6 +207,25 @@ TEST_F(PageFixture, ATypeThatRefusesOptionsUnchecksThemWithoutAMessage) {
   W("chkTudoMaiusculo").SetValue(1);
   page.PropertyPage_ApplyChanges();
   EXPECT_TRUE(form.Control().TudoMaiusculo());
+  EXPECT_TRUE(form.Runtime().Messages().empty());
+}
+
+// ExtensoNorma can be checked on the Extenso type only, and reaches the control when
+// the page is applied; another type unchecks it and writes it as false.
+TEST_F(PageFixture, ExtensoNormaIsWrittenForTheExtensoTypeOnly) {
+  Show();
+  W("TipoDados").SetListIndex(kExtenso);
+  ASSERT_TRUE(W("chkExtensoNorma").Enabled());
+  W("chkExtensoNorma").SetValue(1);
+  EXPECT_FALSE(form.Control().ExtensoNorma());
+  page.PropertyPage_ApplyChanges();
+  EXPECT_TRUE(form.Control().ExtensoNorma());
+  form.Control().SetText(std::string("1000"));
+  EXPECT_EQ(form.Shown(), "mil reais");
+  W("TipoDados").SetListIndex(kMoeda);
+  EXPECT_EQ(W("chkExtensoNorma").Value(), 0);
+  EXPECT_FALSE(W("chkExtensoNorma").Enabled());
+  EXPECT_FALSE(form.Control().ExtensoNorma());
   EXPECT_TRUE(form.Runtime().Messages().empty());
 }
 

@@ -144,7 +144,7 @@ class DesignPagesTest : public QObject {
       const QString parent = spec.container.empty() ? surface.objectName() : Q(spec.container);
       QCOMPARE(w->parentWidget()->objectName(), parent);
     }
-    QCOMPARE(surface.size(), QSize(TwipsToPixels(5910, dx), TwipsToPixels(3495, dy)));
+    QCOMPARE(surface.size(), QSize(TwipsToPixels(5910, dx), TwipsToPixels(3975, dy)));
     QCOMPARE(surface.windowTitle(), QStringLiteral("Propriedades"));
     QVERIFY(Child<QLineEdit>(surface, "txtTipoDados")->isHidden());
     QCOMPARE(Child<QGroupBox>(surface, "Area_2")->title(), QStringLiteral("Especificações"));
@@ -155,7 +155,8 @@ class DesignPagesTest : public QObject {
     Propriedades page(surface);
     surface.show();
     const QStringList expected = {"TipoDados", "chkTeclaEnter", "chkMaiusculoEMinusculo",
-                                  "chkTudoMaiusculo", "txtTamanhoMáximo", "chkEndereço"};
+                                  "chkTudoMaiusculo", "txtTamanhoMáximo", "chkEndereço",
+                                  "chkExtensoNorma"};
     QWidget* w = Child<QWidget>(surface, "TipoDados");
     QStringList seen;
     for (int i = 0; i < 100 && seen.size() < expected.size(); ++i, w = w->nextInFocusChain()) {

@@ -75,6 +75,7 @@ struct TipoDadosInfo {
   bool maiusculoEMinusculo = false;  // the type allows MaiusculoEMinusculo
   bool tudoMaiusculo = false;        // the type allows TudoMaiusculo
   bool endereco = false;             // the type allows Endereço
+  bool extensoNorma = false;         // ExtensoNorma changes what the type shows
 };
 
 namespace tipos_detail {
@@ -138,7 +139,7 @@ inline constexpr std::array<TipoDadosInfo, 17> kTiposDeDados = [] {
        .largura = L::Fixa, .caracteres = 14},
       {.rotulo = "16 - Extenso", .nome = "Extenso",
        .descricao = "Valor por extenso", .caixa = C::Caixa2,
-       .largura = L::SemLargura},
+       .largura = L::SemLargura, .extensoNorma = true},
   }};
 }();
 
@@ -197,6 +198,12 @@ inline constexpr std::array<TipoDadosInfo, 17> kTiposDeDados = [] {
 [[nodiscard]] constexpr bool PermiteEndereço(std::int16_t t) {
   const TipoDadosInfo* info = InfoDoTipo(t);
   return info != nullptr && info->endereco;
+}
+// The data types whose box ExtensoNorma changes; the control keeps the option on any
+// type.
+[[nodiscard]] constexpr bool UsaExtensoNorma(std::int16_t t) {
+  const TipoDadosInfo* info = InfoDoTipo(t);
+  return info != nullptr && info->extensoNorma;
 }
 
 }  // namespace vumocaixa

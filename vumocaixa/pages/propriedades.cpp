@@ -15,24 +15,25 @@ namespace {
 
 using K = PageWidgetKind;
 
-constexpr PageSpec kPage{"Propriedades", 5910, 3495};
+constexpr PageSpec kPage{"Propriedades", 5910, 3975};
 
 constexpr Color kVermelho{0x000000C0u};
 
-constexpr std::array<PageWidgetSpec, 12> kLayout = {{
+constexpr std::array<PageWidgetSpec, 13> kLayout = {{
     {"Area_1", K::Frame, "Mascara", 120, 120, 5655, 1335, "", 0},
     {"txtTipoDados", K::TextBox, "", 5160, 240, 420, 330, "Area_1", 1, false},
     {"lblTipoDados", K::Label, "TipoDados:", 120, 480, 2700, 240, "Area_1", 2},
     {"TipoDados", K::DropDownList, "", 150, 720, 3735, 315, "Area_1", 3},
     {"chkTeclaEnter", K::CheckBox, "TeclaEnter", 4080, 720, 1260, 285, "Area_1", 4},
-    {"Area_2", K::Frame, "Especificações", 120, 1560, 5655, 1815, "", 5},
+    {"Area_2", K::Frame, "Especificações", 120, 1560, 5655, 2295, "", 5},
     {"chkMaiusculoEMinusculo", K::CheckBox, "MaiusculoEMinusculo", 240, 600, 2220, 285, "Area_2",
      6},
     {"chkTudoMaiusculo", K::CheckBox, "TudoMaiusculo", 240, 1080, 2340, 285, "Area_2", 7},
     {"lblTamanhoMáximo", K::Label, "TamanhoMáximo:", 2760, 480, 2700, 240, "Area_2", 8},
     {"txtTamanhoMáximo", K::TextBox, "", 2760, 720, 2700, 330, "Area_2", 9},
     {"chkEndereço", K::CheckBox, "Endereço", 2760, 1200, 2625, 285, "Area_2", 10},
-    {"lblAviso", K::Label, "", 240, 1500, 5295, 240, "Area_2", 11, true, {}, 0, false,
+    {"chkExtensoNorma", K::CheckBox, "ExtensoNorma", 240, 1560, 2340, 285, "Area_2", 11},
+    {"lblAviso", K::Label, "", 240, 1980, 5295, 240, "Area_2", 12, true, {}, 0, false,
      PageAlignment::Left, kVermelho},
 }};
 
@@ -96,6 +97,9 @@ void Propriedades::Wire(PageWidget& w, std::string_view name) {
   } else if (name == "chkEndereço") {
     m_chkEndereço = &w;
     w.SetNotify([this](PageNotification) { chkEndereço_Click(); });
+  } else if (name == "chkExtensoNorma") {
+    m_chkExtensoNorma = &w;
+    w.SetNotify([this](PageNotification) { chkExtensoNorma_Click(); });
   } else if (name == "lblAviso") {
     m_lblAviso = &w;
   }
@@ -115,6 +119,7 @@ void Propriedades::PropertyPage_SelectionChanged() {
   VumoCaixaControl* control = First();
   if (control == nullptr) return;
   m_Carregando = true;
+  m_chkExtensoNorma->SetValue(LowestBit(GetProperty(*control, "ExtensoNorma")));
   m_chkEndereço->SetValue(LowestBit(GetProperty(*control, "Endereço")));
   m_txtTamanhoMáximo->SetText(GeneralText(GetProperty(*control, "TamanhoMáximo")));
   m_chkTudoMaiusculo->SetValue(LowestBit(GetProperty(*control, "TudoMaiusculo")));
@@ -152,13 +157,14 @@ void Propriedades::PropertyPage_ApplyChanges() {
   SetProperty(*control, "TudoMaiusculo", Checked(*m_chkTudoMaiusculo) && PermiteTudoMaiusculo(t));
   SetProperty(*control, "MaiusculoEMinusculo",
               Checked(*m_chkMaiusculoEMinusculo) && PermiteMaiusculoEMinusculo(t));
+  SetProperty(*control, "ExtensoNorma", Checked(*m_chkExtensoNorma) && UsaExtensoNorma(t));
 }
 
 // The type the page holds: the list's position (-1 when none is chosen).
 int Propriedades::TipoDaPagina() const { return m_TipoDados->ListIndex(); }
 
-// The options the type refuses are shown unchecked and cannot be checked; the others
-// can. With no type chosen, nothing is refused.
+// The options the type refuses or does not use are shown unchecked and cannot be
+// checked; the others can. With no type chosen, nothing is refused.
 void Propriedades::AjustaOpcoes(int tipo) {
   const auto t = static_cast<std::int16_t>(tipo);
   const bool livre = tipo < 0;
@@ -166,6 +172,7 @@ void Propriedades::AjustaOpcoes(int tipo) {
       {m_chkMaiusculoEMinusculo, livre || PermiteMaiusculoEMinusculo(t)},
       {m_chkTudoMaiusculo, livre || PermiteTudoMaiusculo(t)},
       {m_chkEndereço, livre || PermiteEndereço(t)},
+      {m_chkExtensoNorma, livre || UsaExtensoNorma(t)},
   };
   for (const auto& [caixa, permitida] : opcoes) {
     if (!permitida) caixa->SetValue(0);
@@ -212,6 +219,9 @@ void Propriedades::chkTudoMaiusculo_Click() {
   if (!m_Carregando) m_Changed = true;
 }
 void Propriedades::chkEndereço_Click() {
+  if (!m_Carregando) m_Changed = true;
+}
+void Propriedades::chkExtensoNorma_Click() {
   if (!m_Carregando) m_Changed = true;
 }
 

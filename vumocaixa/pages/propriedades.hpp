@@ -1,13 +1,13 @@
 #pragma once
 // Propriedades, the control's own design-time page: the data type chosen from a list
 // of the seventeen types, and the options TeclaEnter, MaiusculoEMinusculo,
-// TudoMaiusculo, TamanhoMáximo and Endereço.
+// TudoMaiusculo, TamanhoMáximo, Endereço and ExtensoNorma.
 //
 // The page works on the first selected control only, reading and writing its
 // properties by name; the control applies its own rules to what the page writes.
 // Showing the page writes nothing. Choosing a type in the list writes the whole page
-// to the control at once; the options that the chosen type refuses are unchecked,
-// disabled and written as false, and a TamanhoMáximo that is no whole number of 0 or
+// to the control at once; the options that the chosen type refuses or does not use are
+// unchecked, disabled and written as false, and a TamanhoMáximo that is no whole number of 0 or
 // more is not written (the page says why under it).
 
 #include <span>
@@ -47,9 +47,9 @@ class Propriedades {
   // Loads the widgets from the first selected control (the type last); writes nothing
   // and leaves Changed as it was.
   void PropertyPage_SelectionChanged();
-  // Writes the six properties to the first selected control (the type first), the
-  // options the type refuses as false; a TamanhoMáximo that is no whole number of 0 or
-  // more is left out.
+  // Writes the seven properties to the first selected control (the type first), the
+  // options the type refuses or does not use as false; a TamanhoMáximo that is no
+  // whole number of 0 or more is left out.
   void PropertyPage_ApplyChanges();
 
   void TipoDados_Click();
@@ -60,6 +60,7 @@ class Propriedades {
   void chkMaiusculoEMinusculo_Click();
   void chkTudoMaiusculo_Click();
   void chkEndereço_Click();
+  void chkExtensoNorma_Click();
 
  private:
   [[nodiscard]] VumoCaixaControl* First() const;
@@ -76,6 +77,7 @@ class Propriedades {
   PageWidget* m_chkTudoMaiusculo = nullptr;
   PageWidget* m_txtTamanhoMáximo = nullptr;
   PageWidget* m_chkEndereço = nullptr;
+  PageWidget* m_chkExtensoNorma = nullptr;
   PageWidget* m_lblAviso = nullptr;
   bool m_Carregando = false;  // the widgets are being loaded from the control
   std::vector<VumoCaixaControl*> m_Selected;
