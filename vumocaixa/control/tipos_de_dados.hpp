@@ -10,7 +10,7 @@
 #include <optional>
 #include <string_view>
 
-#include <vumocaixa/entry/mascara.hpp>
+#include <vumocaixa/validate/mascara.hpp>
 #include <vumocaixa/host/values.hpp>
 
 namespace vumocaixa {

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstddef>
 
-#include <vumocaixa/entry/mascara.hpp>
+#include <vumocaixa/validate/mascara.hpp>
 #include <vumocaixa/validate/digitos.hpp>
 
 namespace vumocaixa {

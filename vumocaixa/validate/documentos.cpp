@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <string>
 
-#include <vumocaixa/entry/mascara.hpp>
-#include <vumocaixa/entry/mascara_alfanumerica.hpp>
+#include <vumocaixa/validate/mascara.hpp>
+#include <vumocaixa/validate/mascara_alfanumerica.hpp>
 #include <vumocaixa/validate/digitos.hpp>
 
 namespace vumocaixa {
