@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QMetaEnum>
 #include <QMetaProperty>
 #include <QQmlEngine>
@@ -139,6 +140,15 @@ class CaixaVumoTest : public QObject {
     QCOMPARE(messages, QStringList({QString::fromUtf8("Valor Inválido. Redigite.|64|Erro nos dados")}));
     QCOMPARE(shown("Caixa1"), "0");
     QCOMPARE(focused(), input("Caixa1"));
+  }
+
+  void inputMethodTextIsFilteredByTheControl() {
+    setTipo(caixa, kInteiro);
+    caixa->forceActiveFocus();
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral("1a2"));
+    QGuiApplication::sendEvent(focused(), &composed);
+    QCOMPARE(shown("Caixa1"), "12");
   }
 
   void messageInTheModulesDialog() {

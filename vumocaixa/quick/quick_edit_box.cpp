@@ -185,23 +185,25 @@ bool QuickEditBox::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove: Mouse(static_cast<QMouseEvent&>(*event)); break;
-    case QEvent::InputMethod: {
-      auto& im = static_cast<QInputMethodEvent&>(*event);
-      QString accepted;
-      for (const QChar c : im.commitString()) {
-        std::int16_t keyAscii = ToWindows1252(c.unicode());
-        const std::int16_t typed = keyAscii;
-        if (!Guarded(Frame(), "KeyPress", [&] { m_listener->KeyPress(keyAscii); })) break;
-        const CharAction action = ActionFor(typed, keyAscii);
-        if (action == CharAction::InsertTyped) accepted += c;
-        if (action == CharAction::InsertCode) accepted += CharText(FromWindows1252(keyAscii));
-      }
-      im.setCommitString(accepted, im.replacementStart(), im.replacementLength());
-      break;
-    }
+    case QEvent::InputMethod: InputMethod(static_cast<QInputMethodEvent&>(*event)); break;
     default: break;
   }
   return false;
+}
+
+// A text an input method commits is typed character by character; what the control
+// refuses is left out of it.
+void QuickEditBox::InputMethod(QInputMethodEvent& event) {
+  QString accepted;
+  for (const char32_t c : event.commitString().toUcs4()) {
+    std::int16_t keyAscii = ToWindows1252(c);
+    const std::int16_t typed = keyAscii;
+    if (!Guarded(Frame(), "KeyPress", [&] { m_listener->KeyPress(keyAscii); })) break;
+    const CharAction action = ActionFor(typed, keyAscii);
+    if (action == CharAction::InsertTyped) accepted += CharText(c);
+    if (action == CharAction::InsertCode) accepted += CharText(FromWindows1252(keyAscii));
+  }
+  event.setCommitString(accepted, event.replacementStart(), event.replacementLength());
 }
 
 bool QuickEditBox::KeyPressed(QKeyEvent& event) {

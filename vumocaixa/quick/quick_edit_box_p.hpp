@@ -19,6 +19,7 @@
 class QKeyEvent;
 class QMouseEvent;
 class QFocusEvent;
+class QInputMethodEvent;
 
 namespace vumocaixa::quick {
 
@@ -62,6 +63,7 @@ class QuickEditBox final : public QuickPart {
   bool KeyReleased(QKeyEvent& event);
   bool Type(const TypedChar& typed, QKeyEvent& event);
   void Paste();
+  void InputMethod(QInputMethodEvent& event);
   void FocusIn();
   void FocusOut(const QFocusEvent& event);
   void Mouse(QMouseEvent& event);
