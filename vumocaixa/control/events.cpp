@@ -57,6 +57,19 @@ void VumoCaixaControl::UserControl_GotFocus() {
   }
 }
 
+// Enter in either box: the host may cancel it in KeyEnter; otherwise, when TeclaEnter
+// is on, a Tab is queued so the host moves the focus to the next field. Staying put
+// beeps.
+void VumoCaixaControl::VaiAoProximoCampo() {
+  std::int16_t Cancel = 0;
+  m_Container.Events().KeyEnter(Cancel);
+  if (m_TeclaEnter && Cancel == 0) {
+    m_Runtime.SendKeys("{Tab}", false);
+  } else {
+    m_Runtime.Beep();
+  }
+}
+
 // The "..." button hands the address in Caixa to the host, then gives the focus
 // back to Caixa. An empty Caixa raises nothing and leaves the focus alone.
 void VumoCaixaControl::Btn_Evento_Click() {

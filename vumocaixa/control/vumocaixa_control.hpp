@@ -161,6 +161,8 @@ class VumoCaixaControl : private ContainerClient {
   // pedida is asked for; nothing where the width stays as it is.
   [[nodiscard]] std::optional<std::int32_t> LarguraDoTipo(std::int32_t pedida) const;
   void RaiseChangeAndNotify();
+  // Enter in either box: KeyEnter to the host, then on to the next field or a beep.
+  void VaiAoProximoCampo();
   // Caixa1: a decimal separator typed right of a comma that was typed as '.' turns
   // that comma back into a grouping point.
   void AgrupaVirgulaDoPonto();

@@ -10,17 +10,17 @@
 
 #include <vumocaixa/control/vumocaixa_control.hpp>
 #include <vumocaixa/entry/numerico.hpp>
+#include <vumocaixa/host/teclas.hpp>
 
 namespace vumocaixa {
 namespace {
 
-constexpr std::int16_t kCodigoEnter = 13;
 constexpr std::int16_t kCodigoVirgula = 44;
 constexpr std::int16_t kCodigoPonto = 46;
 constexpr std::int16_t kSoCtrl = 2;
 
 bool ECtrlEnter(std::int16_t KeyCode, std::int16_t Shift) {
-  return KeyCode == kCodigoEnter && Shift == kSoCtrl;
+  return KeyCode == kTeclaEnter && Shift == kSoCtrl;
 }
 
 // Whether a sign under regra may go into the box, testing it against the box's
@@ -38,18 +38,6 @@ bool SinalAceito(RegraSinal regra, const Widget& caixa, Teste teste) {
   return false;
 }
 
-// Enter: the host hears KeyEnter; unless it cancels, and if Enter is to move on,
-// a Tab goes to the host, which moves the focus to the next field; else a beep.
-void VaiAoProximoCampo(Container& container, Runtime& runtime, bool teclaEnter) {
-  std::int16_t Cancel = 0;
-  container.Events().KeyEnter(Cancel);
-  if (teclaEnter && Cancel == 0) {
-    runtime.SendKeys("{Tab}", false);
-  } else {
-    runtime.Beep();
-  }
-}
-
 }  // namespace
 
 void VumoCaixaControl::Caixa1_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) {
@@ -63,7 +51,7 @@ void VumoCaixaControl::Caixa1_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift
 void VumoCaixaControl::Caixa1_KeyPress(std::int16_t& KeyAscii) {
   switch (ClassificaTecla(KeyAscii, m_Runtime.Regional())) {
     case ClasseTecla::Enter:
-      VaiAoProximoCampo(m_Container, m_Runtime, m_TeclaEnter);
+      VaiAoProximoCampo();
       KeyAscii = 0;
       return;
     case ClasseTecla::Outra:

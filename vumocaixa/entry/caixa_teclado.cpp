@@ -14,6 +14,7 @@
 #include <vumocaixa/entry/mascara.hpp>
 #include <vumocaixa/entry/mascara_alfanumerica.hpp>
 #include <vumocaixa/entry/mascara_continua.hpp>
+#include <vumocaixa/host/teclas.hpp>
 #include <vumocaixa/host/text.hpp>
 
 namespace vumocaixa {
@@ -21,7 +22,6 @@ namespace {
 
 constexpr std::int16_t kKeyBackspace = 8;
 constexpr std::int16_t kKeyDelete = 46;
-constexpr std::int16_t kAsciiEnter = 13;
 
 // In a masked box an unmodified Delete or Backspace drops everything right of the
 // caret and leaves the caret at the end; the key is then marked as handled (0).
@@ -37,18 +37,6 @@ void CortaNoCursor(Widget& caixa, std::int16_t& KeyCode) {
 
 bool CortaATecla(std::int16_t tipo, std::int16_t KeyCode, std::int16_t Shift) {
   return TipoMascarado(tipo) && Shift == 0 && (KeyCode == kKeyDelete || KeyCode == kKeyBackspace);
-}
-
-// Enter: the host may cancel it in KeyEnter; otherwise, when TeclaEnter is on, a Tab
-// is queued so the host moves the focus to the next field. Staying put beeps.
-void AvancaComEnter(ControlEvents& eventos, Runtime& runtime, bool teclaEnter) {
-  std::int16_t Cancel = 0;
-  eventos.KeyEnter(Cancel);
-  if (teclaEnter && Cancel == 0) {
-    runtime.SendKeys("{Tab}", false);
-  } else {
-    runtime.Beep();
-  }
 }
 
 }  // namespace
@@ -76,10 +64,10 @@ void VumoCaixaControl::Caixa_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) {
 
 void VumoCaixaControl::Caixa_KeyPress(std::int16_t& KeyAscii) {
   std::int16_t tecla = KeyAscii;
-  if (KeyAscii == kAsciiEnter) {
+  if (KeyAscii == kTeclaEnter) {
     // Enter never types anything and never reaches the host as a KeyPress.
     KeyAscii = 0;
-    AvancaComEnter(m_Container.Events(), m_Runtime, m_TeclaEnter);
+    VaiAoProximoCampo();
     return;
   }
   switch (m_TipoDados) {

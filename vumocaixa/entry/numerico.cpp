@@ -6,12 +6,12 @@
 
 #include <vumocaixa/entry/mascara.hpp>
 #include <vumocaixa/host/errors.hpp>
+#include <vumocaixa/host/teclas.hpp>
 #include <vumocaixa/host/text.hpp>
 
 namespace vumocaixa {
 namespace {
 
-constexpr std::int16_t kEnter = 13;
 constexpr std::int16_t kVirgula = 44;
 constexpr std::int16_t kMenos = 45;
 constexpr std::int16_t kPonto = 46;
@@ -106,7 +106,7 @@ std::optional<std::string> DesfazVirgulaDoPonto(std::string_view texto, std::int
 }
 
 ClasseTecla ClassificaTecla(std::int16_t KeyAscii, const RegionalSettings& r) {
-  if (KeyAscii == kEnter) return ClasseTecla::Enter;
+  if (KeyAscii == kTeclaEnter) return ClasseTecla::Enter;
   if (TeclaDeControle(KeyAscii)) return ClasseTecla::Controle;
   if (KeyAscii == kPonto || KeyAscii == kVirgula) return ClasseTecla::Virgula;
   if (KeyAscii == kMenos) return ClasseTecla::Menos;

@@ -4,6 +4,7 @@
 
 #include <vumocaixa/host/errors.hpp>
 #include <vumocaixa/host/memory_focus.hpp>
+#include <vumocaixa/host/teclas.hpp>
 #include <vumocaixa/host/text.hpp>
 
 namespace vumocaixa {
@@ -11,7 +12,6 @@ namespace {
 
 constexpr std::int16_t kKeyBackspace = 8;
 constexpr std::int16_t kKeyTab = 9;
-constexpr std::int16_t kKeyEnter = 13;
 constexpr std::int16_t kKeyDelete = 46;
 constexpr std::int16_t kShift = 1;
 constexpr std::int16_t kCtrl = 2;
@@ -146,11 +146,11 @@ void MemoryWidget::PressTab() {
   }
 }
 
-void MemoryWidget::PressEnter() { Deliver({kKeyEnter, 0, true, U'\r'}); }
+void MemoryWidget::PressEnter() { Deliver({kTeclaEnter, 0, true, U'\r'}); }
 void MemoryWidget::PressBackspace() { Deliver({kKeyBackspace, 0, true, U'\b'}); }
 void MemoryWidget::PressDelete() { Deliver({kKeyDelete, 0, false, 0}); }
 void MemoryWidget::PressShiftDelete() { Deliver({kKeyDelete, kShift, false, 0}); }
-void MemoryWidget::PressCtrlEnter() { Deliver({kKeyEnter, kCtrl, true, U'\n'}); }
+void MemoryWidget::PressCtrlEnter() { Deliver({kTeclaEnter, kCtrl, true, U'\n'}); }
 void MemoryWidget::PressKey(std::int16_t keyCode, std::int16_t shift) {
   Deliver({keyCode, shift, false, 0});
 }
@@ -209,7 +209,7 @@ void MemoryWidget::Deliver(Keystroke key) {
   }
   KeyAction(keyCode, shift);
   if (key.hasChar) {
-    std::int16_t keyAscii = key.ch == U'\r' ? kKeyEnter : ToWindows1252(key.ch);
+    std::int16_t keyAscii = key.ch == U'\r' ? kTeclaEnter : ToWindows1252(key.ch);
     if (m_listener != nullptr) {
       m_listener->KeyPress(keyAscii);
     }
@@ -249,7 +249,7 @@ void MemoryWidget::CharacterAction(std::int16_t keyAscii, char32_t typed) {
   switch (keyAscii) {
     case 0:
     case kKeyTab:
-    case kKeyEnter:
+    case kTeclaEnter:
       return;
     case kKeyBackspace:
       DeleteBackward();

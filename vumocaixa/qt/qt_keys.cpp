@@ -7,6 +7,7 @@
 #include <QKeySequence>
 #include <QString>
 
+#include <vumocaixa/host/teclas.hpp>
 #include <vumocaixa/host/text.hpp>
 
 namespace vumocaixa::qt {
@@ -15,7 +16,6 @@ namespace {
 constexpr std::int16_t kBackspace = 8;
 constexpr std::int16_t kTab = 9;
 constexpr std::int16_t kLineFeed = 10;
-constexpr std::int16_t kEnter = 13;
 constexpr std::int16_t kEscape = 27;
 constexpr std::int16_t kDel = 127;
 
@@ -102,7 +102,7 @@ std::vector<TypedChar> TypedChars(int qtKey, Qt::KeyboardModifiers modifiers,
   switch (qtKey) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      return {{ctrl && !alt ? kLineFeed : kEnter, ctrl && !alt ? U'\n' : U'\r'}};
+      return {{ctrl && !alt ? kLineFeed : kTeclaEnter, ctrl && !alt ? U'\n' : U'\r'}};
     case Qt::Key_Backspace:
       return {{ctrl ? kDel : kBackspace, ctrl ? U'\x7f' : U'\b'}};
     case Qt::Key_Escape: return {{kEscape, U'\x1b'}};
