@@ -15,8 +15,8 @@ namespace vumocaixa {
 namespace {
 
 const std::vector<std::string> kAppliedOrder = {
-    "TipoDados", "TeclaEnter", "TamanhoMáximo", "Endereço", "TudoMaiusculo",
-    "MaiusculoEMinusculo", "ExtensoNorma"};
+    "TipoDados",     "TeclaEnter",          "TamanhoMáximo", "Endereço",
+    "TudoMaiusculo", "MaiusculoEMinusculo", "ExtensoNorma"};
 
 struct PageFixture : ::testing::Test {
   MemoryForm form;
@@ -63,7 +63,7 @@ TEST(PropriedadesLayout, WidgetsCaptionsPositionsAndTabOrder) {
   const auto widgets = surface.Widgets();
   ASSERT_EQ(widgets.size(), std::size(rows));
   for (std::size_t tab = 0; tab < widgets.size(); ++tab) {
-    const PageWidgetSpec& s = widgets[tab]->Spec();
+    const PageWidgetLayout& s = widgets[tab]->Layout();
     const Row& r = rows[tab];
     EXPECT_EQ(s.name, r.name) << "tab " << tab;
     EXPECT_EQ(s.tabIndex, static_cast<int>(tab)) << r.name;
@@ -74,7 +74,7 @@ TEST(PropriedadesLayout, WidgetsCaptionsPositionsAndTabOrder) {
     EXPECT_EQ(s.width, r.width) << r.name;
     EXPECT_EQ(s.height, r.height) << r.name;
   }
-  EXPECT_FALSE(surface.Widget("txtTipoDados").Spec().visible);
+  EXPECT_FALSE(surface.Widget("txtTipoDados").Layout().visible);
 }
 
 TEST(PropriedadesLayout, ListHoldsTheSeventeenTypesAtTheirNumbers) {
@@ -101,10 +101,10 @@ TEST(PropriedadesAoMostrar, ShowingWritesNothingAndDisablesRefusedOptions) {
     int maiusculoEMinusculo, tudoMaiusculo, endereco, extensoNorma;  // -1: unchecked, disabled
   } rows[] = {
       {"novo", [](VumoCaixaControl&) {}, "0", "0", 1, 0, 0, -1},
-      {"CIC feito em código", [](VumoCaixaControl& c) { c.SetTipoDados(kCIC); }, "9", "0",
-       -1, -1, -1, -1},
-      {"data feita em código", [](VumoCaixaControl& c) { c.SetTipoDados(kData); }, "1", "0",
-       -1, -1, -1, -1},
+      {"CIC feito em código", [](VumoCaixaControl& c) { c.SetTipoDados(kCIC); }, "9", "0", -1, -1,
+       -1, -1},
+      {"data feita em código", [](VumoCaixaControl& c) { c.SetTipoDados(kData); }, "1", "0", -1, -1,
+       -1, -1},
       {"byte com maiúsculas",
        [](VumoCaixaControl& c) {
          c.SetTudoMaiusculo(true);
@@ -117,8 +117,8 @@ TEST(PropriedadesAoMostrar, ShowingWritesNothingAndDisablesRefusedOptions) {
          c.SetTamanhoMáximo(40);
        },
        "0", "40", 1, 0, 1, -1},
-      {"extenso sem a norma", [](VumoCaixaControl& c) { c.SetTipoDados(kExtenso); }, "16", "0",
-       -1, -1, -1, 0},
+      {"extenso sem a norma", [](VumoCaixaControl& c) { c.SetTipoDados(kExtenso); }, "16", "0", -1,
+       -1, -1, 0},
       {"extenso na norma",
        [](VumoCaixaControl& c) {
          c.SetTipoDados(kExtenso);
@@ -274,8 +274,8 @@ TEST_F(PageFixture, AMaximumLengthThatIsNoWholeNumberIsNotWrittenAndSaysWhy) {
     const char* texto;
     std::int32_t tamanho;
   } rows[] = {
-      {"abc", 30}, {"12,5", 30}, {"13.5", 30}, {"-5", 30}, {"", 30}, {"2147483648", 30},
-      {"12", 12},  {" 40 ", 40}, {"0", 0},     {"2147483647", 2147483647},
+      {"abc", 30},        {"12,5", 30}, {"13.5", 30}, {"-5", 30}, {"", 30},
+      {"2147483648", 30}, {"12", 12},   {" 40 ", 40}, {"0", 0},   {"2147483647", 2147483647},
   };
   for (const auto& r : rows) {
     MemoryForm f;

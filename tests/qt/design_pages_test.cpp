@@ -135,13 +135,13 @@ class DesignPagesTest : public QObject {
     Propriedades page(surface);
     const int dx = surface.logicalDpiX();
     const int dy = surface.logicalDpiY();
-    for (const PageWidgetSpec& spec : PropriedadesLayout()) {
-      const auto* w = surface.findChild<QWidget*>(Q(spec.name));
-      QVERIFY2(w != nullptr, spec.name.data());
-      const QRect expected(TwipsToPixels(spec.left, dx), TwipsToPixels(spec.top, dy),
-                           TwipsToPixels(spec.width, dx), TwipsToPixels(spec.height, dy));
+    for (const PageWidgetLayout& layout : PropriedadesLayout()) {
+      const auto* w = surface.findChild<QWidget*>(Q(layout.name));
+      QVERIFY2(w != nullptr, layout.name.data());
+      const QRect expected(TwipsToPixels(layout.left, dx), TwipsToPixels(layout.top, dy),
+                           TwipsToPixels(layout.width, dx), TwipsToPixels(layout.height, dy));
       QCOMPARE(w->geometry(), expected);
-      const QString parent = spec.container.empty() ? surface.objectName() : Q(spec.container);
+      const QString parent = layout.container.empty() ? surface.objectName() : Q(layout.container);
       QCOMPARE(w->parentWidget()->objectName(), parent);
     }
     QCOMPARE(surface.size(), QSize(TwipsToPixels(5910, dx), TwipsToPixels(3975, dy)));
@@ -154,7 +154,7 @@ class DesignPagesTest : public QObject {
     QtPageSurface surface;
     Propriedades page(surface);
     surface.show();
-    const QStringList expected = {"TipoDados", "chkTeclaEnter", "chkMaiusculoEMinusculo",
+    const QStringList expected = {"TipoDados",        "chkTeclaEnter",    "chkMaiusculoEMinusculo",
                                   "chkTudoMaiusculo", "txtTamanhoMáximo", "chkEndereço",
                                   "chkExtensoNorma"};
     QWidget* w = Child<QWidget>(surface, "TipoDados");

@@ -4,13 +4,13 @@
 
 namespace vumocaixa {
 
-MemoryPageWidget::MemoryPageWidget(const PageWidgetSpec& spec, std::vector<std::string>* log)
-    : m_Spec(spec), m_Log(log) {
-  if (spec.kind != PageWidgetKind::PictureBox) m_Text = std::string(spec.caption);
+MemoryPageWidget::MemoryPageWidget(const PageWidgetLayout& layout, std::vector<std::string>* log)
+    : m_Layout(layout), m_Log(log) {
+  if (layout.kind != PageWidgetKind::PictureBox) m_Text = std::string(layout.caption);
 }
 
 void MemoryPageWidget::Notify(PageNotification n) {
-  m_Log->push_back(std::string(m_Spec.name) +
+  m_Log->push_back(std::string(m_Layout.name) +
                    (n == PageNotification::Click ? ":Click" : ":Change"));
   if (m_Notify) m_Notify(n);
 }
@@ -18,7 +18,7 @@ void MemoryPageWidget::Notify(PageNotification n) {
 void MemoryPageWidget::SetText(std::string_view text) {
   if (m_Text == text) return;
   m_Text = std::string(text);
-  if (m_Spec.kind == PageWidgetKind::TextBox) Notify(PageNotification::Change);
+  if (m_Layout.kind == PageWidgetKind::TextBox) Notify(PageNotification::Change);
 }
 
 void MemoryPageWidget::SetValue(int value) {
@@ -45,14 +45,14 @@ void MemoryPageWidget::SetNotify(std::function<void(PageNotification)> notify) {
   m_Notify = std::move(notify);
 }
 
-PageWidget& MemoryPageSurface::Add(const PageWidgetSpec& spec) {
-  m_Widgets.push_back(std::make_unique<MemoryPageWidget>(spec, &m_Log));
+PageWidget& MemoryPageSurface::Add(const PageWidgetLayout& layout) {
+  m_Widgets.push_back(std::make_unique<MemoryPageWidget>(layout, &m_Log));
   return *m_Widgets.back();
 }
 
 MemoryPageWidget& MemoryPageSurface::Widget(std::string_view name) const {
   for (const auto& w : m_Widgets) {
-    if (w->Spec().name == name) return *w;
+    if (w->Layout().name == name) return *w;
   }
   throw std::out_of_range("no page widget named " + std::string(name));
 }

@@ -13,9 +13,9 @@ namespace vumocaixa {
 
 class MemoryPageWidget : public PageWidget {
  public:
-  explicit MemoryPageWidget(const PageWidgetSpec& spec, std::vector<std::string>* log);
+  explicit MemoryPageWidget(const PageWidgetLayout& layout, std::vector<std::string>* log);
 
-  [[nodiscard]] const PageWidgetSpec& Spec() const { return m_Spec; }
+  [[nodiscard]] const PageWidgetLayout& Layout() const { return m_Layout; }
 
   [[nodiscard]] std::string Text() const override { return m_Text; }
   void SetText(std::string_view text) override;
@@ -33,7 +33,7 @@ class MemoryPageWidget : public PageWidget {
  private:
   void Notify(PageNotification n);
 
-  PageWidgetSpec m_Spec;
+  PageWidgetLayout m_Layout;
   std::vector<std::string>* m_Log;
   std::string m_Text;
   int m_Value = 0;
@@ -45,10 +45,10 @@ class MemoryPageWidget : public PageWidget {
 
 class MemoryPageSurface : public PageSurface {
  public:
-  void SetPage(const PageSpec& page) override { m_Page = page; }
-  PageWidget& Add(const PageWidgetSpec& spec) override;
+  void SetPage(const PageLayout& page) override { m_Page = page; }
+  PageWidget& Add(const PageWidgetLayout& layout) override;
 
-  [[nodiscard]] const PageSpec& Page() const { return m_Page; }
+  [[nodiscard]] const PageLayout& Page() const { return m_Page; }
   // The widget of that name; throws std::out_of_range when there is none.
   [[nodiscard]] MemoryPageWidget& Widget(std::string_view name) const;
   // Widgets in the order they were added (the tab order).
@@ -58,7 +58,7 @@ class MemoryPageSurface : public PageSurface {
   void ClearNotifications() { m_Log.clear(); }
 
  private:
-  PageSpec m_Page{};
+  PageLayout m_Page{};
   std::vector<std::unique_ptr<MemoryPageWidget>> m_Widgets;
   std::vector<std::string> m_Log;
 };

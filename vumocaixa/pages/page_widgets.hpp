@@ -19,7 +19,7 @@ enum class PageAlignment { Left, Centre };
 
 // How one widget of a page looks and where it stands. Positions are relative to the
 // containing frame, or to the page when container is empty.
-struct PageWidgetSpec {
+struct PageWidgetLayout {
   std::string_view name;
   PageWidgetKind kind;
   std::string_view caption;  // caption, initial text, or the picture's resource name
@@ -39,7 +39,7 @@ struct PageWidgetSpec {
 };
 
 // A page's twips client area and caption.
-struct PageSpec {
+struct PageLayout {
   std::string_view caption;
   int width;
   int height;
@@ -80,8 +80,8 @@ class PageWidget {
 class PageSurface {
  public:
   virtual ~PageSurface() = default;
-  virtual void SetPage(const PageSpec& page) = 0;
-  virtual PageWidget& Add(const PageWidgetSpec& spec) = 0;
+  virtual void SetPage(const PageLayout& page) = 0;
+  virtual PageWidget& Add(const PageWidgetLayout& layout) = 0;
 };
 
 }  // namespace vumocaixa

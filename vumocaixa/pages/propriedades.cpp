@@ -15,11 +15,11 @@ namespace {
 
 using K = PageWidgetKind;
 
-constexpr PageSpec kPage{"Propriedades", 5910, 3975};
+constexpr PageLayout kPage{"Propriedades", 5910, 3975};
 
 constexpr Color kVermelho{0x000000C0u};
 
-constexpr std::array<PageWidgetSpec, 13> kLayout = {{
+constexpr std::array<PageWidgetLayout, 13> kLayout = {{
     {"Area_1", K::Frame, "Mascara", 120, 120, 5655, 1335, "", 0},
     {"txtTipoDados", K::TextBox, "", 5160, 240, 420, 330, "Area_1", 1, false},
     {"lblTipoDados", K::Label, "TipoDados:", 120, 480, 2700, 240, "Area_1", 2},
@@ -33,8 +33,21 @@ constexpr std::array<PageWidgetSpec, 13> kLayout = {{
     {"txtTamanhoMáximo", K::TextBox, "", 2760, 720, 2700, 330, "Area_2", 9},
     {"chkEndereço", K::CheckBox, "Endereço", 2760, 1200, 2625, 285, "Area_2", 10},
     {"chkExtensoNorma", K::CheckBox, "ExtensoNorma", 240, 1560, 2340, 285, "Area_2", 11},
-    {"lblAviso", K::Label, "", 240, 1980, 5295, 240, "Area_2", 12, true, {}, 0, false,
-     PageAlignment::Left, kVermelho},
+    {"lblAviso",
+     K::Label,
+     "",
+     240,
+     1980,
+     5295,
+     240,
+     "Area_2",
+     12,
+     true,
+     {},
+     0,
+     false,
+     PageAlignment::Left,
+     kVermelho},
 }};
 
 // A check box's value for a Boolean property read by name: the lowest bit of the
@@ -64,12 +77,12 @@ bool TamanhoValido(std::string_view texto) {
 
 }  // namespace
 
-std::span<const PageWidgetSpec> PropriedadesLayout() { return kLayout; }
-const PageSpec& PropriedadesPage() { return kPage; }
+std::span<const PageWidgetLayout> PropriedadesLayout() { return kLayout; }
+const PageLayout& PropriedadesPage() { return kPage; }
 
 Propriedades::Propriedades(PageSurface& surface) {
   surface.SetPage(kPage);
-  for (const PageWidgetSpec& spec : kLayout) Wire(surface.Add(spec), spec.name);
+  for (const PageWidgetLayout& layout : kLayout) Wire(surface.Add(layout), layout.name);
   for (const TipoDadosInfo& tipo : kTiposDeDados) m_TipoDados->AddItem(tipo.rotulo);
 }
 

@@ -20,8 +20,8 @@
 namespace vumocaixa {
 
 // The page's widgets in tab order, and its caption and client area.
-[[nodiscard]] std::span<const PageWidgetSpec> PropriedadesLayout();
-[[nodiscard]] const PageSpec& PropriedadesPage();
+[[nodiscard]] std::span<const PageWidgetLayout> PropriedadesLayout();
+[[nodiscard]] const PageLayout& PropriedadesPage();
 // What the page says under a TamanhoMáximo it cannot write.
 inline constexpr std::string_view kAvisoTamanhoMáximo =
     "TamanhoMáximo deve ser um número inteiro, 0 ou maior.";

@@ -12,8 +12,8 @@ namespace vumocaixa {
 // The resource name of the logo, a 16-colour bitmap of 138 by 88 pixels.
 inline constexpr std::string_view kLogoResource = "vumocaixa/logo.bmp";
 
-[[nodiscard]] std::span<const PageWidgetSpec> SobreLayout();
-[[nodiscard]] const PageSpec& SobrePage();
+[[nodiscard]] std::span<const PageWidgetLayout> SobreLayout();
+[[nodiscard]] const PageLayout& SobrePage();
 
 // "Versão " and the library's major, minor and revision numbers, each in its plain
 // decimal form: "Versão 1.0.1".

@@ -29,8 +29,7 @@ QString Q(std::string_view text) {
 // signal for a value that did not change (a text set to what it held) raises nothing.
 class QtPageWidget final : public PageWidget {
  public:
-  QtPageWidget(QWidget* widget, QtPageSurface& surface)
-      : m_widget(widget), m_surface(surface) {
+  QtPageWidget(QWidget* widget, QtPageSurface& surface) : m_widget(widget), m_surface(surface) {
     m_lastText = CurrentText();
     Connect();
   }
@@ -134,58 +133,58 @@ QtPageSurface::QtPageSurface(QWidget* parent) : QWidget(parent) {
 
 QtPageSurface::~QtPageSurface() = default;
 
-void QtPageSurface::SetPage(const PageSpec& page) {
+void QtPageSurface::SetPage(const PageLayout& page) {
   setWindowTitle(Q(page.caption));
   setObjectName(Q(page.caption));
   setFixedSize(TwipsToPixels(page.width, logicalDpiX()), TwipsToPixels(page.height, logicalDpiY()));
 }
 
-QWidget* QtPageSurface::ContainerOf(const PageWidgetSpec& spec) const {
-  if (spec.container.empty()) return const_cast<QtPageSurface*>(this);
+QWidget* QtPageSurface::ContainerOf(const PageWidgetLayout& layout) const {
+  if (layout.container.empty()) return const_cast<QtPageSurface*>(this);
   for (const auto& w : m_widgets) {
-    if (w->Widget()->objectName() == Q(spec.container)) return w->Widget();
+    if (w->Widget()->objectName() == Q(layout.container)) return w->Widget();
   }
   return const_cast<QtPageSurface*>(this);
 }
 
-QRect QtPageSurface::Geometry(const PageWidgetSpec& spec) const {
+QRect QtPageSurface::Geometry(const PageWidgetLayout& layout) const {
   const int x = logicalDpiX();
   const int y = logicalDpiY();
-  return {TwipsToPixels(spec.left, x), TwipsToPixels(spec.top, y), TwipsToPixels(spec.width, x),
-          TwipsToPixels(spec.height, y)};
+  return {TwipsToPixels(layout.left, x), TwipsToPixels(layout.top, y),
+          TwipsToPixels(layout.width, x), TwipsToPixels(layout.height, y)};
 }
 
 namespace {
 
-QWidget* Create(const PageWidgetSpec& spec, QWidget* parent) {
-  switch (spec.kind) {
-    case PageWidgetKind::Frame: return new QGroupBox(Q(spec.caption), parent);
-    case PageWidgetKind::Label: return new QLabel(Q(spec.caption), parent);
-    case PageWidgetKind::CheckBox: return new QCheckBox(Q(spec.caption), parent);
-    case PageWidgetKind::TextBox: return new QLineEdit(Q(spec.caption), parent);
+QWidget* Create(const PageWidgetLayout& layout, QWidget* parent) {
+  switch (layout.kind) {
+    case PageWidgetKind::Frame: return new QGroupBox(Q(layout.caption), parent);
+    case PageWidgetKind::Label: return new QLabel(Q(layout.caption), parent);
+    case PageWidgetKind::CheckBox: return new QCheckBox(Q(layout.caption), parent);
+    case PageWidgetKind::TextBox: return new QLineEdit(Q(layout.caption), parent);
     case PageWidgetKind::DropDownList: return new QComboBox(parent);
     case PageWidgetKind::PictureBox: {
       auto* picture = new QLabel(parent);
-      picture->setPixmap(QPixmap(QStringLiteral(":/") + Q(spec.caption)));
+      picture->setPixmap(QPixmap(QStringLiteral(":/") + Q(layout.caption)));
       return picture;
     }
   }
   return new QWidget(parent);
 }
 
-void ApplyLook(const PageWidgetSpec& spec, QWidget* w) {
-  if (!spec.fontName.empty()) {
-    QFont font(Q(spec.fontName));
-    if (spec.fontSize > 0) font.setPointSizeF(spec.fontSize);
-    font.setBold(spec.bold);
+void ApplyLook(const PageWidgetLayout& layout, QWidget* w) {
+  if (!layout.fontName.empty()) {
+    QFont font(Q(layout.fontName));
+    if (layout.fontSize > 0) font.setPointSizeF(layout.fontSize);
+    font.setBold(layout.bold);
     w->setFont(font);
   }
   if (auto* label = qobject_cast<QLabel*>(w)) {
-    label->setWordWrap(spec.kind == PageWidgetKind::Label && spec.height > 300);
-    if (spec.alignment == PageAlignment::Centre) label->setAlignment(Qt::AlignCenter);
-    if (spec.foreColor != kSystemWindowTextColor) {
+    label->setWordWrap(layout.kind == PageWidgetKind::Label && layout.height > 300);
+    if (layout.alignment == PageAlignment::Centre) label->setAlignment(Qt::AlignCenter);
+    if (layout.foreColor != kSystemWindowTextColor) {
       QPalette palette = label->palette();
-      palette.setColor(QPalette::WindowText, ToQColor(spec.foreColor));
+      palette.setColor(QPalette::WindowText, ToQColor(layout.foreColor));
       label->setPalette(palette);
     }
   }
@@ -212,26 +211,26 @@ void QtPageSurface::StartAfterEarlierText(QLabel& label) const {
   }
 }
 
-PageWidget& QtPageSurface::Add(const PageWidgetSpec& spec) {
-  QWidget* w = Create(spec, ContainerOf(spec));
-  w->setObjectName(Q(spec.name));
-  w->setGeometry(Geometry(spec));
-  ApplyLook(spec, w);
+PageWidget& QtPageSurface::Add(const PageWidgetLayout& layout) {
+  QWidget* w = Create(layout, ContainerOf(layout));
+  w->setObjectName(Q(layout.name));
+  w->setGeometry(Geometry(layout));
+  ApplyLook(layout, w);
   // A one-line label whose text needs more room than the page gives it (the page's
   // font may be wider than the one it was laid out for) grows to the right, within its
   // container, rather than cutting its text.
-  if (auto* label = qobject_cast<QLabel*>(w); label != nullptr && !label->wordWrap() &&
-                                              spec.kind == PageWidgetKind::Label) {
+  if (auto* label = qobject_cast<QLabel*>(w);
+      label != nullptr && !label->wordWrap() && layout.kind == PageWidgetKind::Label) {
     StartAfterEarlierText(*label);
     const int room = w->parentWidget()->width() - w->x();
     const int wanted = label->sizeHint().width();
     if (wanted > w->width()) w->resize(std::min(wanted, std::max(room, w->width())), w->height());
   }
-  if (spec.kind == PageWidgetKind::PictureBox) {
+  if (layout.kind == PageWidgetKind::PictureBox) {
     const auto* picture = qobject_cast<QLabel*>(w);
     if (!picture->pixmap().isNull()) w->resize(picture->pixmap().size());
   }
-  w->setVisible(spec.visible);
+  w->setVisible(layout.visible);
   if (w->focusPolicy() != Qt::NoFocus) {
     if (m_lastInTabOrder != nullptr) setTabOrder(m_lastInTabOrder, w);
     m_lastInTabOrder = w;

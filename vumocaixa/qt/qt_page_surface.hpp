@@ -31,8 +31,8 @@ class QtPageSurface final : public QWidget, public PageSurface {
   ~QtPageSurface() override;
 
   // Sets the window title and the fixed client size.
-  void SetPage(const PageSpec& page) override;
-  PageWidget& Add(const PageWidgetSpec& spec) override;
+  void SetPage(const PageLayout& page) override;
+  PageWidget& Add(const PageWidgetLayout& layout) override;
 
   // The page widget of that name, or nullptr.
   [[nodiscard]] PageWidget* Find(QStringView name) const;
@@ -41,8 +41,8 @@ class QtPageSurface final : public QWidget, public PageSurface {
   void edited();
 
  private:
-  [[nodiscard]] QWidget* ContainerOf(const PageWidgetSpec& spec) const;
-  [[nodiscard]] QRect Geometry(const PageWidgetSpec& spec) const;
+  [[nodiscard]] QWidget* ContainerOf(const PageWidgetLayout& layout) const;
+  [[nodiscard]] QRect Geometry(const PageWidgetLayout& layout) const;
   void StartAfterEarlierText(QLabel& label) const;
 
   std::vector<std::unique_ptr<QtPageWidget>> m_widgets;
