@@ -1,6 +1,6 @@
 #pragma once
-// What a design-time page needs from a toolkit: widgets laid out from a table of
-// specifications (positions in twips), their values, and their notifications.
+// What a design-time page needs from a toolkit: widgets placed from a table of
+// layouts (positions in twips), their values, and their notifications.
 //
 // Setting a widget to the value it already holds raises no notification.
 
