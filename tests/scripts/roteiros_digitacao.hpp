@@ -21,6 +21,7 @@ struct RoteiroDigitacao {
 inline constexpr RoteiroDigitacao kRoteirosDigitacao[] = {
     {"e-mail", kEmail, "ana@vumo.com.br", "ana@vumo.com.br", "ana@vumo.com.br", ""},
     {"texto", kTexto, "São Paulo", "São Paulo", "São Paulo", ""},
+    {"página", kHomePage, "www.vumo.com.br", "www.vumo.com.br", "www.vumo.com.br", ""},
     {"cpf válido, com uma tecla além da máscara", kCIC, "123456789091a", "123.456.789-09",
      "123.456.789-09", ""},
     {"cpf inválido", kCIC, "12345678900", "123.456.789-00", "123.456.789-00",
@@ -31,6 +32,13 @@ inline constexpr RoteiroDigitacao kRoteirosDigitacao[] = {
     {"moeda com o ponto digitado como vírgula", kMoeda, "1234.5", "1234,5", "R$ 1.234,50", ""},
     {"inteiro além da largura e do maior inteiro", kInteiro, "1234567890", "123456", "32767", ""},
     {"inteiro sem letras", kInteiro, "1a2", "12", "12", ""},
+    {"longo", kLongo, "1234567", "1234567", "1234567", ""},
+    {"simples com vírgula", kSimples, "62.5", "62,5", "62,5", ""},
+    {"duplo com vírgula", kDuplo, "1.68", "1,68", "1,68", ""},
+    {"decimal", kDecimal, "10000", "10000", "10000", ""},
+    {"cartão", kCartaoDeCredito, "4111111111111111", "4111.1111.1111.1111",
+     "4111.1111.1111.1111", ""},
+    {"pis", kPIS, "12345678951", "123.45678.95.1", "123.45678.95.1", ""},
     {"byte de uma letra", kByte, "mf", "m", "m", ""},
 };
 
