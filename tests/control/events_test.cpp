@@ -79,15 +79,16 @@ TEST(Events, LabelAndButtonForwardNothingButTheButtonsClick) {
 TEST(Events, MouseArgumentsArePassedOnAsTheSameReferences) {
   struct Row {
     const char* name;
-    void (VumoCaixaControl::*handler)(std::int16_t&, std::int16_t&, float&, float&);
+    bool caixa1;
+    void (WidgetListener::*handler)(std::int16_t&, std::int16_t&, float&, float&);
     std::function<void(std::int16_t&, std::int16_t&, float&, float&)> MemoryEventHandlers::*on;
   } rows[] = {
-      {"MouseDown", &VumoCaixaControl::Caixa_MouseDown, &MemoryEventHandlers::MouseDown},
-      {"MouseMove", &VumoCaixaControl::Caixa_MouseMove, &MemoryEventHandlers::MouseMove},
-      {"MouseUp", &VumoCaixaControl::Caixa_MouseUp, &MemoryEventHandlers::MouseUp},
-      {"MouseDown", &VumoCaixaControl::Caixa1_MouseDown, &MemoryEventHandlers::MouseDown},
-      {"MouseMove", &VumoCaixaControl::Caixa1_MouseMove, &MemoryEventHandlers::MouseMove},
-      {"MouseUp", &VumoCaixaControl::Caixa1_MouseUp, &MemoryEventHandlers::MouseUp},
+      {"MouseDown", false, &WidgetListener::MouseDown, &MemoryEventHandlers::MouseDown},
+      {"MouseMove", false, &WidgetListener::MouseMove, &MemoryEventHandlers::MouseMove},
+      {"MouseUp", false, &WidgetListener::MouseUp, &MemoryEventHandlers::MouseUp},
+      {"MouseDown", true, &WidgetListener::MouseDown, &MemoryEventHandlers::MouseDown},
+      {"MouseMove", true, &WidgetListener::MouseMove, &MemoryEventHandlers::MouseMove},
+      {"MouseUp", true, &WidgetListener::MouseUp, &MemoryEventHandlers::MouseUp},
   };
   for (const Row& r : rows) {
     MemoryForm f;
@@ -98,7 +99,8 @@ TEST(Events, MouseArgumentsArePassedOnAsTheSameReferences) {
     std::int16_t shift = 1;
     float x = 10.5f;
     float y = 20.0f;
-    (f.Control().*r.handler)(button, shift, x, y);
+    WidgetListener* box = (r.caixa1 ? f.Caixa1() : f.Caixa()).Listener();
+    (box->*r.handler)(button, shift, x, y);
     EXPECT_EQ(f.Container().Log(), Log{std::string(r.name) + "(1, 1, 10.5, 20)"}) << r.name;
     EXPECT_EQ(button, 2) << r.name;
     EXPECT_EQ(shift, 4) << r.name;
@@ -131,7 +133,7 @@ TEST(Button, RaisesTheEventOfTheTypeWithTheAddressAndReturnsTheFocus) {
     f.Caixa().SetText("ana@vumo.com.br");
     f.NextField().SetFocus();
     f.Container().ClearLog();
-    f.Control().Btn_Evento_Click();
+    f.Btn_Evento().Click();
     Log expected;
     if (*r.expected != '\0') {
       expected.push_back(r.expected);
@@ -159,7 +161,7 @@ TEST(Button, EmptyCaixaRaisesNothingAndLeavesTheFocus) {
   f.Control().SetTipoDados(kEmail);
   f.NextField().SetFocus();
   f.Container().ClearLog();
-  f.Control().Btn_Evento_Click();
+  f.Btn_Evento().Click();
   EXPECT_TRUE(f.Container().Log().empty());
   EXPECT_TRUE(f.NextField().HasFocus());
   EXPECT_EQ(f.Caixa().SetFocusCalls(), 0);
@@ -170,7 +172,7 @@ TEST(Button, FailingSetFocusIsIgnored) {
   f.Control().SetTipoDados(kHomePage);
   f.Caixa().SetText("www.vumo.com.br");
   f.Caixa().SetFocusFails(true);
-  EXPECT_NO_THROW(f.Control().Btn_Evento_Click());
+  EXPECT_NO_THROW(f.Btn_Evento().Click());
   EXPECT_EQ(f.Container().Count("AbrirHomePage"), 1);
   EXPECT_EQ(f.Caixa().SetFocusCalls(), 1);
 }
@@ -184,7 +186,7 @@ TEST(Button, HostHandlerThatEmptiesTheBoxStillGetsTheCopy) {
     f.Caixa().SetText("");
     received = e;
   };
-  f.Control().Btn_Evento_Click();
+  f.Btn_Evento().Click();
   EXPECT_EQ(received, "a@b.com");
 }
 

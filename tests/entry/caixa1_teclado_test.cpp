@@ -157,7 +157,7 @@ TEST(Caixa1Teclado, BackspaceETabPassamParaOHost) {
   EXPECT_EQ(std::vector<std::string>{"KeyPress(8)"}, TeclasNoHost(f.Container()));
 
   std::int16_t tab = 9;
-  f.Control().Caixa1_KeyPress(tab);
+  f.Caixa1().Listener()->KeyPress(tab);
   EXPECT_EQ(9, tab);
   EXPECT_EQ(2, f.Container().Count("KeyPress"));
 }
@@ -187,14 +187,14 @@ TEST(Caixa1Teclado, OHostRecebeOsArgumentosDaPropriaCaixa) {
   std::int16_t* visto = nullptr;
   f.Container().On.KeyPress = [&](std::int16_t& KeyAscii) { visto = &KeyAscii; };
   std::int16_t KeyAscii = '4';
-  f.Control().Caixa1_KeyPress(KeyAscii);
+  f.Caixa1().Listener()->KeyPress(KeyAscii);
   EXPECT_EQ(&KeyAscii, visto);
 
   std::int16_t* codigoVisto = nullptr;
   f.Container().On.KeyUp = [&](std::int16_t& KeyCode, std::int16_t&) { codigoVisto = &KeyCode; };
   std::int16_t KeyCode = 52;
   std::int16_t Shift = 0;
-  f.Control().Caixa1_KeyUp(KeyCode, Shift);
+  f.Caixa1().Listener()->KeyUp(KeyCode, Shift);
   EXPECT_EQ(&KeyCode, codigoVisto);
 }
 

@@ -1,5 +1,6 @@
 #include <vumocaixa/control/vumocaixa_control.hpp>
 
+#include <vumocaixa/entry/mascara_continua.hpp>
 #include <vumocaixa/host/errors.hpp>
 
 namespace vumocaixa {
@@ -10,7 +11,7 @@ void VumoCaixaControl::RaiseChangeAndNotify() {
 }
 
 void VumoCaixaControl::Caixa_Change() {
-  m_MascaraContinua.Mudou();
+  m_MascaraContinua->Mudou();
   RaiseChangeAndNotify();
 }
 void VumoCaixaControl::Caixa1_Change() { RaiseChangeAndNotify(); }

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include <vumocaixa/entry/mascara_continua.hpp>
 #include <vumocaixa/host/errors.hpp>
 
 namespace vumocaixa {
@@ -36,16 +37,6 @@ struct WidgetHandlers {
   void (V::*mouseUp)(I16&, I16&, float&, float&) = nullptr;
 };
 
-constexpr WidgetHandlers kCaixaHandlers{
-    &V::Caixa_Change,    &V::Caixa_Click,    &V::Caixa_DblClick,  &V::Caixa_GotFocus,
-    &V::Caixa_LostFocus, &V::Caixa_KeyDown,  &V::Caixa_KeyPress,  &V::Caixa_KeyUp,
-    &V::Caixa_MouseDown, &V::Caixa_MouseMove, &V::Caixa_MouseUp};
-constexpr WidgetHandlers kCaixa1Handlers{
-    &V::Caixa1_Change,    &V::Caixa1_Click,     &V::Caixa1_DblClick, &V::Caixa1_GotFocus,
-    &V::Caixa1_LostFocus, &V::Caixa1_KeyDown,   &V::Caixa1_KeyPress, &V::Caixa1_KeyUp,
-    &V::Caixa1_MouseDown, &V::Caixa1_MouseMove, &V::Caixa1_MouseUp};
-constexpr WidgetHandlers kBtnEventoHandlers{.click = &V::Btn_Evento_Click};
-
 }  // namespace
 
 // Routes the events of one constituent widget to the control's handlers of that
@@ -53,6 +44,17 @@ constexpr WidgetHandlers kBtnEventoHandlers{.click = &V::Btn_Evento_Click};
 // no handlers, the button only Click).
 class VumoCaixaControl::WidgetAdapter final : public WidgetListener {
  public:
+  // The handlers of each widget; members, so that they may name the private handlers.
+  static constexpr WidgetHandlers kCaixaHandlers{
+      &V::Caixa_Change,    &V::Caixa_Click,    &V::Caixa_DblClick,  &V::Caixa_GotFocus,
+      &V::Caixa_LostFocus, &V::Caixa_KeyDown,  &V::Caixa_KeyPress,  &V::Caixa_KeyUp,
+      &V::Caixa_MouseDown, &V::Caixa_MouseMove, &V::Caixa_MouseUp};
+  static constexpr WidgetHandlers kCaixa1Handlers{
+      &V::Caixa1_Change,    &V::Caixa1_Click,     &V::Caixa1_DblClick, &V::Caixa1_GotFocus,
+      &V::Caixa1_LostFocus, &V::Caixa1_KeyDown,   &V::Caixa1_KeyPress, &V::Caixa1_KeyUp,
+      &V::Caixa1_MouseDown, &V::Caixa1_MouseMove, &V::Caixa1_MouseUp};
+  static constexpr WidgetHandlers kBtnEventoHandlers{.click = &V::Btn_Evento_Click};
+
   WidgetAdapter(VumoCaixaControl& control, const WidgetHandlers& handlers)
       : m_control(control), m_handlers(handlers) {}
 
@@ -111,10 +113,11 @@ VumoCaixaControl::VumoCaixaControl(ConstituentWidgets widgets, Container& contai
   Caixa2().SetVisible(false);
   Btn_Evento().SetVisible(false);
   m_Caixa = &Caixa();
+  m_MascaraContinua = std::make_unique<MascaraContinua>();
 
-  m_CaixaEvents = std::make_unique<WidgetAdapter>(*this, kCaixaHandlers);
-  m_Caixa1Events = std::make_unique<WidgetAdapter>(*this, kCaixa1Handlers);
-  m_BtnEvents = std::make_unique<WidgetAdapter>(*this, kBtnEventoHandlers);
+  m_CaixaEvents = std::make_unique<WidgetAdapter>(*this, WidgetAdapter::kCaixaHandlers);
+  m_Caixa1Events = std::make_unique<WidgetAdapter>(*this, WidgetAdapter::kCaixa1Handlers);
+  m_BtnEvents = std::make_unique<WidgetAdapter>(*this, WidgetAdapter::kBtnEventoHandlers);
   Caixa().SetListener(m_CaixaEvents.get());
   Caixa1().SetListener(m_Caixa1Events.get());
   Btn_Evento().SetListener(m_BtnEvents.get());

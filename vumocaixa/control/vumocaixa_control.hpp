@@ -15,7 +15,6 @@
 #include <string_view>
 
 #include <vumocaixa/control/tipos_de_dados.hpp>
-#include <vumocaixa/entry/mascara_continua.hpp>
 #include <vumocaixa/host/container.hpp>
 #include <vumocaixa/host/property_bag.hpp>
 #include <vumocaixa/host/runtime.hpp>
@@ -24,6 +23,8 @@
 #include <vumocaixa/words/extenso.hpp>
 
 namespace vumocaixa {
+
+class MascaraContinua;
 
 // The control's four constituent widgets, made by the host.
 struct ConstituentWidgets {
@@ -112,7 +113,23 @@ class VumoCaixaControl : private ContainerClient {
   void UserControl_Resize() override;
   void UserControl_GotFocus() override;
 
-  // --- Widget event handlers -------------------------------------------------------
+  // --- Access for hosts and tests --------------------------------------------------
+
+  [[nodiscard]] Widget& Caixa() const { return *m_Widgets.Caixa; }
+  [[nodiscard]] Widget& Caixa1() const { return *m_Widgets.Caixa1; }
+  [[nodiscard]] Widget& Caixa2() const { return *m_Widgets.Caixa2; }
+  [[nodiscard]] Widget& Btn_Evento() const { return *m_Widgets.Btn_Evento; }
+  // The active widget: Caixa, Caixa1 or Caixa2.
+  [[nodiscard]] Widget& ActiveWidget() const { return *m_Caixa; }
+  // The date entry mask, "99/99/99" or "99/99/9999"; empty until the control is
+  // loaded or first made a date box.
+  [[nodiscard]] const std::string& MascaraData() const { return m_MascaraData; }
+
+ private:
+  class WidgetAdapter;
+
+  // --- Widget event handlers: the boxes and the button reach them through the
+  // listener each widget is given (WidgetAdapter), never an application directly.
 
   void Caixa_Change();
   void Caixa_Click();
@@ -140,20 +157,6 @@ class VumoCaixaControl : private ContainerClient {
 
   void Btn_Evento_Click();
 
-  // --- Access for hosts and tests --------------------------------------------------
-
-  [[nodiscard]] Widget& Caixa() const { return *m_Widgets.Caixa; }
-  [[nodiscard]] Widget& Caixa1() const { return *m_Widgets.Caixa1; }
-  [[nodiscard]] Widget& Caixa2() const { return *m_Widgets.Caixa2; }
-  [[nodiscard]] Widget& Btn_Evento() const { return *m_Widgets.Btn_Evento; }
-  // The active widget: Caixa, Caixa1 or Caixa2.
-  [[nodiscard]] Widget& ActiveWidget() const { return *m_Caixa; }
-  // The date entry mask, "99/99/99" or "99/99/9999"; empty until the control is
-  // loaded or first made a date box.
-  [[nodiscard]] const std::string& MascaraData() const { return m_MascaraData; }
-
- private:
-  class WidgetAdapter;
 
   // Shows and hides the widgets for data type t and makes its widget the active one.
   void SelecionaWidgets(std::int16_t t);
@@ -186,7 +189,8 @@ class VumoCaixaControl : private ContainerClient {
   Widget* m_Caixa = nullptr;
   std::string m_MascaraData;
   std::int32_t m_VirgulaDoPonto = -1;  // Caixa1: where the comma typed as '.' stands
-  MascaraContinua m_MascaraContinua;  // what Caixa holds while digits follow its mask
+  // What Caixa holds while digits follow its mask.
+  std::unique_ptr<MascaraContinua> m_MascaraContinua;
 };
 
 }  // namespace vumocaixa

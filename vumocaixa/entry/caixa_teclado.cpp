@@ -49,14 +49,14 @@ void VumoCaixaControl::Caixa_GotFocus() {
 }
 
 void VumoCaixaControl::Caixa_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) {
-  m_MascaraContinua.NadaAChegar();
+  m_MascaraContinua->NadaAChegar();
   std::int16_t tecla = KeyCode;
   if (CortaATecla(m_TipoDados, KeyCode, Shift)) CortaNoCursor(Caixa(), KeyCode);
   m_Container.Events().KeyDown(tecla, Shift);
 }
 
 void VumoCaixaControl::Caixa_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) {
-  m_MascaraContinua.NadaAChegar();
+  m_MascaraContinua->NadaAChegar();
   std::int16_t tecla = KeyCode;
   if (CortaATecla(m_TipoDados, KeyCode, Shift)) CortaNoCursor(Caixa(), KeyCode);
   m_Container.Events().KeyUp(tecla, Shift);
@@ -76,7 +76,7 @@ void VumoCaixaControl::Caixa_KeyPress(std::int16_t& KeyAscii) {
       if (m_TudoMaiusculo) KeyAscii = UpperCode(KeyAscii);
       break;
     case kData:
-      m_MascaraContinua.Digita(Caixa(), m_MascaraData, KeyAscii);
+      m_MascaraContinua->Digita(Caixa(), m_MascaraData, KeyAscii);
       break;
     case kEmail:
       KeyAscii = LowerCode(KeyAscii);
@@ -85,17 +85,17 @@ void VumoCaixaControl::Caixa_KeyPress(std::int16_t& KeyAscii) {
       if (m_CNPJAlfanumerico) {
         AplicaMascaraAlfanumerica(Caixa(), kMascaraCNPJAlfanumerico, KeyAscii);
       } else {
-        m_MascaraContinua.Digita(Caixa(), kMascaraCNPJ, KeyAscii);
+        m_MascaraContinua->Digita(Caixa(), kMascaraCNPJ, KeyAscii);
       }
       break;
     default:
       if (!MascaraDoTipo(m_TipoDados).empty()) {
-        m_MascaraContinua.Digita(Caixa(), MascaraDoTipo(m_TipoDados), KeyAscii);
+        m_MascaraContinua->Digita(Caixa(), MascaraDoTipo(m_TipoDados), KeyAscii);
       }
       break;
   }
   m_Container.Events().KeyPress(tecla);
-  m_MascaraContinua.Espera(Caixa(), KeyAscii);
+  m_MascaraContinua->Espera(Caixa(), KeyAscii);
 }
 
 }  // namespace vumocaixa

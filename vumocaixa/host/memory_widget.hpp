@@ -68,6 +68,8 @@ class MemoryWidget final : public Widget {
   void SetFocus() override;
   void Refresh() override { ++m_refreshCalls; }
   void SetListener(WidgetListener* listener) override { m_listener = listener; }
+  // What the widget delivers its events to (the control's handlers), or null.
+  [[nodiscard]] WidgetListener* Listener() const { return m_listener; }
 
   // --- Inspection and set-up ------------------------------------------------------
   [[nodiscard]] const std::string& Name() const { return m_name; }
