@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include <vumocaixa/control/property_help.hpp>
 #include <vumocaixa/qt/qt_design_pages.hpp>
 #include <vumocaixa/qt/qt_page_dialog.hpp>
 #include <vumocaixa/qt/qt_runtime.hpp>
@@ -155,6 +156,22 @@ class DesignerPagesTest : public QObject {
     QVERIFY(o.messages.messages.isEmpty());
     QVERIFY(o.writes.empty());
     QVERIFY(o.control.MaiusculoEMinusculo());
+  }
+
+  // Every property the control saves is one the pages write back, and nothing else is,
+  // so that a new saved property cannot be left out of the form Designer keeps.
+  void everySavedPropertyIsWrittenBack() {
+    const QStringList written = DesignerPages::WrittenProperties();
+    qsizetype saved = 0;
+    for (const PropertyHelp& p : PropertyHelpTexts()) {
+      if (p.saved < 0) continue;
+      ++saved;
+      QString name = QString::fromUtf8(p.member.data(), qsizetype(p.member.size()));
+      name.replace(QString::fromUtf8("á"), QStringLiteral("a"));
+      name.replace(QString::fromUtf8("ç"), QStringLiteral("c"));
+      QVERIFY2(written.contains(name), qPrintable(name));
+    }
+    QCOMPARE(written.size(), saved);
   }
 
   void opensAtThePageAsked() {

@@ -1,6 +1,7 @@
 #include "designer_pages.hpp"
 
 #include <array>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -96,6 +97,16 @@ void DesignerPages::WriteChanges() {
   for (const char* name : kOthers) {
     if (Differs(name)) Write(name);
   }
+}
+
+QStringList DesignerPages::WrittenProperties() {
+  QStringList names{QStringLiteral("TipoDados")};
+  for (const auto& group : {std::span<const char* const>(kOptions),
+                            std::span<const char* const>(kBoxProperties),
+                            std::span<const char* const>(kOthers)}) {
+    for (const char* name : group) names << QString::fromLatin1(name);
+  }
+  return names;
 }
 
 bool DesignerPages::Differs(const char* name) const {

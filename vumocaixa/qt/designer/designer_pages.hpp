@@ -17,6 +17,7 @@
 #include <memory>
 
 #include <QObject>
+#include <QStringList>
 #include <QString>
 #include <QVariant>
 
@@ -47,6 +48,8 @@ class DesignerPages final : public QObject {
   void WriteChanges();
   // Shows the page of the given caption; false when there is none.
   bool ShowPage(const QString& page);
+  // Every property the pages may write back to the form.
+  [[nodiscard]] static QStringList WrittenProperties();
 
  private:
   [[nodiscard]] bool Differs(const char* name) const;
