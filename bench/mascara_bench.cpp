@@ -39,8 +39,11 @@ void BM_FormataMascara_Length(benchmark::State& state) {
   state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_FormataMascara_Length)
-    ->Arg(1 << 16)->Arg(1 << 20)->Arg(10 << 20)
-    ->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+    ->Arg(1 << 16)
+    ->Arg(1 << 20)
+    ->Arg(10 << 20)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
 
 void BM_SoDigitos_Length(benchmark::State& state) {
   std::string text;
@@ -72,7 +75,6 @@ void BM_ConfereSaidaDaCaixa(benchmark::State& state, std::int16_t tipo, std::str
 BENCHMARK_CAPTURE(BM_ConfereSaidaDaCaixa, cic_mascarado, vumocaixa::kCIC, "123.456.789-09");
 BENCHMARK_CAPTURE(BM_ConfereSaidaDaCaixa, cic_so_digitos, vumocaixa::kCIC, "12345678909");
 BENCHMARK_CAPTURE(BM_ConfereSaidaDaCaixa, cep_dos_correios, vumocaixa::kCEP, "01310-100");
-BENCHMARK_CAPTURE(BM_ConfereSaidaDaCaixa, cnpj_mascarado, vumocaixa::kCNPJ,
-                  "12.345.678/0001-95");
+BENCHMARK_CAPTURE(BM_ConfereSaidaDaCaixa, cnpj_mascarado, vumocaixa::kCNPJ, "12.345.678/0001-95");
 
 }  // namespace

@@ -11,9 +11,12 @@ namespace {
 // numbers and after abbreviations, runs of spaces.
 std::string AddressText(std::size_t length) {
   static constexpr const char* kLines[] = {
-      "av. paulista, 1.578 - conj. 12 bela vista ",  "RUA DAS FLORES  N.10 ",
-      "praça joão xxiii   da sé ",                   "estr. velha de itapecerica km 10.5 ",
-      "alameda santos, 200 - apto. 31 ",             "r.augusta 1.500 são paulo ",
+      "av. paulista, 1.578 - conj. 12 bela vista ",
+      "RUA DAS FLORES  N.10 ",
+      "praça joão xxiii   da sé ",
+      "estr. velha de itapecerica km 10.5 ",
+      "alameda santos, 200 - apto. 31 ",
+      "r.augusta 1.500 são paulo ",
   };
   std::string text;
   for (std::size_t i = 0; text.size() < length; ++i) text += kLines[i % 6];
@@ -43,8 +46,11 @@ void BM_FormataPalavras_Length(benchmark::State& state) {
   state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_FormataPalavras_Length)
-    ->Args({1 << 16, 0})->Args({1 << 20, 0})->Args({10 << 20, 0})
-    ->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+    ->Args({1 << 16, 0})
+    ->Args({1 << 20, 0})
+    ->Args({10 << 20, 0})
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
 BENCHMARK(BM_FormataPalavras_Length)->Args({1 << 20, 1})->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -55,9 +55,9 @@ class Bag final : public vc::PropertyBag {
 // Texts a user types: digits, signs, separators, letters with and without case,
 // a character outside Windows-1252 and a tab, or any bytes now and then.
 std::string TypedText(FuzzedDataProvider& in) {
-  static constexpr std::string_view kKeys[] = {
-      "0", "1", "5", "9", ",", ".", "-", "/", "@", " ", "a", "A", "w", "z",
-      "ç", "Ç", "é", "€", "中", "\t", "R", "$", "E", "+", "12", "999"};
+  static constexpr std::string_view kKeys[] = {"0",  "1",  "5", "9", ",", ".", "-",  "/",  "@",
+                                               " ",  "a",  "A", "w", "z", "ç", "Ç",  "é",  "€",
+                                               "中", "\t", "R", "$", "E", "+", "12", "999"};
   if (in.ConsumeIntegralInRange(0, 15) == 0) {
     // Line breaks come from Enter and Ctrl+Enter, which are keys of their own.
     std::string bytes = in.ConsumeRandomLengthString(12);
@@ -77,8 +77,9 @@ vc::Variant HostValue(FuzzedDataProvider& in) {
     case 1: return in.ConsumeIntegral<std::int32_t>();
     case 2: return in.ConsumeFloatingPoint<double>();
     case 3: return vc::Currency{in.ConsumeIntegral<std::int64_t>()};
-    case 4: return vc::Date{in.ConsumeIntegralInRange(1800, 2100), in.ConsumeIntegralInRange(1, 12),
-                            in.ConsumeIntegralInRange(1, 28)};
+    case 4:
+      return vc::Date{in.ConsumeIntegralInRange(1800, 2100), in.ConsumeIntegralInRange(1, 12),
+                      in.ConsumeIntegralInRange(1, 28)};
     default: return TypedText(in);
   }
 }
@@ -158,7 +159,8 @@ void Design(Session& s) {
   if (load) {
     Bag bag;
     c.UserControl_WriteProperties(bag);
-    if (s.in.ConsumeIntegralInRange(0, 15) == 0) bag.WriteProperty("TipoDados", std::int16_t{20}, {});
+    if (s.in.ConsumeIntegralInRange(0, 15) == 0)
+      bag.WriteProperty("TipoDados", std::int16_t{20}, {});
     options.saved = &bag;
     design = std::make_unique<vc::MemoryForm>(options);
   }
@@ -287,7 +289,9 @@ void Step(Session& s) {
   const bool focused = f.HasFocus();
   const int op = s.in.ConsumeIntegralInRange(0, 13);
   switch (op) {
-    case 0: case 1: case 2: UserAction(s, [&] { f.Type(TypedText(s.in)); }); break;
+    case 0:
+    case 1:
+    case 2: UserAction(s, [&] { f.Type(TypedText(s.in)); }); break;
     case 3: UserAction(s, [&] { f.PressEnter(); }); break;
     case 4: UserAction(s, [&] { f.PressBackspace(); }); break;
     case 5: UserAction(s, [&] { f.PressDelete(); }); break;
@@ -299,8 +303,10 @@ void Step(Session& s) {
     case 11: MoveCaret(s); break;
     case 12: SetOption(s); break;
     default:
-      if (s.hostWrites) HostWrites(s);
-      else UserAction(s, [&] { f.Type(TypedText(s.in)); });
+      if (s.hostWrites)
+        HostWrites(s);
+      else
+        UserAction(s, [&] { f.Type(TypedText(s.in)); });
       break;
   }
   Trace(s, op);

@@ -31,8 +31,9 @@ using vumocaixa::fuzz::Require;
 namespace vc = vumocaixa;
 
 constexpr std::string_view kKeys[] = {
-    "TipoDados", "Enabled",   "TeclaEnter", "MaiusculoEMinusculo", "TudoMaiusculo", "TamanhoMáximo",
-    "Endereço",  "BackColor", "Font",       "ForeColor",           "CNPJAlfanumerico"};
+    "TipoDados",     "Enabled",       "TeclaEnter",      "MaiusculoEMinusculo",
+    "TudoMaiusculo", "TamanhoMáximo", "Endereço",        "BackColor",
+    "Font",          "ForeColor",     "CNPJAlfanumerico"};
 
 class Bag final : public vc::PropertyBag {
  public:
@@ -73,9 +74,12 @@ Bag StoredBag(FuzzedDataProvider& in) {
     switch (in.ConsumeIntegralInRange(0, 3)) {
       case 0: break;  // absent
       case 1:
-        if (key == "TipoDados") bag.values[std::string(key)] = in.ConsumeIntegralInRange<std::int16_t>(-1, 17);
-        else if (key == "TamanhoMáximo") bag.values[std::string(key)] = in.ConsumeIntegralInRange<std::int32_t>(0, 3);
-        else bag.values[std::string(key)] = in.ConsumeBool();
+        if (key == "TipoDados")
+          bag.values[std::string(key)] = in.ConsumeIntegralInRange<std::int16_t>(-1, 17);
+        else if (key == "TamanhoMáximo")
+          bag.values[std::string(key)] = in.ConsumeIntegralInRange<std::int32_t>(0, 3);
+        else
+          bag.values[std::string(key)] = in.ConsumeBool();
         break;
       default: bag.values[std::string(key)] = StoredValue(in); break;
     }
@@ -126,8 +130,8 @@ void TypeDigitAndCheck(vc::MemoryForm& f, std::string_view mask, char digit) {
   const std::string left =
       vc::LeftChars(box.Text(), static_cast<std::size_t>(std::max(box.SelStart(), 0)));
   std::string expected = vc::FormataMascara(vc::SoDigitos(left), mask);
-  const bool room = box.MaxLength() <= 0 ||
-                    vc::CharCount(expected) < static_cast<std::size_t>(box.MaxLength());
+  const bool room =
+      box.MaxLength() <= 0 || vc::CharCount(expected) < static_cast<std::size_t>(box.MaxLength());
   if (room) expected += digit;
   box.Type(std::string(1, digit));
   Require(box.Text() == expected, "a digit follows the re-masked text left of the caret",

@@ -85,10 +85,10 @@ class Silence {
 
 std::vector<std::string> Arguments(FuzzedDataProvider& in) {
   static constexpr std::string_view kWords[] = {
-      "cic",      "cnpj",        "--coluna",   "--separador", "--cabecalho", "--invalidos",
-      "--contagem", "--endereco", "--alfanumerico", "--norma", "--maiusculas", "--help",
-      "--",       "-",           "-1,5",       "1",           "nome",        "--coluna=2",
-      ";",        ",",           "--separador=\t"};
+      "cic",        "cnpj",       "--coluna",       "--separador", "--cabecalho",  "--invalidos",
+      "--contagem", "--endereco", "--alfanumerico", "--norma",     "--maiusculas", "--help",
+      "--",         "-",          "-1,5",           "1",           "nome",         "--coluna=2",
+      ";",          ",",          "--separador=\t"};
   std::vector<std::string> args;
   for (int n = in.ConsumeIntegralInRange(0, 6); n > 0; --n) {
     if (in.ConsumeBool()) {
@@ -189,8 +189,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FuzzedDataProvider in(data, size);
   const int mode = in.ConsumeIntegralInRange(0, 3);
   if (mode == 0) {
-    static constexpr std::string_view kCommands[] = {"valida", "mascara", "extenso",
-                                                     "palavras", "ajuda", ""};
+    static constexpr std::string_view kCommands[] = {"valida",   "mascara", "extenso",
+                                                     "palavras", "ajuda",   ""};
     const std::string_view command =
         kCommands[in.ConsumeIntegralInRange<std::size_t>(0, std::size(kCommands) - 1)];
     (void)Parse(command, Arguments(in));
@@ -203,7 +203,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   const char separator = in.ConsumeBool() ? ';' : ',';
   const std::string text = in.ConsumeRemainingBytesAsString();
-  if (mode == 1) ReadLines(text);
-  else ReadRows(text, separator);
+  if (mode == 1)
+    ReadLines(text);
+  else
+    ReadRows(text, separator);
   return 0;
 }

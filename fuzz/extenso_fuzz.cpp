@@ -24,14 +24,16 @@ namespace vc = vumocaixa;
 
 const std::map<std::string_view, int>& NumberWords() {
   static const std::map<std::string_view, int> words = {
-      {"Um", 1}, {"Dois", 2}, {"Tres", 3}, {"Quatro", 4}, {"Cinco", 5}, {"Seis", 6},
-      {"Sete", 7}, {"Oito", 8}, {"Nove", 9}, {"Dez", 10}, {"Onze", 11}, {"Doze", 12},
-      {"Treze", 13}, {"Quatorze", 14}, {"Quinze", 15}, {"Dezesseis", 16},
-      {"Dezessete", 17}, {"Dezoito", 18}, {"Dezenove", 19}, {"Vinte", 20}, {"Trinta", 30},
-      {"Quarenta", 40}, {"Cinquenta", 50}, {"Sessenta", 60}, {"Setenta", 70},
-      {"Oitenta", 80}, {"Noventa", 90}, {"Cem", 100}, {"Cento", 100}, {"Duzentos", 200},
-      {"Trezentos", 300}, {"Quatrocentos", 400}, {"Quinhentos", 500},
-      {"Seiscentos", 600}, {"Setecentos", 700}, {"Oitocentos", 800}, {"Novecentos", 900}};
+      {"Um", 1},           {"Dois", 2},         {"Tres", 3},         {"Quatro", 4},
+      {"Cinco", 5},        {"Seis", 6},         {"Sete", 7},         {"Oito", 8},
+      {"Nove", 9},         {"Dez", 10},         {"Onze", 11},        {"Doze", 12},
+      {"Treze", 13},       {"Quatorze", 14},    {"Quinze", 15},      {"Dezesseis", 16},
+      {"Dezessete", 17},   {"Dezoito", 18},     {"Dezenove", 19},    {"Vinte", 20},
+      {"Trinta", 30},      {"Quarenta", 40},    {"Cinquenta", 50},   {"Sessenta", 60},
+      {"Setenta", 70},     {"Oitenta", 80},     {"Noventa", 90},     {"Cem", 100},
+      {"Cento", 100},      {"Duzentos", 200},   {"Trezentos", 300},  {"Quatrocentos", 400},
+      {"Quinhentos", 500}, {"Seiscentos", 600}, {"Setecentos", 700}, {"Oitocentos", 800},
+      {"Novecentos", 900}};
   return words;
 }
 
@@ -41,11 +43,13 @@ struct Scale {
 };
 
 const std::map<std::string_view, Scale>& ScaleWords() {
-  static const std::map<std::string_view, Scale> words = {
-      {"Trilhão", {1'000'000'000'000, 1}}, {"Trilhões", {1'000'000'000'000, 2}},
-      {"Bilhão", {1'000'000'000, 1}},      {"Bilhões", {1'000'000'000, 2}},
-      {"Milhão", {1'000'000, 1}},          {"Milhões", {1'000'000, 2}},
-      {"Mil", {1'000, 0}}};
+  static const std::map<std::string_view, Scale> words = {{"Trilhão", {1'000'000'000'000, 1}},
+                                                          {"Trilhões", {1'000'000'000'000, 2}},
+                                                          {"Bilhão", {1'000'000'000, 1}},
+                                                          {"Bilhões", {1'000'000'000, 2}},
+                                                          {"Milhão", {1'000'000, 1}},
+                                                          {"Milhões", {1'000'000, 2}},
+                                                          {"Mil", {1'000, 0}}};
   return words;
 }
 
@@ -62,8 +66,7 @@ void ReadWord(std::string_view word, std::int64_t& total, std::int64_t& group, A
     group += n->second;
   } else if (const auto s = ScaleWords().find(word); s != ScaleWords().end()) {
     const int expected = s->second.groups;
-    Require(expected == 0 || (expected == 1) == (group == 1), "singular scale word for one",
-            words);
+    Require(expected == 0 || (expected == 1) == (group == 1), "singular scale word for one", words);
     total += group * s->second.factor, group = 0;
   } else if (word == "Real" || word == "Reais") {
     a.reais = total + group, total = group = 0;

@@ -33,14 +33,16 @@ std::string WithoutSpaces(std::string_view text) {
 std::vector<std::string> Words(std::string_view text) {
   std::vector<std::string> words(1);
   for (char c : text) {
-    if (c == ' ') words.emplace_back();
-    else words.back() += c;
+    if (c == ' ')
+      words.emplace_back();
+    else
+      words.back() += c;
   }
   return words;
 }
 
 bool IsParticle(std::string_view w) {
-  static constexpr std::string_view kParticles[] = {"o",  "os", "a",  "as",  "e",  "em",
+  static constexpr std::string_view kParticles[] = {"o",  "os", "a",   "as", "e",  "em",
                                                     "de", "da", "das", "do", "dos"};
   for (std::string_view p : kParticles) {
     if (w == p) return true;
@@ -112,8 +114,8 @@ void CheckAddress(const std::string& text) {
   }
   Require(typed, "an address begins with a street type", text + " -> " + out);
   const bool prefixed = out == "Rua " + words;
-  const bool replaced = words.find(' ') != std::string::npos &&
-                        AfterFirstBlank(out) == AfterFirstBlank(words);
+  const bool replaced =
+      words.find(' ') != std::string::npos && AfterFirstBlank(out) == AfterFirstBlank(words);
   Require(prefixed || replaced || words.find(' ') == std::string::npos,
           "an address keeps the words after the street type", text + " -> " + out);
 }
@@ -128,8 +130,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case 0: CheckCapitalisation(text); break;
     case 1: CheckAddress(text); break;
     default:
-      Require(vc::NumeroRomano(text) == ModelRomano(text) || !vc::IsValidUtf8(text),
-              "NumeroRomano", text);
+      Require(vc::NumeroRomano(text) == ModelRomano(text) || !vc::IsValidUtf8(text), "NumeroRomano",
+              text);
       break;
   }
   return 0;

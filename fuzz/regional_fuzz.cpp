@@ -59,8 +59,9 @@ vc::Variant PickAnyValue(FuzzedDataProvider& in) {
   switch (in.ConsumeIntegralInRange(0, 4)) {
     case 0: return vc::Empty{};
     case 1: return in.ConsumeBool();
-    case 2: return vc::Date{in.ConsumeIntegral<int>(), in.ConsumeIntegral<int>(),
-                            in.ConsumeIntegral<int>()};
+    case 2:
+      return vc::Date{in.ConsumeIntegral<int>(), in.ConsumeIntegral<int>(),
+                      in.ConsumeIntegral<int>()};
     case 3: return PickNumber(in);
     default: return in.ConsumeRandomLengthString(64);
   }
@@ -79,29 +80,37 @@ bool Converts(F&& convert) {
 }
 
 std::string Show(const vc::Variant& v) {
-  return std::visit([](const auto& x) -> std::string {
-    using T = std::decay_t<decltype(x)>;
-    if constexpr (std::is_same_v<T, std::string>) return "text \"" + x + "\"";
-    else if constexpr (std::is_same_v<T, vc::Currency>) return "currency raw " + std::to_string(x.raw);
-    else if constexpr (std::is_same_v<T, vc::Decimal>) return "decimal " + vc::DecimalText(x, '.');
-    else if constexpr (std::is_arithmetic_v<T>) return "number " + std::to_string(x);
-    else if constexpr (std::is_same_v<T, vc::Date>)
-      return "date " + std::to_string(x.day) + "/" + std::to_string(x.month) + "/" +
-             std::to_string(x.year);
-    else return "other value";
-  }, v);
+  return std::visit(
+      [](const auto& x) -> std::string {
+        using T = std::decay_t<decltype(x)>;
+        if constexpr (std::is_same_v<T, std::string>)
+          return "text \"" + x + "\"";
+        else if constexpr (std::is_same_v<T, vc::Currency>)
+          return "currency raw " + std::to_string(x.raw);
+        else if constexpr (std::is_same_v<T, vc::Decimal>)
+          return "decimal " + vc::DecimalText(x, '.');
+        else if constexpr (std::is_arithmetic_v<T>)
+          return "number " + std::to_string(x);
+        else if constexpr (std::is_same_v<T, vc::Date>)
+          return "date " + std::to_string(x.day) + "/" + std::to_string(x.month) + "/" +
+                 std::to_string(x.year);
+        else
+          return "other value";
+      },
+      v);
 }
 
 bool SameNumber(const vc::Variant& a, const vc::Variant& b) {
   if (a.index() != b.index()) return false;
-  if (const auto* d = std::get_if<vc::Decimal>(&a)) return vc::SameValue(*d, std::get<vc::Decimal>(b));
+  if (const auto* d = std::get_if<vc::Decimal>(&a))
+    return vc::SameValue(*d, std::get<vc::Decimal>(b));
   return a == b;
 }
 
 vc::NumberKind KindOf(const vc::Variant& v) {
-  static constexpr vc::NumberKind kinds[] = {
-      vc::NumberKind::Int16,  vc::NumberKind::Int32,    vc::NumberKind::Single,
-      vc::NumberKind::Double, vc::NumberKind::Currency, vc::NumberKind::Decimal};
+  static constexpr vc::NumberKind kinds[] = {vc::NumberKind::Int16,    vc::NumberKind::Int32,
+                                             vc::NumberKind::Single,   vc::NumberKind::Double,
+                                             vc::NumberKind::Currency, vc::NumberKind::Decimal};
   return kinds[v.index() - 2];
 }
 

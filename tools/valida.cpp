@@ -88,12 +88,9 @@ void CheckArguments(Check& check, std::span<const std::string_view> valores, Rel
 template <class Run>
 void WithSaida(Saida saida, Run run) {
   switch (saida) {
-    case Saida::kTodas:
-      return run.template operator()<Saida::kTodas>();
-    case Saida::kInvalidos:
-      return run.template operator()<Saida::kInvalidos>();
-    case Saida::kContagem:
-      return run.template operator()<Saida::kContagem>();
+    case Saida::kTodas: return run.template operator()<Saida::kTodas>();
+    case Saida::kInvalidos: return run.template operator()<Saida::kInvalidos>();
+    case Saida::kContagem: return run.template operator()<Saida::kContagem>();
   }
 }
 

@@ -47,9 +47,15 @@ void BM_LoadForm(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_SaveForm)->RangeMultiplier(10)->Range(1000, 100000)->Unit(benchmark::kMillisecond)
+BENCHMARK(BM_SaveForm)
+    ->RangeMultiplier(10)
+    ->Range(1000, 100000)
+    ->Unit(benchmark::kMillisecond)
     ->Complexity();
-BENCHMARK(BM_LoadForm)->RangeMultiplier(10)->Range(1000, 100000)->Unit(benchmark::kMillisecond)
+BENCHMARK(BM_LoadForm)
+    ->RangeMultiplier(10)
+    ->Range(1000, 100000)
+    ->Unit(benchmark::kMillisecond)
     ->Complexity();
 
 int main(int argc, char** argv) {

@@ -24,8 +24,7 @@ struct Form {
     widget.SetTipoDados(tipo);
     widget.show();
     widget.setFocus();
-    box = widget.focusProxy() != nullptr ? qobject_cast<QLineEdit*>(widget.focusProxy())
-                                         : nullptr;
+    box = widget.focusProxy() != nullptr ? qobject_cast<QLineEdit*>(widget.focusProxy()) : nullptr;
   }
   VumoCaixaWidget widget;
   QLineEdit* box = nullptr;

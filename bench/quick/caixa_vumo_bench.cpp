@@ -41,7 +41,9 @@ struct Form {
     if (field == nullptr) field = view.rootObject();
     field->forceActiveFocus();
   }
-  [[nodiscard]] QString Shown() const { return view.activeFocusItem()->property("text").toString(); }
+  [[nodiscard]] QString Shown() const {
+    return view.activeFocusItem()->property("text").toString();
+  }
   QQuickView view;
   QQuickItem* field = nullptr;
 };
@@ -74,17 +76,23 @@ void TypeDigits(benchmark::State& state, const QByteArray& qml, int fill) {
 }
 
 void BM_KeystrokePlainTextInput(benchmark::State& state) {
-  TypeDigits(state, "import QtQuick\nTextInput { objectName: \"campo\"; width: 200; height: 24 }", 200);
+  TypeDigits(state, "import QtQuick\nTextInput { objectName: \"campo\"; width: 200; height: 24 }",
+             200);
 }
 
 void BM_KeystrokeCaixaVumoTexto(benchmark::State& state) {
-  TypeDigits(state, "import QtQuick\nimport VumoCaixa\nItem { width: 300; height: 40\n"
-                    "CaixaVumo { objectName: \"campo\"; mostraMensagens: false } }", 200);
+  TypeDigits(state,
+             "import QtQuick\nimport VumoCaixa\nItem { width: 300; height: 40\n"
+             "CaixaVumo { objectName: \"campo\"; mostraMensagens: false } }",
+             200);
 }
 
 void BM_KeystrokeCaixaVumoCIC(benchmark::State& state) {
-  TypeDigits(state, "import QtQuick\nimport VumoCaixa\nItem { width: 300; height: 40\n"
-                    "CaixaVumo { objectName: \"campo\"; tipoDados: CaixaVumo.CIC; mostraMensagens: false } }", 11);
+  TypeDigits(
+      state,
+      "import QtQuick\nimport VumoCaixa\nItem { width: 300; height: 40\n"
+      "CaixaVumo { objectName: \"campo\"; tipoDados: CaixaVumo.CIC; mostraMensagens: false } }",
+      11);
 }
 
 // Makes and destroys a column of 1,000 items of one kind.
@@ -114,8 +122,14 @@ void BM_Make1000CaixaVumo(benchmark::State& state) {
 BENCHMARK(BM_KeystrokePlainTextInput)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_KeystrokeCaixaVumoTexto)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_KeystrokeCaixaVumoCIC)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_Make1000TextFields)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_Make1000CaixaVumo)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Make1000TextFields)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_Make1000CaixaVumo)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace
 

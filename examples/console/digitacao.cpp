@@ -43,9 +43,7 @@ void DigitacaoCPF(std::ostream& out) {
   f.Control().SetTipoDados(kCIC);
   f.Control().SetTamanhoMáximo(14);
   std::string teclasDoHost;
-  f.Container().On.KeyPress = [&](std::int16_t& k) {
-    teclasDoHost += std::to_string(k) + ' ';
-  };
+  f.Container().On.KeyPress = [&](std::int16_t& k) { teclasDoHost += std::to_string(k) + ' '; };
   out << "Um controle TipoDados 9 (CIC). O usuário digita 1234a56789w00, tecla a tecla:\n";
   DigitaMostrando(out, f, "1234a56789w00");
   out << "  As letras não entram na caixa, mas o KeyPress do host recebe cada tecla:\n    "

@@ -39,8 +39,7 @@ void Linha(std::ostream& out, MemoryForm& f, std::string_view rotulo) {
 void TiposEWidgets(std::ostream& out) {
   out << "Um controle de 3015 x 285 twips recebe cada TipoDados; widgets visíveis com\n"
          "suas bordas esquerda..direita, em twips, e o tamanho final do controle:\n\n";
-  out << "  " << Pad("TipoDados", 24) << Pad("ativo", 8) << Pad("disposição", 46)
-      << "controle\n";
+  out << "  " << Pad("TipoDados", 24) << Pad("ativo", 8) << Pad("disposição", 46) << "controle\n";
   for (std::int16_t t = 0; const TipoDadosInfo& tipo : kTiposDeDados) {
     MemoryForm f;
     f.Control().SetTipoDados(t++);

@@ -182,7 +182,8 @@ Cadastro::Row* Cadastro::RowOf(const QObject* object) {
 }
 
 bool Cadastro::eventFilter(QObject* watched, QEvent* event) {
-  if (m_designMode == nullptr || !m_designMode->isChecked() || event->type() != QEvent::MouseButtonPress) {
+  if (m_designMode == nullptr || !m_designMode->isChecked() ||
+      event->type() != QEvent::MouseButtonPress) {
     return QMainWindow::eventFilter(watched, event);
   }
   Row* row = RowOf(watched);

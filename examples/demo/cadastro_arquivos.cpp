@@ -22,8 +22,8 @@ const QString kDataFilter = QStringLiteral("Cadastros (*.json)");
 
 // The file the user picks in Qt's file dialog; a name typed without an extension gets
 // ".json". Empty when the user cancels.
-QString AskPath(QWidget* parent, const QString& title, const QString& filter,
-                const QString& start, QFileDialog::AcceptMode mode) {
+QString AskPath(QWidget* parent, const QString& title, const QString& filter, const QString& start,
+                QFileDialog::AcceptMode mode) {
   QFileDialog dialog(parent, title, start, filter);
   dialog.setAcceptMode(mode);
   dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
@@ -41,7 +41,8 @@ void Cadastro::AddDataActions(QMenu& menu) {
     if (!path.isEmpty()) OpenData(path);
   });
   open->setShortcut(QKeySequence::Open);
-  QAction* save = menu.addAction(QStringLiteral("&Gravar cadastro"), this, &Cadastro::GravarCadastro);
+  QAction* save =
+      menu.addAction(QStringLiteral("&Gravar cadastro"), this, &Cadastro::GravarCadastro);
   save->setShortcut(QKeySequence::Save);
   menu.addAction(QStringLiteral("Gravar cadastro &como..."), this, [this] {
     const QString path = AskPath(this, QStringLiteral("Gravar cadastro"), kDataFilter, m_dataPath,
@@ -59,8 +60,8 @@ void Cadastro::AddDesignActions(QMenu& menu) {
             QMessageBox::Yes) {
       return;
     }
-    const QString path = AskPath(this, QStringLiteral("Abrir desenho do formulário"),
-                                 kDesignFilter, m_path, QFileDialog::AcceptOpen);
+    const QString path = AskPath(this, QStringLiteral("Abrir desenho do formulário"), kDesignFilter,
+                                 m_path, QFileDialog::AcceptOpen);
     if (!path.isEmpty()) OpenForm(path);
   });
   menu.addAction(QStringLiteral("&Salvar desenho do formulário..."), this, [this] {
@@ -94,7 +95,8 @@ bool Cadastro::HasTypedValues() const {
 // user deleting its text leaves it.
 void Cadastro::ClearFields() {
   for (const Row& row : m_rows) {
-    if (row.field->TipoDados() != vumocaixa::kExtenso) row.field->Control().ActiveWidget().SetText({});
+    if (row.field->TipoDados() != vumocaixa::kExtenso)
+      row.field->Control().ActiveWidget().SetText({});
   }
 }
 
@@ -124,7 +126,9 @@ bool Cadastro::OpenData(const QString& path) {
       if (Field(name) == nullptr) {
         throw vumocaixa::qt::FormFileError(
             QStringLiteral("O cadastro \"%1\" não pôde ser aberto: o campo \"%2\" não existe "
-                           "neste formulário").arg(path, name).toStdString());
+                           "neste formulário")
+                .arg(path, name)
+                .toStdString());
       }
     }
   } catch (const vumocaixa::Error& e) {
@@ -164,7 +168,9 @@ bool Cadastro::OpenForm(const QString& path) {
       if (Field(c.name) == nullptr) {
         throw vumocaixa::qt::FormFileError(
             QStringLiteral("O formulário \"%1\" não pôde ser aberto: o controle \"%2\" não "
-                           "existe neste cadastro").arg(path, c.name).toStdString());
+                           "existe neste cadastro")
+                .arg(path, c.name)
+                .toStdString());
       }
     }
   } catch (const vumocaixa::Error& e) {

@@ -37,5 +37,4 @@ inline constexpr FieldLayout kFields[] = {
     {"Cartão", "Cartão de crédito:", vumocaixa::kCartaoDeCredito},
 };
 
-
 }  // namespace demo

@@ -35,7 +35,8 @@ QString TypedText(const QVariant& value, int tipo) {
     }
     case QMetaType::Short:
     case QMetaType::Int: return QString::number(value.toInt());
-    case QMetaType::Bool: return value.toBool() ? QStringLiteral("Verdadeiro") : QStringLiteral("Falso");
+    case QMetaType::Bool:
+      return value.toBool() ? QStringLiteral("Verdadeiro") : QStringLiteral("Falso");
     default: break;
   }
   // A decimal comes as its digits with '.' before the fraction.

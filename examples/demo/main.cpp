@@ -32,8 +32,7 @@ void QuietNoise(QtMsgType type, const QMessageLogContext& context, const QString
 }
 
 bool HasDisplay() {
-  return !qEnvironmentVariableIsEmpty("DISPLAY") ||
-         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+  return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
 }  // namespace

@@ -28,9 +28,8 @@ class Tour {
   // Saves a picture of widget as the next step's screenshot and prints the step.
   void Step(const QString& title, const QString& outcome, QWidget* widget = nullptr) {
     QApplication::processEvents();
-    const QString file =
-        QDir(m_folder).filePath(QStringLiteral("%1-%2.png").arg(++m_step, 2, 10, QChar('0'))
-                                    .arg(Slug(title)));
+    const QString file = QDir(m_folder).filePath(
+        QStringLiteral("%1-%2.png").arg(++m_step, 2, 10, QChar('0')).arg(Slug(title)));
     (widget != nullptr ? widget : &m_form)->grab().save(file);
     Say(QStringLiteral("%1. %2").arg(m_step).arg(title));
     Say(QStringLiteral("   %1").arg(outcome));
@@ -63,7 +62,8 @@ class Tour {
 
   QString Shown(const QString& field) const { return m_form.Field(field)->Text().toString(); }
   QString Focus() const {
-    if (QApplication::focusWidget() == static_cast<QWidget*>(&m_form.Gravar())) return QStringLiteral("Gravar");
+    if (QApplication::focusWidget() == static_cast<QWidget*>(&m_form.Gravar()))
+      return QStringLiteral("Gravar");
     for (const QString& name : m_form.FieldNames()) {
       if (m_form.Field(name)->isAncestorOf(QApplication::focusWidget())) return name;
     }
@@ -182,10 +182,9 @@ int RunTour(Cadastro& form, const QString& folder) {
   const bool saved = form.SaveForm(file);
   const bool opened = saved && form.OpenForm(file);
   tour.Step(QStringLiteral("Desenho do formulário salvo e aberto"),
-            QStringLiteral("%1 %2").arg(saved ? QStringLiteral("salvo em ") + file
-                                              : QStringLiteral("não foi salvo"),
-                                        opened ? QStringLiteral("e aberto de novo")
-                                               : QStringLiteral("e não foi aberto")));
+            QStringLiteral("%1 %2").arg(
+                saved ? QStringLiteral("salvo em ") + file : QStringLiteral("não foi salvo"),
+                opened ? QStringLiteral("e aberto de novo") : QStringLiteral("e não foi aberto")));
   return data && saved && opened ? 0 : 1;
 }
 

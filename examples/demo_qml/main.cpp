@@ -51,7 +51,8 @@ QVariantList Campos() {
 int main(int argc, char** argv) {
   QString folder;
   for (int i = 1; i + 1 < argc; ++i) {
-    if (QString::fromLocal8Bit(argv[i]) == QLatin1String("--passeio")) folder = QString::fromLocal8Bit(argv[i + 1]);
+    if (QString::fromLocal8Bit(argv[i]) == QLatin1String("--passeio"))
+      folder = QString::fromLocal8Bit(argv[i + 1]);
   }
   const bool tour = !folder.isEmpty() || !HasDisplay();
   if (tour) {
@@ -72,7 +73,8 @@ int main(int argc, char** argv) {
   if (engine.rootObjects().isEmpty()) return 1;
   auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
   if (tour) {
-    if (folder.isEmpty()) folder = QDir(QGuiApplication::applicationDirPath()).filePath(QStringLiteral("passeio-qml"));
+    if (folder.isEmpty())
+      folder = QDir(QGuiApplication::applicationDirPath()).filePath(QStringLiteral("passeio-qml"));
     return demo::RunQmlTour(*window, QDir(folder).absolutePath());
   }
   return QGuiApplication::exec();

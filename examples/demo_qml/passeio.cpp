@@ -15,7 +15,8 @@ namespace {
 // The message dialog open in the form: the control makes it as a child of its item.
 QObject* OpenDialog(const QQuickItem& item) {
   for (QObject* child : item.children()) {
-    if (child->metaObject()->indexOfProperty("buttons") >= 0 && child->property("visible").toBool()) {
+    if (child->metaObject()->indexOfProperty("buttons") >= 0 &&
+        child->property("visible").toBool()) {
       return child;
     }
   }

@@ -27,10 +27,20 @@ struct FormCNPJ {
 TEST(CNPJAlfanumerico, TypingANewNumberKeyByKeyShowsEachStep) {
   FormCNPJ form(true);
   const std::string digitado = "12ABC34501DE35";
-  const std::vector<std::string> esperado = {
-      "1",          "12",          "12.A",          "12.AB",          "12.ABC",
-      "12.ABC.3",   "12.ABC.34",   "12.ABC.345",    "12.ABC.345/0",   "12.ABC.345/01",
-      "12.ABC.345/01D", "12.ABC.345/01DE", "12.ABC.345/01DE-3", "12.ABC.345/01DE-35"};
+  const std::vector<std::string> esperado = {"1",
+                                             "12",
+                                             "12.A",
+                                             "12.AB",
+                                             "12.ABC",
+                                             "12.ABC.3",
+                                             "12.ABC.34",
+                                             "12.ABC.345",
+                                             "12.ABC.345/0",
+                                             "12.ABC.345/01",
+                                             "12.ABC.345/01D",
+                                             "12.ABC.345/01DE",
+                                             "12.ABC.345/01DE-3",
+                                             "12.ABC.345/01DE-35"};
   for (std::size_t i = 0; i < digitado.size(); ++i) {
     form.f.Type(digitado.substr(i, 1));
     EXPECT_EQ(esperado[i], form.f.Shown()) << "depois de " << digitado.substr(0, i + 1);

@@ -47,8 +47,8 @@ TEST(Events, HostChangingTheTextFromItsChangeHandlerReentersTheForwarding) {
     }
   };
   f.Caixa().SetText("x");
-  EXPECT_EQ(f.Container().Log(), (Log{"Change", "Change", "PropertyChanged(Text)",
-                                      "PropertyChanged(Text)"}));
+  EXPECT_EQ(f.Container().Log(),
+            (Log{"Change", "Change", "PropertyChanged(Text)", "PropertyChanged(Text)"}));
   EXPECT_EQ(f.Caixa().Text(), "xy");
 }
 

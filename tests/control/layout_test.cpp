@@ -17,7 +17,7 @@ TEST(Layout, HeightIsAtLeast315ForEveryWidget) {
     std::int32_t height;
     std::int32_t expected;
     const char* name;
-  } rows[] = {{0, 315, "zero"},           {200, 315, "200"},      {314, 315, "just below"},
+  } rows[] = {{0, 315, "zero"},          {200, 315, "200"},        {314, 315, "just below"},
               {315, 315, "the minimum"}, {316, 316, "just above"}, {2000, 2000, "tall"}};
   for (const Row& r : rows) {
     for (std::int16_t tipo : {kTexto, kMoeda, kEmail, kExtenso}) {

@@ -30,8 +30,8 @@ struct Ajuste {
 };
 
 std::string Descreve(const Ajuste& a) {
-  return "tipo " + std::to_string(a.tipo) + " M" + std::to_string(a.maiusculoEMinusculo) +
-         " T" + std::to_string(a.tudoMaiusculo) + " E" + std::to_string(a.endereco) + " Enter" +
+  return "tipo " + std::to_string(a.tipo) + " M" + std::to_string(a.maiusculoEMinusculo) + " T" +
+         std::to_string(a.tudoMaiusculo) + " E" + std::to_string(a.endereco) + " Enter" +
          std::to_string(a.teclaEnter) + " hab" + std::to_string(a.habilitado);
 }
 
@@ -61,8 +61,8 @@ std::vector<Ajuste> TodosOsAjustes() {
   std::vector<Ajuste> ajustes;
   for (std::int16_t tipo = 0; tipo <= 16; ++tipo) {
     for (int bits = 0; bits < 32; ++bits) {
-      ajustes.push_back({tipo, (bits & 1) != 0, (bits & 2) != 0, (bits & 4) != 0,
-                         (bits & 8) != 0, (bits & 16) != 0});
+      ajustes.push_back({tipo, (bits & 1) != 0, (bits & 2) != 0, (bits & 4) != 0, (bits & 8) != 0,
+                         (bits & 16) != 0});
     }
   }
   return ajustes;

@@ -22,9 +22,9 @@ using teste::Retrata;
 using teste::Retrato;
 
 const std::vector<std::string> kChaves{
-    "TipoDados",     "Enabled",  "TeclaEnter", "MaiusculoEMinusculo", "TudoMaiusculo",
-    "TamanhoMáximo", "Endereço", "BackColor",  "Font",                "ForeColor",
-    "CNPJAlfanumerico", "ExtensoNorma"};
+    "TipoDados",     "Enabled",       "TeclaEnter",       "MaiusculoEMinusculo",
+    "TudoMaiusculo", "TamanhoMáximo", "Endereço",         "BackColor",
+    "Font",          "ForeColor",     "CNPJAlfanumerico", "ExtensoNorma"};
 
 RegionalSettings ComData(const char* pattern) {
   RegionalSettings r = PtBR();

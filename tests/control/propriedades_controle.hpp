@@ -86,12 +86,12 @@ inline Retrato Retrata(const Controle& c) {
 
 inline std::ostream& operator<<(std::ostream& out, const Retrato& r) {
   return out << "{tipo " << r.tipo << ", habilitado " << r.habilitado << ", teclaEnter "
-             << r.teclaEnter << ", maiúsc/minúsc " << r.maiusculoEMinusculo
-             << ", tudoMaiúsc " << r.tudoMaiusculo << ", endereço " << r.endereco
-             << ", tamanho " << r.tamanho << ", fundo " << std::hex << r.corDeFundo
-             << ", fonte " << r.corDaFonte << std::dec << " " << r.fonte.name << " "
-             << r.fonte.size << (r.fonte.bold ? " negrito" : "") << ", visíveis "
-             << r.visiveis << ", ativo " << r.ativo << ", máscara \"" << r.mascara << "\"}";
+             << r.teclaEnter << ", maiúsc/minúsc " << r.maiusculoEMinusculo << ", tudoMaiúsc "
+             << r.tudoMaiusculo << ", endereço " << r.endereco << ", tamanho " << r.tamanho
+             << ", fundo " << std::hex << r.corDeFundo << ", fonte " << r.corDaFonte << std::dec
+             << " " << r.fonte.name << " " << r.fonte.size << (r.fonte.bold ? " negrito" : "")
+             << ", visíveis " << r.visiveis << ", ativo " << r.ativo << ", máscara \"" << r.mascara
+             << "\"}";
 }
 
 }  // namespace vumocaixa::teste

@@ -29,12 +29,20 @@ struct Opcao {
 
 const std::vector<Opcao>& Opcoes() {
   static const std::vector<Opcao> opcoes{
-      {"MaiusculoEMinusculo", &VumoCaixaControl::SetMaiusculoEMinusculo,
-       &VumoCaixaControl::MaiusculoEMinusculo, {0},
+      {"MaiusculoEMinusculo",
+       &VumoCaixaControl::SetMaiusculoEMinusculo,
+       &VumoCaixaControl::MaiusculoEMinusculo,
+       {0},
        "MaiusculoEMinusculo só pode ser utilizada se a propriedade TipoDados for 0"},
-      {"TudoMaiusculo", &VumoCaixaControl::SetTudoMaiusculo, &VumoCaixaControl::TudoMaiusculo,
-       {0, 8}, "TudoMaiusculo só pode ser utilizada se a propriedade TipoDados for 0 ou 8"},
-      {"Endereço", &VumoCaixaControl::SetEndereço, &VumoCaixaControl::Endereço, {0},
+      {"TudoMaiusculo",
+       &VumoCaixaControl::SetTudoMaiusculo,
+       &VumoCaixaControl::TudoMaiusculo,
+       {0, 8},
+       "TudoMaiusculo só pode ser utilizada se a propriedade TipoDados for 0 ou 8"},
+      {"Endereço",
+       &VumoCaixaControl::SetEndereço,
+       &VumoCaixaControl::Endereço,
+       {0},
        "Endereço só pode ser utilizada se a propriedade TipoDados for 0"},
   };
   return opcoes;
@@ -102,12 +110,10 @@ TEST(Propriedades, MaximumLengthByType) {
     std::int32_t esperado;
     const char* nome;
   } rows[] = {
-      {0, 5, "texto"},  {1, 10, "data"},            {2, moeda, "moeda"},
-      {3, 6, "inteiro"}, {4, 11, "longo"},          {5, 12, "simples"},
-      {6, 21, "duplo"},  {7, 31, "decimal"},         {8, 1, "byte"},
-      {9, 14, "CIC"},    {10, 18, "CNPJ"},           {11, 19, "cartão"},
-      {12, 10, "CEP"},   {13, 5, "email"},           {14, 5, "home page"},
-      {15, 14, "PIS"},
+      {0, 5, "texto"},  {1, 10, "data"},    {2, moeda, "moeda"},  {3, 6, "inteiro"},
+      {4, 11, "longo"}, {5, 12, "simples"}, {6, 21, "duplo"},     {7, 31, "decimal"},
+      {8, 1, "byte"},   {9, 14, "CIC"},     {10, 18, "CNPJ"},     {11, 19, "cartão"},
+      {12, 10, "CEP"},  {13, 5, "email"},   {14, 5, "home page"}, {15, 14, "PIS"},
   };
   for (const Row& r : rows) {
     Controle c;
@@ -201,8 +207,7 @@ TEST(Propriedades, ColoursGoToTheThreeBoxesAndAreReadFromCaixa) {
   EXPECT_EQ(c.botao->BackColor(), kSystemWindowColor);
   c.caixa->SetBackColor(Color{1});
   EXPECT_EQ(c->BackColor(), Color{1});
-  EXPECT_EQ(c.container.PropertyChanges(),
-            (std::vector<std::string>{"BackColor", "ForeColor"}));
+  EXPECT_EQ(c.container.PropertyChanges(), (std::vector<std::string>{"BackColor", "ForeColor"}));
 }
 
 TEST(Propriedades, TheFontIsOneObjectSharedByTheThreeBoxesAndLaysThemOut) {
@@ -269,23 +274,22 @@ TEST(Propriedades, TeclaEnterHasNoRule) {
 TEST(PropertyHelp, EveryPropertyInInterfaceOrderWithItsText) {
   const auto textos = PropertyHelpTexts();
   ASSERT_EQ(textos.size(), 13u);
-  const char* membros[] = {"TipoDados",     "Habilitado",    "TeclaEnter",   "MaiusculoEMinusculo",
-                           "TudoMaiusculo", "TamanhoMáximo", "Endereço",     "CNPJAlfanumerico",
-                           "ExtensoNorma",  "Text",          "BackColor",    "Font",
+  const char* membros[] = {"TipoDados",     "Habilitado",    "TeclaEnter", "MaiusculoEMinusculo",
+                           "TudoMaiusculo", "TamanhoMáximo", "Endereço",   "CNPJAlfanumerico",
+                           "ExtensoNorma",  "Text",          "BackColor",  "Font",
                            "ForeColor"};
   for (std::size_t i = 0; i < textos.size(); ++i) EXPECT_EQ(textos[i].member, membros[i]);
   EXPECT_EQ(PropertyHelpText("Habilitado"), "Utiliza Propriedade Enabled do Objeto");
   EXPECT_EQ(PropertyHelpText("Enabled"), "Utiliza Propriedade Enabled do Objeto");
-  EXPECT_EQ(PropertyHelpText("TamanhoMáximo"),
-            "Numero máximo de Caracteres (Igual ao MaxLenght).");
+  EXPECT_EQ(PropertyHelpText("TamanhoMáximo"), "Numero máximo de Caracteres (Igual ao MaxLenght).");
   EXPECT_EQ(PropertyHelpText("Caption"), "");
   EXPECT_EQ(PropertyHelpText(""), "");
 }
 
 TEST(EventHelp, EveryEventByNumberWithItsText) {
-  const char* nomes[] = {"Change",    "Click",     "DblClick",    "KeyDown",
-                         "KeyEnter",  "KeyPress",  "KeyUp",       "MouseDown",
-                         "MouseMove", "MouseUp",   "MandarEmail", "AbrirHomePage"};
+  const char* nomes[] = {"Change",    "Click",    "DblClick",    "KeyDown",
+                         "KeyEnter",  "KeyPress", "KeyUp",       "MouseDown",
+                         "MouseMove", "MouseUp",  "MandarEmail", "AbrirHomePage"};
   const auto textos = EventHelpTexts();
   ASSERT_EQ(textos.size(), std::size(nomes));
   for (std::size_t i = 0; i < textos.size(); ++i) {

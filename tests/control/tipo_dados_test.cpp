@@ -16,12 +16,12 @@ TEST(TipoDados, SelectsTheWidgetsOfEveryType) {
     Active active;
     bool botao;
   } rows[] = {
-      {kTexto, kCaixa, false},   {kData, kCaixa, false},     {kMoeda, kCaixa1, false},
-      {kInteiro, kCaixa1, false}, {kLongo, kCaixa1, false},  {kSimples, kCaixa1, false},
-      {kDuplo, kCaixa1, false},  {kDecimal, kCaixa1, false}, {kByte, kCaixa, false},
-      {kCIC, kCaixa, false},     {kCNPJ, kCaixa, false},     {kCartaoDeCredito, kCaixa, false},
-      {kCEP, kCaixa, false},     {kEmail, kCaixa, true},     {kHomePage, kCaixa, true},
-      {kPIS, kCaixa, false},     {kExtenso, kCaixa2, false},
+      {kTexto, kCaixa, false},    {kData, kCaixa, false},     {kMoeda, kCaixa1, false},
+      {kInteiro, kCaixa1, false}, {kLongo, kCaixa1, false},   {kSimples, kCaixa1, false},
+      {kDuplo, kCaixa1, false},   {kDecimal, kCaixa1, false}, {kByte, kCaixa, false},
+      {kCIC, kCaixa, false},      {kCNPJ, kCaixa, false},     {kCartaoDeCredito, kCaixa, false},
+      {kCEP, kCaixa, false},      {kEmail, kCaixa, true},     {kHomePage, kCaixa, true},
+      {kPIS, kCaixa, false},      {kExtenso, kCaixa2, false},
   };
   for (const Row& r : rows) {
     // Every type is reached from every kind of widget, so that each one is hidden too.
@@ -29,8 +29,8 @@ TEST(TipoDados, SelectsTheWidgetsOfEveryType) {
       MemoryForm f;
       f.Control().SetTipoDados(before);
       f.Control().SetTipoDados(r.tipo);
-      const std::string where = "tipo " + std::to_string(r.tipo) + " after " +
-                                std::to_string(before);
+      const std::string where =
+          "tipo " + std::to_string(r.tipo) + " after " + std::to_string(before);
       EXPECT_EQ(f.Control().TipoDados(), r.tipo) << where;
       EXPECT_EQ(f.Caixa().Visible(), r.active == kCaixa) << where;
       EXPECT_EQ(f.Caixa1().Visible(), r.active == kCaixa1) << where;

@@ -71,14 +71,14 @@ TEST(Valor, AssignedByValueIsShownForTheType) {
 // shows its value: this is what leaving the box does.
 TEST(Valor, WhatIsShownAssignedAgainStaysTheSame) {
   const Row rows[] = {
-      {kTexto, T("abc"), "", "texto"},       {kByte, T("b"), "", "byte"},
-      {kData, T("1/2/20"), "", "data"},      {kMoeda, T("-1234,567"), "", "moeda"},
-      {kInteiro, T("-7"), "", "inteiro"},    {kLongo, T("123456"), "", "longo"},
-      {kSimples, T("3,25"), "", "simples"},  {kDuplo, T("-0,001"), "", "duplo"},
-      {kDecimal, T("1,10"), "", "decimal"},  {kCIC, T("123456789"), "", "cpf"},
-      {kCNPJ, T("1234"), "", "cnpj"},        {kCartaoDeCredito, T("4111"), "", "cartao"},
-      {kCEP, T("1234"), "", "cep"},          {kEmail, T("A@B"), "", "email"},
-      {kHomePage, T("x.com"), "", "home"},   {kPIS, T("1205447131"), "", "pis"},
+      {kTexto, T("abc"), "", "texto"},      {kByte, T("b"), "", "byte"},
+      {kData, T("1/2/20"), "", "data"},     {kMoeda, T("-1234,567"), "", "moeda"},
+      {kInteiro, T("-7"), "", "inteiro"},   {kLongo, T("123456"), "", "longo"},
+      {kSimples, T("3,25"), "", "simples"}, {kDuplo, T("-0,001"), "", "duplo"},
+      {kDecimal, T("1,10"), "", "decimal"}, {kCIC, T("123456789"), "", "cpf"},
+      {kCNPJ, T("1234"), "", "cnpj"},       {kCartaoDeCredito, T("4111"), "", "cartao"},
+      {kCEP, T("1234"), "", "cep"},         {kEmail, T("A@B"), "", "email"},
+      {kHomePage, T("x.com"), "", "home"},  {kPIS, T("1205447131"), "", "pis"},
   };
   for (const Row& r : rows) {
     Form form(r.tipo);
@@ -202,7 +202,9 @@ TEST(Valor, AssigningNeverNotifiesByItself) {
 // --- Text of any length and content ---------------------------------------------------
 
 TEST(Valor, MalformedUtf8IsRefusedAndChangesNothing) {
-  const std::string ruins[] = {"\xff", "abc\xc3", "\xc0\xaf", "\xed\xa0\x80", "1\x80" "2"};
+  const std::string ruins[] = {"\xff", "abc\xc3", "\xc0\xaf", "\xed\xa0\x80",
+                               "1\x80"
+                               "2"};
   for (std::int16_t tipo = kTexto; tipo <= kExtenso; ++tipo) {
     for (const std::string& ruim : ruins) {
       Form form(tipo);

@@ -56,8 +56,10 @@ class PluginTest : public QObject {
 
   void domXmlNamesTheClassAndTheCaption() {
     const QString xml = plugin->domXml();
-    QCOMPARE(AttributeOf(xml, QLatin1StringView("ui"), QLatin1StringView("displayname")), "Caixa de Texto Vumo");
-    QCOMPARE(AttributeOf(xml, QLatin1StringView("widget"), QLatin1StringView("class")), plugin->name());
+    QCOMPARE(AttributeOf(xml, QLatin1StringView("ui"), QLatin1StringView("displayname")),
+             "Caixa de Texto Vumo");
+    QCOMPARE(AttributeOf(xml, QLatin1StringView("widget"), QLatin1StringView("class")),
+             plugin->name());
     QCOMPARE(AttributeOf(xml, QLatin1StringView("widget"), QLatin1StringView("name")), "caixaVumo");
   }
 

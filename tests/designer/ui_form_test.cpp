@@ -38,7 +38,10 @@ struct Designed {
 std::vector<Designed> FormDesign() {
   return {
       {.name = "nome", .tamanhoMaximo = 40, .fontFamily = QStringLiteral("DejaVu Serif")},
-      {.name = "cpf", .tipo = kCIC, .teclaEnter = false, .tamanhoMaximo = 14,
+      {.name = "cpf",
+       .tipo = kCIC,
+       .teclaEnter = false,
+       .tamanhoMaximo = 14,
        .back = QColor(0xff, 0xf8, 0xdc)},
       {.name = "cnpj", .tipo = kCNPJ, .cnpjAlfanumerico = true, .tamanhoMaximo = 18},
       {.name = "salario", .tipo = kMoeda, .fore = QColor(0x00, 0x33, 0x99)},

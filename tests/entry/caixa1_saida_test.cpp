@@ -96,9 +96,9 @@ TEST(Caixa1Saida, VazioOuSinalSozinhoViraZeroSemMensagem) {
     const char* entrada;
     const char* mostrado;
   } casos[] = {
-      {kMoeda, "", "R$ 0,00"},   {kMoeda, "-", "R$ 0,00"},   {kMoeda, ",", "R$ 0,00"},
-      {kInteiro, "", "0"},       {kInteiro, "-", "0"},       {kLongo, ",", "0"},
-      {kSimples, "", "0"},       {kDuplo, "-", "0"},         {kDecimal, ",", "0"},
+      {kMoeda, "", "R$ 0,00"}, {kMoeda, "-", "R$ 0,00"}, {kMoeda, ",", "R$ 0,00"},
+      {kInteiro, "", "0"},     {kInteiro, "-", "0"},     {kLongo, ",", "0"},
+      {kSimples, "", "0"},     {kDuplo, "-", "0"},       {kDecimal, ",", "0"},
   };
   for (const auto& c : casos) {
     MemoryForm f;
@@ -121,7 +121,10 @@ TEST(Caixa1Saida, OQueNaoENumeroMostraAMensagemEVoltaComZero) {
       {kLongo, "--5", "0", "dois sinais"},
       {kMoeda, "R$", "0", "só o símbolo"},
       {kDuplo, "1e", "0", "expoente incompleto"},
-      {kInteiro, "\xff" "12", "0", "UTF-8 malformado"},
+      {kInteiro,
+       "\xff"
+       "12",
+       "0", "UTF-8 malformado"},
       {kDecimal, "12\xc3", "0", "sequência UTF-8 cortada"},
       {kMoeda, "1 2", "0", "espaço no meio"},
   };
@@ -241,10 +244,38 @@ TEST(Caixa1Entrada, IdaEVoltaDosOutrosTiposNaoMudaONumero) {
 // range, or with the message and 0.
 TEST(Caixa1Saida, QualquerColagemTerminaNumNumeroDoTipo) {
   const std::vector<std::string> colagens = {
-      "", "-", ",", "0", "-0", "1,5", "1.5", "1,2,3", "--1", "abc", "12w", "w",
-      "1e5", "1E-5", "-1e400", "1e400", std::string(40, '9'), "-" + std::string(40, '9'),
-      std::string(400, '1'), "0," + std::string(40, '1'), "R$ 12,34", "-R$ 5", "  7  ",
-      "1.000.000", "1.0000", "\xff", "1\xc3\xa7", "٣", "²", "0x1F", "inf", "NaN",
+      "",
+      "-",
+      ",",
+      "0",
+      "-0",
+      "1,5",
+      "1.5",
+      "1,2,3",
+      "--1",
+      "abc",
+      "12w",
+      "w",
+      "1e5",
+      "1E-5",
+      "-1e400",
+      "1e400",
+      std::string(40, '9'),
+      "-" + std::string(40, '9'),
+      std::string(400, '1'),
+      "0," + std::string(40, '1'),
+      "R$ 12,34",
+      "-R$ 5",
+      "  7  ",
+      "1.000.000",
+      "1.0000",
+      "\xff",
+      "1\xc3\xa7",
+      "٣",
+      "²",
+      "0x1F",
+      "inf",
+      "NaN",
   };
   const struct {
     std::int16_t tipo;

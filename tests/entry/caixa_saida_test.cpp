@@ -65,8 +65,8 @@ TEST(CaixaSaida, DocumentNumbers) {
       {kCIC, "123.456.789-091", Entrada::Colada, "CIC inválido. Redigite.", "123.456.789-091",
        "um digito a mais"},
       {kCNPJ, "12345678000195", Entrada::Digitada, "", "12.345.678/0001-95", "cnpj valido"},
-      {kCNPJ, "12345678000159", Entrada::Digitada, "CNPJ inválido. Redigite.",
-       "12.345.678/0001-59", "cnpj com digitos trocados"},
+      {kCNPJ, "12345678000159", Entrada::Digitada, "CNPJ inválido. Redigite.", "12.345.678/0001-59",
+       "cnpj com digitos trocados"},
       {kPIS, "12054471315", Entrada::Digitada, "", "120.54471.31.5", "pis valido"},
       {kPIS, "12054471318", Entrada::Digitada, "PIS inválido. Redigite.", "120.54471.31.8",
        "pis com digito errado"},
@@ -94,8 +94,7 @@ TEST(CaixaSaida, PastedNumbersThatFillTheMaskAreLaidIntoIt) {
       {kCEP, "01310100", Entrada::Colada, "", "01.310-100", "cep so com digitos"},
       {kCEP, "1310-100", Entrada::Colada, "CEP inválido. Redigite.", "1310-100",
        "cep com sete digitos"},
-      {kCNPJ, "12.345.678/000195", Entrada::Colada, "", "12.345.678/0001-95",
-       "cnpj sem o traco"},
+      {kCNPJ, "12.345.678/000195", Entrada::Colada, "", "12.345.678/0001-95", "cnpj sem o traco"},
       {kPIS, "120.5447.1315", Entrada::Colada, "", "120.54471.31.5", "pis em outra mascara"},
       {kCartaoDeCredito, "4111 1111 1111 1111", Entrada::Colada, "", "4111.1111.1111.1111",
        "cartao em grupos"},
@@ -142,8 +141,7 @@ TEST(CaixaSaida, DatesAreRewrittenInTheShortForm) {
 }
 
 TEST(CaixaSaida, PlainTextIsCapitalisedOnlyWhenAskedFor) {
-  ConfereSaida({kTexto, "rua das flores", Entrada::Digitada, "", "Rua das Flores",
-                "capitaliza"},
+  ConfereSaida({kTexto, "rua das flores", Entrada::Digitada, "", "Rua das Flores", "capitaliza"},
                true);
   ConfereSaida({kTexto, "rua das flores", Entrada::Digitada, "", "rua das flores",
                 "sem capitalizar, mesmo com endereco"},
@@ -154,8 +152,8 @@ TEST(CaixaSaida, PlainTextIsCapitalisedOnlyWhenAskedFor) {
 }
 
 TEST(CaixaSaida, AnEmptyBoxIsNeverRefused) {
-  for (std::int16_t tipo : {kTexto, kData, kByte, kCIC, kCNPJ, kCartaoDeCredito, kCEP, kEmail,
-                            kHomePage, kPIS}) {
+  for (std::int16_t tipo :
+       {kTexto, kData, kByte, kCIC, kCNPJ, kCartaoDeCredito, kCEP, kEmail, kHomePage, kPIS}) {
     ConfereSaida({tipo, "", Entrada::Digitada, "", "", "vazia"}, tipo == kTexto);
   }
 }
@@ -188,8 +186,7 @@ TEST(CaixaSaida, AnEmptyTextBoxStaysEmptyWhateverItsOptions) {
 
 TEST(CaixaSaida, SpacesCountAsContent) {
   ConfereSaida({kCIC, " ", Entrada::Colada, "CIC inválido. Redigite.", " ", "espaco no cpf"});
-  ConfereSaida({kEmail, " ", Entrada::Colada, "email inválido. Redigite.", " ",
-                "espaco no email"});
+  ConfereSaida({kEmail, " ", Entrada::Colada, "email inválido. Redigite.", " ", "espaco no email"});
 }
 
 // The message box is modal: the focus comes back and the value is stored only after

@@ -95,8 +95,7 @@ TEST(ClassificaTecla, CodigosComNomeProprio) {
 TEST(ClassificaTecla, SoOsDezAlgarismosSaoDigitos) {
   for (int codigo = 0; codigo <= 255; ++codigo) {
     const bool algarismo = codigo >= '0' && codigo <= '9';
-    EXPECT_EQ(algarismo,
-              ClassificaTecla(static_cast<std::int16_t>(codigo)) == ClasseTecla::Digito)
+    EXPECT_EQ(algarismo, ClassificaTecla(static_cast<std::int16_t>(codigo)) == ClasseTecla::Digito)
         << "código " << codigo;
   }
 }
@@ -129,8 +128,8 @@ Decimal Dec(unsigned long long magnitude, std::uint8_t scale, bool negative = fa
 }
 
 TEST(FaixaMoeda, LimitesUmaUnidadeDentroDaMoeda) {
-  const unsigned __int128 dez28 = static_cast<unsigned __int128>(10'000'000'000'000ULL) *
-                                  1'000'000'000'000'000ULL;  // 10^28
+  const unsigned __int128 dez28 =
+      static_cast<unsigned __int128>(10'000'000'000'000ULL) * 1'000'000'000'000'000ULL;  // 10^28
   const struct {
     Decimal valor;
     Faixa esperada;

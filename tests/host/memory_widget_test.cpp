@@ -237,11 +237,16 @@ TEST(MemoryWidget, SelectionIsClampedToTheText) {
     std::int32_t expectedStart, expectedLength;
     const char* name;
   } rows[] = {
-      {0, 0, 0, 0, "caret at the start"},     {4, 0, 4, 0, "caret at the end"},
-      {5, 0, 4, 0, "past the end"},           {-1, 0, 0, 0, "negative start"},
-      {1, 2, 1, 2, "inside"},                 {1, 3, 1, 3, "up to the end"},
-      {1, 4, 1, 3, "past the end"},           {2, -5, 2, 0, "negative length"},
-      {INT32_MAX, INT32_MAX, 4, 0, "largest"}, {INT32_MIN, INT32_MAX, 0, 4, "extremes"},
+      {0, 0, 0, 0, "caret at the start"},
+      {4, 0, 4, 0, "caret at the end"},
+      {5, 0, 4, 0, "past the end"},
+      {-1, 0, 0, 0, "negative start"},
+      {1, 2, 1, 2, "inside"},
+      {1, 3, 1, 3, "up to the end"},
+      {1, 4, 1, 3, "past the end"},
+      {2, -5, 2, 0, "negative length"},
+      {INT32_MAX, INT32_MAX, 4, 0, "largest"},
+      {INT32_MIN, INT32_MAX, 0, 4, "extremes"},
   };
   for (const Row& r : rows) {
     Box b("ação");

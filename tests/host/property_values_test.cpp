@@ -68,10 +68,14 @@ TEST(PropertyValues, Booleans) {
     bool expected;
     const char* name;
   } rows[] = {
-      {true, true, "verdadeiro"},          {false, false, "falso"},
-      {std::int16_t{-1}, true, "-1"},      {std::int32_t{5}, true, "qualquer não zero"},
-      {std::int16_t{0}, false, "zero"},    {std::string("True"), true, "texto True"},
-      {std::string("FALSE"), false, "texto FALSE"}, {std::string("0"), false, "texto 0"},
+      {true, true, "verdadeiro"},
+      {false, false, "falso"},
+      {std::int16_t{-1}, true, "-1"},
+      {std::int32_t{5}, true, "qualquer não zero"},
+      {std::int16_t{0}, false, "zero"},
+      {std::string("True"), true, "texto True"},
+      {std::string("FALSE"), false, "texto FALSE"},
+      {std::string("0"), false, "texto 0"},
       {Empty{}, false, "vazio"},
   };
   for (const Row& r : rows) EXPECT_EQ(PropertyToBool(r.stored, "Enabled"), r.expected) << r.name;

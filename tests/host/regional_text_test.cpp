@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <bit>
-#include <cmath>
 #include <cfloat>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <random>
@@ -134,9 +134,7 @@ TEST(RoundTrip, DoubleTextIsStable) {
 
 // Seven digits are more than a single always keeps: next to a power of ten the text of
 // one single can read back as its neighbour. The text of what was read is stable.
-std::string SettledText(float x) {
-  return NumberText(ToNumber(NumberText(x), NumberKind::Single));
-}
+std::string SettledText(float x) { return NumberText(ToNumber(NumberText(x), NumberKind::Single)); }
 
 void ExpectSettles(float x) {
   const std::string settled = SettledText(x);

@@ -24,7 +24,7 @@ TEST(Text, CaseCoversWindows1252Letters) {
   struct Row {
     const char* lower;
     const char* upper;
-  } rows[] = {{"ç", "Ç"}, {"á", "Á"}, {"õ", "Õ"}, {"ü", "Ü"}, {"š", "Š"},
+  } rows[] = {{"ç", "Ç"}, {"á", "Á"}, {"õ", "Õ"}, {"ü", "Ü"},    {"š", "Š"},
               {"œ", "Œ"}, {"ÿ", "Ÿ"}, {"ž", "Ž"}, {"abc", "ABC"}};
   for (const Row& r : rows) {
     EXPECT_EQ(UpperText(r.lower), r.upper) << r.lower;

@@ -96,8 +96,8 @@ class FormFileTest : public QObject {
     for (const auto& r : rows) {
       JsonPropertyBag bag;
       bag.WriteProperty("Chave", r.value, r.def);
-      JsonPropertyBag reread(QJsonDocument::fromJson(QJsonDocument(bag.Values()).toJson())
-                                 .object());
+      JsonPropertyBag reread(
+          QJsonDocument::fromJson(QJsonDocument(bag.Values()).toJson()).object());
       QVERIFY2(SamePropertyValue(reread.ReadProperty("Chave", r.def), r.value), r.name);
     }
   }
@@ -135,7 +135,8 @@ class FormFileTest : public QObject {
         {"sem a lista", R"({"Formulário": "Cadastro"})", {"form.json", "\"Controles\""}},
         {"tipo fracionário", OneControl(R"({"TipoDados": 1.5})"), {"\"CPF\"", "\"TipoDados\""}},
         {"tipo além de 16 bits", OneControl(R"({"TipoDados": 40000})"), {"\"TipoDados\""}},
-        {"lógico como texto qualquer", OneControl(R"({"TeclaEnter": "talvez"})"),
+        {"lógico como texto qualquer",
+         OneControl(R"({"TeclaEnter": "talvez"})"),
          {"\"TeclaEnter\""}},
         {"tamanho negativo", OneControl(R"({"TamanhoMáximo": -3})"), {"\"TamanhoMáximo\""}},
         {"tamanho nulo", OneControl(R"({"TamanhoMáximo": null})"), {"\"TamanhoMáximo\""}},
@@ -143,18 +144,23 @@ class FormFileTest : public QObject {
         {"cor além de 32 bits", OneControl(R"({"BackColor": 4294967296})"), {"\"BackColor\""}},
         {"cor como lógico", OneControl(R"({"ForeColor": true})"), {"\"ForeColor\""}},
         {"fonte sem nome", OneControl(R"({"Font": {"Tamanho": 10}})"), {"\"Font\""}},
-        {"fonte de tamanho zero", OneControl(R"({"Font": {"Nome": "Arial", "Tamanho": 0}})"),
+        {"fonte de tamanho zero",
+         OneControl(R"({"Font": {"Nome": "Arial", "Tamanho": 0}})"),
          {"\"Font\""}},
         {"fonte como número", OneControl(R"({"Font": 10})"), {"\"Font\""}},
         {"chave sem acento", OneControl(R"({"TamanhoMaximo": 10})"), {"\"TamanhoMaximo\""}},
         {"controle sem nome", R"({"Controles": [{"Propriedades": {}}]})", {"controle 1"}},
         {"controle repetido",
-         R"({"Controles": [{"Nome": "CPF"}, {"Nome": "CPF"}]})", {"\"CPF\"", "mais de uma"}},
-        {"chave desconhecida no formulário", R"({"Controles": [], "Versão": 2})",
+         R"({"Controles": [{"Nome": "CPF"}, {"Nome": "CPF"}]})",
+         {"\"CPF\"", "mais de uma"}},
+        {"chave desconhecida no formulário",
+         R"({"Controles": [], "Versão": 2})",
          {"\"Versão\"", "não é conhecida"}},
-        {"título que não é texto", R"({"Formulário": 7, "Controles": []})",
+        {"título que não é texto",
+         R"({"Formulário": 7, "Controles": []})",
          {"\"Formulário\"", "não é um texto"}},
-        {"título em objeto", R"({"Formulário": {"Nome": "x"}, "Controles": []})",
+        {"título em objeto",
+         R"({"Formulário": {"Nome": "x"}, "Controles": []})",
          {"\"Formulário\""}},
         {"chave desconhecida no controle",
          R"({"Controles": [{"Nome": "CPF", "Texto": "123"}]})",
@@ -209,8 +215,11 @@ class FormFileTest : public QObject {
            MakeFifo(dir.filePath("pipe"));
            return dir.filePath("pipe");
          },
-         kFormFileSizeLimit, {"não é um arquivo comum"}},
-        {"dispositivo sem fim", [] { return QStringLiteral("/dev/zero"); }, kFormFileSizeLimit,
+         kFormFileSizeLimit,
+         {"não é um arquivo comum"}},
+        {"dispositivo sem fim",
+         [] { return QStringLiteral("/dev/zero"); },
+         kFormFileSizeLimit,
          {"não é um arquivo comum"}},
         {"pasta", [&] { return dir.path(); }, kFormFileSizeLimit, {"não é um arquivo comum"}},
         {"um byte além do limite",
@@ -218,26 +227,30 @@ class FormFileTest : public QObject {
            WriteFormOfSize(dir.filePath("grande.json"), 1001);
            return dir.filePath("grande.json");
          },
-         1000, {"1001 bytes", "limite de 1000 bytes"}},
+         1000,
+         {"1001 bytes", "limite de 1000 bytes"}},
         {"no limite",
          [&] {
            WriteFormOfSize(dir.filePath("justo.json"), 1000);
            return dir.filePath("justo.json");
          },
-         1000, {}},
+         1000,
+         {}},
         {"além do limite de sempre, sem ser lido",
          [&] {
            QFile f(dir.filePath("enorme.json"));
            if (f.open(QIODevice::WriteOnly)) f.resize(kFormFileSizeLimit + 1);
            return dir.filePath("enorme.json");
          },
-         kFormFileSizeLimit, {"mais que o limite"}},
+         kFormFileSizeLimit,
+         {"mais que o limite"}},
         {"limite aumentado pelo chamador",
          [&] {
            WriteFormOfSize(dir.filePath("aumentado.json"), kFormFileSizeLimit + 10);
            return dir.filePath("aumentado.json");
          },
-         kFormFileSizeLimit + 10, {}},
+         kFormFileSizeLimit + 10,
+         {}},
     };
     for (const auto& r : rows) {
       const QString path = r.make();

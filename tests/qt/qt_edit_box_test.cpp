@@ -181,9 +181,7 @@ class EditBoxTest : public QObject {
     QCOMPARE(edit().text().size(), 40001);
   }
 
-  void negativeMaxLengthFails() {
-    QVERIFY_THROWS_EXCEPTION(HostError, box->SetMaxLength(-1));
-  }
+  void negativeMaxLengthFails() { QVERIFY_THROWS_EXCEPTION(HostError, box->SetMaxLength(-1)); }
 
   void caretAndSelectionCountCodePoints() {
     box->SetText(reinterpret_cast<const char*>(u8"a😀b😀c"));

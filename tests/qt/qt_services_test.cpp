@@ -213,7 +213,8 @@ class ServicesTest : public QObject {
   }
 
   void regionalSettingsOfLocales() {
-    const RegionalSettings brazil = RegionalFromLocale(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    const RegionalSettings brazil =
+        RegionalFromLocale(QLocale(QLocale::Portuguese, QLocale::Brazil));
     QCOMPARE(brazil.decimalSeparator, ',');
     QCOMPARE(brazil.groupSeparator, '.');
     QCOMPARE(QString::fromStdString(brazil.currencySymbol), "R$");

@@ -87,8 +87,9 @@ class WidgetTest : public QObject {
     caixa->SetTipoDados(kCIC);
     caixa->setFocus();
     QCOMPARE(focused(), &box());
-    const QStringList shown = {"1", "12", "123", "123.4", "123.45", "123.456", "123.456.7",
-                               "123.456.78", "123.456.789", "123.456.789-0", "123.456.789-09"};
+    const QStringList shown = {
+        "1",         "12",         "123",         "123.4",         "123.45",        "123.456",
+        "123.456.7", "123.456.78", "123.456.789", "123.456.789-0", "123.456.789-09"};
     const QString digits = "12345678909";
     for (int i = 0; i < digits.size(); ++i) {
       QTest::keyClick(&box(), digits.at(i).toLatin1());
@@ -115,10 +116,13 @@ class WidgetTest : public QObject {
       auto* active = qobject_cast<QLineEdit*>(focused());
       QVERIFY2(active != nullptr, r.nome);
       TypeText(active, QString::fromUtf8(r.digitado));
-      QVERIFY2(active->text() == QString::fromUtf8(r.mostrado), qPrintable(QStringLiteral("%1: %2").arg(r.nome, active->text())));
+      QVERIFY2(active->text() == QString::fromUtf8(r.mostrado),
+               qPrintable(QStringLiteral("%1: %2").arg(r.nome, active->text())));
       leave();
-      QVERIFY2(active->text() == QString::fromUtf8(r.aoSair), qPrintable(QStringLiteral("%1: %2").arg(r.nome, active->text())));
-      QVERIFY2(messages.join(u'/') == QString::fromUtf8(r.mensagem), qPrintable(QStringLiteral("%1: %2").arg(r.nome, messages.join(u'/'))));
+      QVERIFY2(active->text() == QString::fromUtf8(r.aoSair),
+               qPrintable(QStringLiteral("%1: %2").arg(r.nome, active->text())));
+      QVERIFY2(messages.join(u'/') == QString::fromUtf8(r.mensagem),
+               qPrintable(QStringLiteral("%1: %2").arg(r.nome, messages.join(u'/'))));
       next->setFocus();
     }
   }
@@ -128,7 +132,8 @@ class WidgetTest : public QObject {
     caixa->setFocus();
     TypeText(&box(), "12345678900");
     leave();
-    QCOMPARE(messages, QStringList({QString::fromUtf8("CIC inválido. Redigite.|64|Valor inválido")}));
+    QCOMPARE(messages,
+             QStringList({QString::fromUtf8("CIC inválido. Redigite.|64|Valor inválido")}));
     QCOMPARE(focused(), &box());
     QCOMPARE(box().text(), "123.456.789-00");
     QCOMPARE(box().selectedText(), "123.456.789-00");  // entering a masked box selects it
@@ -271,7 +276,8 @@ class WidgetTest : public QObject {
       QLineEdit* active = qobject_cast<QLineEdit*>(focused());
       QVERIFY2(active != nullptr, r.name);
       TypeText(active, r.typed);
-      QVERIFY2(active->text() == r.shown, qPrintable(QStringLiteral("%1: %2").arg(r.name, active->text())));
+      QVERIFY2(active->text() == r.shown,
+               qPrintable(QStringLiteral("%1: %2").arg(r.name, active->text())));
       QVERIFY2(caixa->property("TamanhoM\xc3\xa1ximo").toInt() == caixa->TamanhoMaximo(), r.name);
       next->setFocus();
     }
@@ -284,8 +290,10 @@ class WidgetTest : public QObject {
       int tipo;
       QSizePolicy::Policy policy;
     };
-    const Row rows[] = {{kByte, QSizePolicy::Maximum}, {kCEP, QSizePolicy::Maximum},
-                        {kCIC, QSizePolicy::Maximum}, {kCNPJ, QSizePolicy::Maximum},
+    const Row rows[] = {{kByte, QSizePolicy::Maximum},
+                        {kCEP, QSizePolicy::Maximum},
+                        {kCIC, QSizePolicy::Maximum},
+                        {kCNPJ, QSizePolicy::Maximum},
                         {kTexto, QSizePolicy::Preferred}};
     int previous = 0;
     for (const Row& r : rows) {

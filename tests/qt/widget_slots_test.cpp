@@ -42,9 +42,7 @@ struct Form {
   }
   ~Form() { delete window.data(); }
 
-  QLineEdit& Box(const char* name = "Caixa") const {
-    return *caixa->findChild<QLineEdit*>(name);
-  }
+  QLineEdit& Box(const char* name = "Caixa") const { return *caixa->findChild<QLineEdit*>(name); }
   // Leaves the active box without an event of another widget: Qt itself must not be
   // inside one when a slot deletes the window.
   void Leave(const char* name = "Caixa") const { Box(name).clearFocus(); }
@@ -136,7 +134,7 @@ class WidgetSlotsTest : public QObject {
          [](Form& f, const std::function<void()>& slot) {
            QObject::connect(f.caixa, &VumoCaixaWidget::keyPress,
                             [](qint16&) { throw std::runtime_error("falhou"); });
-           On(&VumoCaixaWidget::erro)(f, slot);
+           On (&VumoCaixaWidget::erro)(f, slot);
          },
          [](Form& f) { TypeText(&f.Box(), "12"); }},
         {"messageShown", OnRuntime(&QtRuntime::messageShown),
@@ -188,7 +186,8 @@ class WidgetSlotsTest : public QObject {
       std::function<void(Form&)> act;
       QStringList messages;  // shown all the same
     } rows[] = {
-        {"messageShown", OnRuntime(&QtRuntime::messageShown),
+        {"messageShown",
+         OnRuntime(&QtRuntime::messageShown),
          [](Form& f) {
            f.caixa->SetTipoDados(kCIC);
            f.caixa->setFocus();
@@ -196,7 +195,8 @@ class WidgetSlotsTest : public QObject {
            f.Leave();
          },
          {QString::fromUtf8("CIC inválido. Redigite.")}},
-        {"beeped", OnRuntime(&QtRuntime::beeped),
+        {"beeped",
+         OnRuntime(&QtRuntime::beeped),
          [](Form& f) {
            f.caixa->SetTeclaEnter(false);
            f.caixa->setFocus();

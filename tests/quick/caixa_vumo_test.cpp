@@ -65,13 +65,16 @@ class CaixaVumoTest : public QObject {
 
   void init() {
     view = std::make_unique<QQuickView>();
-    if (qEnvironmentVariableIsEmpty("QML_IMPORT_PATH")) view->engine()->addImportPath(VUMOCAIXA_QML_BUILD_DIR);
+    if (qEnvironmentVariableIsEmpty("QML_IMPORT_PATH"))
+      view->engine()->addImportPath(VUMOCAIXA_QML_BUILD_DIR);
     view->setSource(QUrl::fromLocalFile(VUMOCAIXA_TEST_FORM));
-    QVERIFY2(view->status() == QQuickView::Ready, qPrintable(view->errors().isEmpty() ? QString() : view->errors().first().toString()));
+    QVERIFY2(view->status() == QQuickView::Ready,
+             qPrintable(view->errors().isEmpty() ? QString() : view->errors().first().toString()));
     caixa = view->rootObject()->findChild<QQuickItem*>("caixa");
     proximo = view->rootObject()->findChild<QQuickItem*>("proximo");
     messages.clear();
-    connect(caixa, SIGNAL(mensagem(QString, int, QString)), this, SLOT(record(QString, int, QString)));
+    connect(caixa, SIGNAL(mensagem(QString, int, QString)), this,
+            SLOT(record(QString, int, QString)));
     view->show();
     view->requestActivate();
     QVERIFY(QTest::qWaitForWindowActive(view.get()));
@@ -87,8 +90,9 @@ class CaixaVumoTest : public QObject {
     auto* cpf = view->rootObject()->findChild<QQuickItem*>("cpf");
     QCOMPARE(cpf->property("tipoDados").toInt(), int{kCIC});
     cpf->forceActiveFocus();
-    const QStringList masks = {"1", "12", "123", "123.4", "123.45", "123.456", "123.456.7",
-                               "123.456.78", "123.456.789", "123.456.789-0", "123.456.789-09"};
+    const QStringList masks = {
+        "1",         "12",         "123",         "123.4",         "123.45",        "123.456",
+        "123.456.7", "123.456.78", "123.456.789", "123.456.789-0", "123.456.789-09"};
     for (const QString& mask : masks) {
       type(mask.back());
       QCOMPARE(focused()->property("text").toString(), mask);
@@ -105,11 +109,13 @@ class CaixaVumoTest : public QObject {
       QQuickItem* active = focused();
       QVERIFY2(active != nullptr && active->parentItem()->parentItem() == caixa, r.nome);
       type(QString::fromUtf8(r.digitado));
-      QVERIFY2(active->property("text").toString() == QString::fromUtf8(r.mostrado),
-               qPrintable(QStringLiteral("%1: %2").arg(r.nome, active->property("text").toString())));
+      QVERIFY2(
+          active->property("text").toString() == QString::fromUtf8(r.mostrado),
+          qPrintable(QStringLiteral("%1: %2").arg(r.nome, active->property("text").toString())));
       leave();
-      QVERIFY2(active->property("text").toString() == QString::fromUtf8(r.aoSair),
-               qPrintable(QStringLiteral("%1: %2").arg(r.nome, active->property("text").toString())));
+      QVERIFY2(
+          active->property("text").toString() == QString::fromUtf8(r.aoSair),
+          qPrintable(QStringLiteral("%1: %2").arg(r.nome, active->property("text").toString())));
       QVERIFY2(messages.join(u'/') == QString::fromUtf8(r.mensagem),
                qPrintable(QStringLiteral("%1: %2").arg(r.nome, messages.join(u'/'))));
       const bool refused = *r.mensagem != '\0';
@@ -137,7 +143,8 @@ class CaixaVumoTest : public QObject {
     QTest::keyClick(view.get(), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(shown("Caixa1"), "12a");
     leave();
-    QCOMPARE(messages, QStringList({QString::fromUtf8("Valor Inválido. Redigite.|64|Erro nos dados")}));
+    QCOMPARE(messages,
+             QStringList({QString::fromUtf8("Valor Inválido. Redigite.|64|Erro nos dados")}));
     QCOMPARE(shown("Caixa1"), "0");
     QCOMPARE(focused(), input("Caixa1"));
   }
@@ -197,10 +204,12 @@ class CaixaVumoTest : public QObject {
   // A handler in QML changes the argument: a cancelled Enter beeps and stays.
   void handlersChangeTheArguments() {
     QQmlComponent component(view->engine());
-    component.setData("import QtQuick\nimport VumoCaixa\nCaixaVumo {\n"
-                      "  mostraMensagens: false; tudoMaiusculo: true\n"
-                      "  onKeyEnter: (evento) => evento.cancelar = true\n"
-                      "}", QUrl());
+    component.setData(
+        "import QtQuick\nimport VumoCaixa\nCaixaVumo {\n"
+        "  mostraMensagens: false; tudoMaiusculo: true\n"
+        "  onKeyEnter: (evento) => evento.cancelar = true\n"
+        "}",
+        QUrl());
     std::unique_ptr<QObject> made(component.beginCreate(view->engine()->rootContext()));
     auto* item = qobject_cast<QQuickItem*>(made.get());
     QVERIFY2(item != nullptr, qPrintable(component.errorString()));
@@ -250,7 +259,8 @@ class CaixaVumoTest : public QObject {
 
   // QML's enum values start with a capital: "email" is Email there.
   void tipoIsTheTableOfDataTypes() {
-    const QMetaProperty property = caixa->metaObject()->property(caixa->metaObject()->indexOfProperty("tipoDados"));
+    const QMetaProperty property =
+        caixa->metaObject()->property(caixa->metaObject()->indexOfProperty("tipoDados"));
     const QMetaEnum tipos = property.enumerator();
     QCOMPARE(std::size_t(tipos.keyCount()), kTiposDeDados.size());
     for (int i = 0; i < tipos.keyCount(); ++i) {

@@ -36,8 +36,8 @@ inline constexpr RoteiroDigitacao kRoteirosDigitacao[] = {
     {"simples com vírgula", kSimples, "62.5", "62,5", "62,5", ""},
     {"duplo com vírgula", kDuplo, "1.68", "1,68", "1,68", ""},
     {"decimal", kDecimal, "10000", "10000", "10000", ""},
-    {"cartão", kCartaoDeCredito, "4111111111111111", "4111.1111.1111.1111",
-     "4111.1111.1111.1111", ""},
+    {"cartão", kCartaoDeCredito, "4111111111111111", "4111.1111.1111.1111", "4111.1111.1111.1111",
+     ""},
     {"pis", kPIS, "12345678951", "123.45678.95.1", "123.45678.95.1", ""},
     {"byte de uma letra", kByte, "mf", "m", "m", ""},
 };

@@ -22,9 +22,8 @@ struct Vector {
 };
 
 constexpr Vector kVectors[] = {
-    {"12ABC34501DE", "35"}, {"000000000001", "91"}, {"AA3456780001", "14"},
-    {"AA345678000A", "29"}, {"12345678000A", "08"}, {"AAAAAAAAAAAA", "45"},
-    {"AA3456780003", "86"},
+    {"12ABC34501DE", "35"}, {"000000000001", "91"}, {"AA3456780001", "14"}, {"AA345678000A", "29"},
+    {"12345678000A", "08"}, {"AAAAAAAAAAAA", "45"}, {"AA3456780003", "86"},
 };
 
 TEST(ValidaCNPJAlfanumerico, KnownVectorsPassAndEveryOtherCheckPairFails) {
@@ -64,9 +63,8 @@ TEST(ValidaCNPJAlfanumerico, WorkedNumbers) {
 // Digits keep their values, so a number of digits only is judged exactly as before.
 TEST(ValidaCNPJAlfanumerico, AgreesWithTheNumericCheckOnDigitsOnly) {
   const std::string_view numeros[] = {
-      "12.345.678/0001-95", "11.222.333/0001-81", "12.345.678/0001-59",
-      "00.000.000/0000-00", "99.999.999/9999-99", "12345678000195",
-      "12.345.678/0001-9",  "1234567800019500",
+      "12.345.678/0001-95", "11.222.333/0001-81", "12.345.678/0001-59", "00.000.000/0000-00",
+      "99.999.999/9999-99", "12345678000195",     "12.345.678/0001-9",  "1234567800019500",
   };
   for (std::string_view n : numeros) EXPECT_EQ(ValidaCNPJ(n), ValidaCNPJAlfanumerico(n)) << n;
   EXPECT_TRUE(ValidaCNPJAlfanumerico("12.345.678/0001-95"));
@@ -101,7 +99,9 @@ TEST(SoDigitosELetras, KeepsDigitsAndUpperCasedLetters) {
       {"azAZ09", "AZAZ09", "limites das faixas"},
       {"@[`{/:", "", "vizinhos das faixas"},
       {"ção", "O", "acentuadas caem"},
-      {"a\xFF" "b", "AB", "byte inválido cai"},
+      {"a\xFF"
+       "b",
+       "AB", "byte inválido cai"},
   };
   for (const auto& r : rows) EXPECT_EQ(r.expected, SoDigitosELetras(r.input)) << r.name;
 }

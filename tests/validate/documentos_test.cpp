@@ -28,7 +28,9 @@ TEST(ValidaCIC, WorkedNumbers) {
       {"abc", false, "sem dígitos"},
       {" ", false, "um espaço não é vazio"},
       {"cpf: 123 456 789 / 09", true, "outros separadores"},
-      {"123.456.789-0\xFF" "9", true, "byte inválido é ignorado"},
+      {"123.456.789-0\xFF"
+       "9",
+       true, "byte inválido é ignorado"},
       {"529.982.247-25", true, "primeiro resto acima de 1"},
       {"123x456y789z09", true, "outros separadores nas posições da máscara"},
       {"12345678909123", false, "14 dígitos, do tamanho da máscara"},
@@ -95,8 +97,14 @@ TEST(EPar, EvenAndOdd) {
   struct {
     long long n;
     bool expected;
-  } rows[] = {{16, true}, {0, true}, {15, false}, {1, false}, {-2, true}, {-3, false},
-              {9223372036854775807LL, false}, {-9223372036854775807LL - 1, true}};
+  } rows[] = {{16, true},
+              {0, true},
+              {15, false},
+              {1, false},
+              {-2, true},
+              {-3, false},
+              {9223372036854775807LL, false},
+              {-9223372036854775807LL - 1, true}};
   for (const auto& r : rows) EXPECT_EQ(r.expected, EPar(r.n)) << r.n;
 }
 

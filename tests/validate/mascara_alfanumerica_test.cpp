@@ -35,8 +35,8 @@ TEST(FormataMascaraAlfanumerica, LaysDigitsAndLettersIntoTheMask) {
 }
 
 TEST(FormataMascaraAlfanumerica, AgreesWithTheDigitMaskOnDigits) {
-  const std::string_view entradas[] = {"", "1", "12", "123", "12345678", "12345678000195",
-                                       "123456780001950", "12.345.678/0001-95"};
+  const std::string_view entradas[] = {
+      "", "1", "12", "123", "12345678", "12345678000195", "123456780001950", "12.345.678/0001-95"};
   for (std::string_view e : entradas) {
     EXPECT_EQ(FormataMascara(SoDigitos(e), kMascaraCNPJ),
               FormataMascaraAlfanumerica(e, kMascaraCNPJAlfanumerico))
@@ -51,11 +51,16 @@ TEST(CabeNaPosicao, LettersOnlyInTheFirstTwelvePositions) {
     bool expected;
     std::string_view name;
   } rows[] = {
-      {'A', 0, true, "letra no início"},         {'Z', 11, true, "letra na última da ordem"},
-      {'Z', 12, false, "letra no 1º verificador"}, {'Z', 13, false, "letra no 2º verificador"},
-      {'Z', 14, false, "letra além da máscara"},  {'0', 12, true, "dígito no verificador"},
-      {'9', 14, true, "dígito além da máscara"},  {'a', 0, false, "minúscula não é letra aqui"},
-      {'.', 0, false, "separador"},               {'@', 0, false, "antes do A"},
+      {'A', 0, true, "letra no início"},
+      {'Z', 11, true, "letra na última da ordem"},
+      {'Z', 12, false, "letra no 1º verificador"},
+      {'Z', 13, false, "letra no 2º verificador"},
+      {'Z', 14, false, "letra além da máscara"},
+      {'0', 12, true, "dígito no verificador"},
+      {'9', 14, true, "dígito além da máscara"},
+      {'a', 0, false, "minúscula não é letra aqui"},
+      {'.', 0, false, "separador"},
+      {'@', 0, false, "antes do A"},
       {'[', 0, false, "depois do Z"},
   };
   for (const auto& r : rows) {

@@ -19,7 +19,9 @@ TEST(SoDigitos, KeepsOnlyTheDigitsInOrder) {
       {" 1 2\t3\n", "123", "espaços e quebras"},
       {"R$ 1.234,56", "123456", "valor com moeda"},
       {"\xC2\xB9\xC2\xB2\xEF\xBC\x93", "", "sobrescritos e dígito largo não são dígitos"},
-      {"1\xFF" "2\xC3", "12", "bytes inválidos entre dígitos"},
+      {"1\xFF"
+       "2\xC3",
+       "12", "bytes inválidos entre dígitos"},
   };
   for (const auto& r : rows) EXPECT_EQ(r.expected, SoDigitos(r.input)) << r.name;
 }
@@ -51,7 +53,12 @@ TEST(FormataMascara, LaysDigitsIntoTheMask) {
       {"", "", "", "ambos vazios"},
       {"1a2", kMascaraCIC, "12.", "não dígito ocupa sua posição"},
       {"12", "9ª9º", "1ª2º", "literais acentuados contam como um caractere"},
-      {"12", "9\xFF" "9", "1\xFF" "2", "byte inválido na máscara é um literal"},
+      {"12",
+       "9\xFF"
+       "9",
+       "1\xFF"
+       "2",
+       "byte inválido na máscara é um literal"},
   };
   for (const auto& r : rows) {
     EXPECT_EQ(r.expected, FormataMascara(r.digits, r.mask)) << r.name;
@@ -68,8 +75,8 @@ TEST(FormataMascara, HasNoLengthLimit) {
 TEST(TeclaDeControle, PassesExactlyTheControlCodes) {
   int passed = 0;
   for (int code = -32768; code <= 32767; ++code) {
-    const bool expected = code == 8 || code == 9 || code == 10 || code == 13 || code == 16 ||
-                          code == 17;
+    const bool expected =
+        code == 8 || code == 9 || code == 10 || code == 13 || code == 16 || code == 17;
     EXPECT_EQ(expected, TeclaDeControle(static_cast<std::int16_t>(code))) << "código " << code;
     passed += expected ? 1 : 0;
   }

@@ -95,7 +95,12 @@ TEST(FormataPalavras, NormalisesStreetTypes) {
 }
 
 TEST(FormataPalavras, TreatsMalformedTextAsReplacementCharacters) {
-  EXPECT_EQ("\xEF\xBF\xBD" "bc \xEF\xBF\xBD", FormataPalavras("\xFF" "BC \xC3", false));
+  EXPECT_EQ(
+      "\xEF\xBF\xBD"
+      "bc \xEF\xBF\xBD",
+      FormataPalavras("\xFF"
+                      "BC \xC3",
+                      false));
   EXPECT_EQ("Rua \xEF\xBF\xBD", FormataPalavras("\x80", true));
 }
 
@@ -113,9 +118,9 @@ TEST(NumeroRomano, AcceptsOnlyIVXLRuns) {
     std::string_view word;
     bool expected;
   } rows[] = {
-      {"", true},     {"i", true},      {"XIV", true},      {"vx", true},      {"IL", true},
-      {"iiii", true}, {"iiiii", false}, {"xxxxl", true},    {"LLLLL", false},  {"c", false},
-      {"mix", false}, {"ii.", false},   {"xv,", false},     {"i i", false},    {"IIIIVIIII", true},
+      {"", true},     {"i", true},      {"XIV", true},   {"vx", true},     {"IL", true},
+      {"iiii", true}, {"iiiii", false}, {"xxxxl", true}, {"LLLLL", false}, {"c", false},
+      {"mix", false}, {"ii.", false},   {"xv,", false},  {"i i", false},   {"IIIIVIIII", true},
   };
   for (const auto& r : rows) EXPECT_EQ(r.expected, NumeroRomano(r.word)) << r.word;
 }

@@ -28,16 +28,14 @@ TEST(ValorPorExtensoEstilos, EachAmountInEveryStyle) {
       {"1001", "Um Mil e Um Reais", "mil e um reais", "Mil e Um Reais"},
       {"1050", "Um Mil e Cinquenta Reais", "mil e cinquenta reais", "Mil e Cinquenta Reais"},
       {"1200", "Um Mil e Duzentos Reais", "mil e duzentos reais", "Mil e Duzentos Reais"},
-      {"1234,56",
-       "Um Mil, Duzentos e Trinta e Quatro Reais e Cinquenta e Seis Centavos",
+      {"1234,56", "Um Mil, Duzentos e Trinta e Quatro Reais e Cinquenta e Seis Centavos",
        "mil duzentos e trinta e quatro reais e cinquenta e seis centavos",
        "Mil Duzentos e Trinta e Quatro Reais e Cinquenta e Seis Centavos"},
       {"3.000", "Tres Mil Reais", "três mil reais", "Três Mil Reais"},
       {"101.000", "Cento e Um Mil Reais", "cento e um mil reais", "Cento e Um Mil Reais"},
       {"1.000.100", "Um Milhão e Cem Reais", "um milhão e cem reais", "Um Milhão e Cem Reais"},
       {"1.000.234", "Um Milhão e Duzentos e Trinta e Quatro Reais",
-       "um milhão duzentos e trinta e quatro reais",
-       "Um Milhão Duzentos e Trinta e Quatro Reais"},
+       "um milhão duzentos e trinta e quatro reais", "Um Milhão Duzentos e Trinta e Quatro Reais"},
       {"1.001.000", "Um Milhão, Um Mil Reais", "um milhão e mil reais", "Um Milhão e Mil Reais"},
       {"2000000", "Dois Milhões de  Reais", "dois milhões de reais", "Dois Milhões de Reais"},
       {"1.000.000,50", "Um Milhão de  Reais e Cinquenta Centavos",
@@ -48,8 +46,8 @@ TEST(ValorPorExtensoEstilos, EachAmountInEveryStyle) {
       {"2.000.001.234", "Dois Bilhões e Um Mil, Duzentos e Trinta e Quatro Reais",
        "dois bilhões mil duzentos e trinta e quatro reais",
        "Dois Bilhões Mil Duzentos e Trinta e Quatro Reais"},
-      {"1.000.001.000.000", "Um Trilhão e Um Milhão de  Reais",
-       "um trilhão e um milhão de reais", "Um Trilhão e Um Milhão de Reais"},
+      {"1.000.001.000.000", "Um Trilhão e Um Milhão de  Reais", "um trilhão e um milhão de reais",
+       "Um Trilhão e Um Milhão de Reais"},
       {"922.337.203.685.477,58",
        "Novecentos e Vinte e Dois Trilhões, Trezentos e Trinta e Sete Bilhões, Duzentos e "
        "Tres Milhões, Seiscentos e Oitenta e Cinco Mil, Quatrocentos e Setenta e Sete Reais e "
@@ -69,10 +67,8 @@ TEST(ValorPorExtensoEstilos, EachAmountInEveryStyle) {
     EXPECT_EQ(row.classico, ValorPorExtenso(row.amount)) << row.amount;
     EXPECT_EQ(row.classico, ValorPorExtenso(row.amount, PtBR(), {EstiloExtenso::Classico}))
         << row.amount;
-    EXPECT_EQ(row.norma, ValorPorExtenso(row.amount, PtBR(), {EstiloExtenso::Norma}))
-        << row.amount;
-    EXPECT_EQ(row.maiusculas,
-              ValorPorExtenso(row.amount, PtBR(), {EstiloExtenso::NormaMaiusculas}))
+    EXPECT_EQ(row.norma, ValorPorExtenso(row.amount, PtBR(), {EstiloExtenso::Norma})) << row.amount;
+    EXPECT_EQ(row.maiusculas, ValorPorExtenso(row.amount, PtBR(), {EstiloExtenso::NormaMaiusculas}))
         << row.amount;
   }
 }
@@ -80,14 +76,16 @@ TEST(ValorPorExtensoEstilos, EachAmountInEveryStyle) {
 // A reader of amounts written in the normative style, words to whole centavos.
 const std::map<std::string_view, std::int64_t>& NumberWords() {
   static const std::map<std::string_view, std::int64_t> words = {
-      {"um", 1}, {"dois", 2}, {"três", 3}, {"quatro", 4}, {"cinco", 5}, {"seis", 6},
-      {"sete", 7}, {"oito", 8}, {"nove", 9}, {"dez", 10}, {"onze", 11}, {"doze", 12},
-      {"treze", 13}, {"quatorze", 14}, {"quinze", 15}, {"dezesseis", 16},
-      {"dezessete", 17}, {"dezoito", 18}, {"dezenove", 19}, {"vinte", 20}, {"trinta", 30},
-      {"quarenta", 40}, {"cinquenta", 50}, {"sessenta", 60}, {"setenta", 70},
-      {"oitenta", 80}, {"noventa", 90}, {"cem", 100}, {"cento", 100}, {"duzentos", 200},
-      {"trezentos", 300}, {"quatrocentos", 400}, {"quinhentos", 500},
-      {"seiscentos", 600}, {"setecentos", 700}, {"oitocentos", 800}, {"novecentos", 900}};
+      {"um", 1},           {"dois", 2},         {"três", 3},         {"quatro", 4},
+      {"cinco", 5},        {"seis", 6},         {"sete", 7},         {"oito", 8},
+      {"nove", 9},         {"dez", 10},         {"onze", 11},        {"doze", 12},
+      {"treze", 13},       {"quatorze", 14},    {"quinze", 15},      {"dezesseis", 16},
+      {"dezessete", 17},   {"dezoito", 18},     {"dezenove", 19},    {"vinte", 20},
+      {"trinta", 30},      {"quarenta", 40},    {"cinquenta", 50},   {"sessenta", 60},
+      {"setenta", 70},     {"oitenta", 80},     {"noventa", 90},     {"cem", 100},
+      {"cento", 100},      {"duzentos", 200},   {"trezentos", 300},  {"quatrocentos", 400},
+      {"quinhentos", 500}, {"seiscentos", 600}, {"setecentos", 700}, {"oitocentos", 800},
+      {"novecentos", 900}};
   return words;
 }
 

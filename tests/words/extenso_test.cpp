@@ -20,9 +20,16 @@ void CheckRows(const Row* begin, const Row* end, const RegionalSettings& r = PtB
 
 TEST(ValorPorExtenso, RefusesWhatIsNoPositiveAmount) {
   const Row rows[] = {
-      {"", ""},       {"0", ""},      {"0,00", ""},          {"-5", ""},
-      {"-0,01", ""},  {"cinco", ""},  {"1.000.000.000.000.000", ""},
-      {"922337203685477,5808", ""},   {"1,2,3", ""},         {"\xFF\xFE", ""},
+      {"", ""},
+      {"0", ""},
+      {"0,00", ""},
+      {"-5", ""},
+      {"-0,01", ""},
+      {"cinco", ""},
+      {"1.000.000.000.000.000", ""},
+      {"922337203685477,5808", ""},
+      {"1,2,3", ""},
+      {"\xFF\xFE", ""},
   };
   CheckRows(std::begin(rows), std::end(rows));
 }
@@ -34,12 +41,9 @@ TEST(ValorPorExtenso, BelowHalfACentavoHasNoWords) {
 
 TEST(ValorPorExtenso, RoundsToTwoDecimalsAsTheDisplayDoes) {
   const Row rows[] = {
-      {"0,005", "Um Centavo"},
-      {"0,125", "Treze Centavos"},
-      {"1,005", "Um Real e Um Centavo"},
-      {"0,12499999", "Doze Centavos"},
-      {"2,00004", "Dois Reais"},
-      {"0,999", "Um Real"},
+      {"0,005", "Um Centavo"},           {"0,125", "Treze Centavos"},
+      {"1,005", "Um Real e Um Centavo"}, {"0,12499999", "Doze Centavos"},
+      {"2,00004", "Dois Reais"},         {"0,999", "Um Real"},
       {"999,995", "Um Mil Reais"},
   };
   CheckRows(std::begin(rows), std::end(rows));

@@ -46,8 +46,7 @@ void VumoCaixaControl::UserControl_Resize() {
   }
 
   // Worked out in 64 bits so that no control width can overflow the difference.
-  const std::int64_t room =
-      std::int64_t{m_Container.Width()} - std::int64_t{Btn_Evento().Width()};
+  const std::int64_t room = std::int64_t{m_Container.Width()} - std::int64_t{Btn_Evento().Width()};
   Caixa().SetWidth(ClampWidth(room));
   Btn_Evento().SetVisible(true);
   Btn_Evento().SetLeft(Caixa().Width());

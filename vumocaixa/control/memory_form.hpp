@@ -35,7 +35,7 @@ struct MemoryFormOptions {
   PropertyBag* saved = nullptr;  // load the control from this bag; nullptr: a new control
   std::int32_t width = 3015;     // the control's size before its first layout, in twips
   std::int32_t height = 285;
-  FontRef ambientFont = nullptr; // the form's font; nullptr: the container's default
+  FontRef ambientFont = nullptr;  // the form's font; nullptr: the container's default
 };
 
 class MemoryForm {

@@ -39,7 +39,6 @@ PropertyValue Padrao(std::string_view chave) {
       SavedDefaultOf(chave));
 }
 
-
 // Everything a bag holds for one control, already converted to the fields' types.
 struct Guardado {
   std::int16_t tipo = kTexto;
@@ -74,22 +73,23 @@ Guardado LeGuardado(PropertyBag& bag, const FontRef& fonteDoAmbiente) {
   g.habilitado = PropertyToBool(bag.ReadProperty("Enabled", Padrao("Enabled")), "Enabled");
   g.teclaEnter = PropertyToBool(bag.ReadProperty("TeclaEnter", Padrao("TeclaEnter")), "TeclaEnter");
   g.maiusculoEMinusculo =
-      PropertyToBool(bag.ReadProperty("MaiusculoEMinusculo", Padrao("MaiusculoEMinusculo")), "MaiusculoEMinusculo");
-  g.tudoMaiusculo = PropertyToBool(bag.ReadProperty("TudoMaiusculo", Padrao("TudoMaiusculo")), "TudoMaiusculo");
+      PropertyToBool(bag.ReadProperty("MaiusculoEMinusculo", Padrao("MaiusculoEMinusculo")),
+                     "MaiusculoEMinusculo");
+  g.tudoMaiusculo =
+      PropertyToBool(bag.ReadProperty("TudoMaiusculo", Padrao("TudoMaiusculo")), "TudoMaiusculo");
   const TipoDadosInfo* info = InfoDoTipo(g.tipo);
   if (info == nullptr || info->largura != RegraLargura::SemLargura) g.tamanho = LeTamanho(bag);
   g.endereco = PropertyToInt32(bag.ReadProperty("Endereço", Padrao("Endereço")), "Endereço");
-  g.corDeFundo =
-      PropertyToColor(bag.ReadProperty("BackColor", Padrao("BackColor")), "BackColor");
+  g.corDeFundo = PropertyToColor(bag.ReadProperty("BackColor", Padrao("BackColor")), "BackColor");
   // A copy: the control must never share the container's own font object.
   g.fonte = PropertyToFont(bag.ReadProperty("Font", fonteDoAmbiente), "Font");
-  g.corDaFonte =
-      PropertyToColor(bag.ReadProperty("ForeColor", Padrao("ForeColor")), "ForeColor");
+  g.corDaFonte = PropertyToColor(bag.ReadProperty("ForeColor", Padrao("ForeColor")), "ForeColor");
   // The options added later come last and are off when absent, so forms saved before
   // them load as they were.
-  g.cnpjAlfanumerico =
-      PropertyToBool(bag.ReadProperty("CNPJAlfanumerico", Padrao("CNPJAlfanumerico")), "CNPJAlfanumerico");
-  g.extensoNorma = PropertyToBool(bag.ReadProperty("ExtensoNorma", Padrao("ExtensoNorma")), "ExtensoNorma");
+  g.cnpjAlfanumerico = PropertyToBool(
+      bag.ReadProperty("CNPJAlfanumerico", Padrao("CNPJAlfanumerico")), "CNPJAlfanumerico");
+  g.extensoNorma =
+      PropertyToBool(bag.ReadProperty("ExtensoNorma", Padrao("ExtensoNorma")), "ExtensoNorma");
   return g;
 }
 
@@ -114,9 +114,7 @@ void CarregaCorDaFonte(const ConstituentWidgets& w, Color cor) {
 
 }  // namespace
 
-void ConfereGuardado(PropertyBag& bag) {
-  static_cast<void>(LeGuardado(bag, FontePadrao(nullptr)));
-}
+void ConfereGuardado(PropertyBag& bag) { static_cast<void>(LeGuardado(bag, FontePadrao(nullptr))); }
 
 void VumoCaixaControl::UserControl_ReadProperties(PropertyBag& bag) {
   const Guardado g = LeGuardado(bag, FontePadrao(m_Container.AmbientFont()));

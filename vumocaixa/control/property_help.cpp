@@ -11,8 +11,7 @@ namespace {
 // The same texts stand beside the accessors in vumocaixa_control.hpp. The saved
 // keys keep their order in forms already saved: a new one goes after the last.
 constexpr std::array<PropertyHelp, 13> kPropriedades{{
-    {"TipoDados", "TipoDados", "Especifíca a máscara de entrada para a caixa.", 0,
-     std::int16_t{0}},
+    {"TipoDados", "TipoDados", "Especifíca a máscara de entrada para a caixa.", 0, std::int16_t{0}},
     {"Habilitado", "Enabled", "Utiliza Propriedade Enabled do Objeto", 1, true},
     {"TeclaEnter", "TeclaEnter",
      "Especifica se a tecla Enter envia para o próximo campo disponível.", 2, true},
@@ -25,14 +24,12 @@ constexpr std::array<PropertyHelp, 13> kPropriedades{{
     {"CNPJAlfanumerico", "CNPJAlfanumerico",
      "Aceita letras nas 12 primeiras posições do CNPJ (novo formato alfanumérico).", 10, false},
     {"ExtensoNorma", "ExtensoNorma",
-     "Escreve o extenso como manda a norma (minúsculas, três com acento, mil sem um).", 11,
-     false},
+     "Escreve o extenso como manda a norma (minúsculas, três com acento, mil sem um).", 11, false},
     {"Text", "Text", "Recebe/Devolve o valor da caixa de texto."},
     {"BackColor", "BackColor", "Define / retorna a cor de fundo da caixa de texto.", 7,
      kSystemWindowColor},
     {"Font", "Font", "Define / retorna a fonte utilizada.", 8},
-    {"ForeColor", "ForeColor", "Define / retorna a cor da fonte usada.", 9,
-     kSystemWindowTextColor},
+    {"ForeColor", "ForeColor", "Define / retorna a cor da fonte usada.", 9, kSystemWindowTextColor},
 }};
 
 // The saved keys in their order, taken from the properties' places.

@@ -19,10 +19,10 @@ namespace vumocaixa {
 using SavedDefault = std::variant<std::monostate, bool, std::int16_t, std::int32_t, Color>;
 
 struct PropertyHelp {
-  std::string_view member;     // the accessor's name, such as "Habilitado"
-  std::string_view notified;  // the name PropertyChanged gives, such as "Enabled"
-  std::string_view help;       // the text a property browser shows
-  int saved = -1;              // its place among the saved keys; -1: not saved
+  std::string_view member;      // the accessor's name, such as "Habilitado"
+  std::string_view notified;    // the name PropertyChanged gives, such as "Enabled"
+  std::string_view help;        // the text a property browser shows
+  int saved = -1;               // its place among the saved keys; -1: not saved
   SavedDefault savedDefault{};  // the value of an absent key
 };
 

@@ -55,18 +55,18 @@ void VumoCaixaControl::SetTeclaEnter(bool value) {
 bool VumoCaixaControl::MaiusculoEMinusculo() const { return m_MaiusculoEMinusculo; }
 
 void VumoCaixaControl::SetMaiusculoEMinusculo(bool value) {
-  m_MaiusculoEMinusculo = RegraDaOpcao(
-      m_Runtime, value, PermiteMaiusculoEMinusculo(m_TipoDados),
-      "MaiusculoEMinusculo só pode ser utilizada se a propriedade TipoDados for 0");
+  m_MaiusculoEMinusculo =
+      RegraDaOpcao(m_Runtime, value, PermiteMaiusculoEMinusculo(m_TipoDados),
+                   "MaiusculoEMinusculo só pode ser utilizada se a propriedade TipoDados for 0");
   m_Container.PropertyChanged("MaiusculoEMinusculo");
 }
 
 bool VumoCaixaControl::TudoMaiusculo() const { return m_TudoMaiusculo; }
 
 void VumoCaixaControl::SetTudoMaiusculo(bool value) {
-  m_TudoMaiusculo = RegraDaOpcao(
-      m_Runtime, value, PermiteTudoMaiusculo(m_TipoDados),
-      "TudoMaiusculo só pode ser utilizada se a propriedade TipoDados for 0 ou 8");
+  m_TudoMaiusculo =
+      RegraDaOpcao(m_Runtime, value, PermiteTudoMaiusculo(m_TipoDados),
+                   "TudoMaiusculo só pode ser utilizada se a propriedade TipoDados for 0 ou 8");
   m_Container.PropertyChanged("TudoMaiusculo");
 }
 

@@ -10,8 +10,8 @@
 #include <optional>
 #include <string_view>
 
-#include <vumocaixa/validate/mascara.hpp>
 #include <vumocaixa/host/values.hpp>
+#include <vumocaixa/validate/mascara.hpp>
 
 namespace vumocaixa {
 
@@ -60,15 +60,15 @@ enum class RegraSinal : std::uint8_t {
 };
 
 struct TipoDadosInfo {
-  std::string_view rotulo{};  // the list entry, "9 - CIC"
-  std::string_view nome{};    // the type's name, "CIC"
+  std::string_view rotulo{};     // the list entry, "9 - CIC"
+  std::string_view nome{};       // the type's name, "CIC"
   std::string_view descricao{};  // what a screen reader says of the entry, "CPF"
   CaixaDoTipo caixa = CaixaDoTipo::Caixa;
-  bool botao = false;         // the "..." button shows beside the box
-  bool mascarado = false;     // the box lays a mask over the digits while typing
+  bool botao = false;          // the "..." button shows beside the box
+  bool mascarado = false;      // the box lays a mask over the digits while typing
   std::string_view mascara{};  // the fixed mask of a document type, else empty
   RegraLargura largura = RegraLargura::Pedida;
-  std::int32_t caracteres = 0;       // the width under RegraLargura::Fixa
+  std::int32_t caracteres = 0;         // the width under RegraLargura::Fixa
   std::optional<NumberKind> numero{};  // the number kind of a numeric type
   RegraSinal virgula = RegraSinal::Livre;
   RegraSinal menos = RegraSinal::Livre;
@@ -86,6 +86,8 @@ using N = NumberKind;
 }  // namespace tipos_detail
 
 // One row per data type, indexed by its number.
+// One row per type reads best as written.
+// clang-format off
 inline constexpr std::array<TipoDadosInfo, 17> kTiposDeDados = [] {
   using namespace tipos_detail;
   return std::array<TipoDadosInfo, 17>{{
@@ -142,6 +144,7 @@ inline constexpr std::array<TipoDadosInfo, 17> kTiposDeDados = [] {
        .largura = L::SemLargura, .extensoNorma = true},
   }};
 }();
+// clang-format on
 
 // The row of data type t, or nothing for a number outside 0 to 16 (a stored value
 // loaded without checks may be one).

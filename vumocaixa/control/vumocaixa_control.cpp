@@ -46,8 +46,8 @@ class VumoCaixaControl::WidgetAdapter final : public WidgetListener {
  public:
   // The handlers of each widget; members, so that they may name the private handlers.
   static constexpr WidgetHandlers kCaixaHandlers{
-      &V::Caixa_Change,    &V::Caixa_Click,    &V::Caixa_DblClick,  &V::Caixa_GotFocus,
-      &V::Caixa_LostFocus, &V::Caixa_KeyDown,  &V::Caixa_KeyPress,  &V::Caixa_KeyUp,
+      &V::Caixa_Change,    &V::Caixa_Click,     &V::Caixa_DblClick, &V::Caixa_GotFocus,
+      &V::Caixa_LostFocus, &V::Caixa_KeyDown,   &V::Caixa_KeyPress, &V::Caixa_KeyUp,
       &V::Caixa_MouseDown, &V::Caixa_MouseMove, &V::Caixa_MouseUp};
   static constexpr WidgetHandlers kCaixa1Handlers{
       &V::Caixa1_Change,    &V::Caixa1_Click,     &V::Caixa1_DblClick, &V::Caixa1_GotFocus,
@@ -72,9 +72,7 @@ class VumoCaixaControl::WidgetAdapter final : public WidgetListener {
   void MouseMove(I16& b, I16& s, float& x, float& y) override {
     Run(m_handlers.mouseMove, b, s, x, y);
   }
-  void MouseUp(I16& b, I16& s, float& x, float& y) override {
-    Run(m_handlers.mouseUp, b, s, x, y);
-  }
+  void MouseUp(I16& b, I16& s, float& x, float& y) override { Run(m_handlers.mouseUp, b, s, x, y); }
 
  private:
   template <typename Handler, typename... Args>

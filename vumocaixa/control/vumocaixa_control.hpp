@@ -157,7 +157,6 @@ class VumoCaixaControl : private ContainerClient {
 
   void Btn_Evento_Click();
 
-
   // Shows and hides the widgets for data type t and makes its widget the active one.
   void SelecionaWidgets(std::int16_t t);
   // The width TamanhoMáximo gives the active box for the present data type when

@@ -103,20 +103,15 @@ std::optional<std::string> AgrupamentoCompleto(std::string_view texto, std::int3
 // Brings the box's number into the form and range of the data type.
 void MostraParaOTipo(Widget& caixa, std::int16_t tipo, const RegionalSettings& r) {
   switch (tipo) {
-    case kMoeda:
-      MostraMoeda(caixa, r);
-      break;
+    case kMoeda: MostraMoeda(caixa, r); break;
     case kInteiro:
-    case kLongo:
-      MostraInteiro(caixa, tipo, r);
-      break;
+    case kLongo: MostraInteiro(caixa, tipo, r); break;
     case kSimples:
     case kDuplo:
     case kDecimal:
       caixa.SetText(EncurtaNumero(caixa.Text(), *TipoNumerico(tipo), r).value_or("0"));
       break;
-    default:
-      break;
+    default: break;
   }
 }
 

@@ -28,12 +28,9 @@ bool ECtrlEnter(std::int16_t KeyCode, std::int16_t Shift) {
 template <typename Teste>
 bool SinalAceito(RegraSinal regra, const Widget& caixa, Teste teste) {
   switch (regra) {
-    case RegraSinal::Livre:
-      return true;
-    case RegraSinal::Recusado:
-      return false;
-    case RegraSinal::Condicional:
-      return teste(caixa.Text(), caixa.SelStart());
+    case RegraSinal::Livre: return true;
+    case RegraSinal::Recusado: return false;
+    case RegraSinal::Condicional: return teste(caixa.Text(), caixa.SelStart());
   }
   return false;
 }
@@ -54,9 +51,7 @@ void VumoCaixaControl::Caixa1_KeyPress(std::int16_t& KeyAscii) {
       VaiAoProximoCampo();
       KeyAscii = 0;
       return;
-    case ClasseTecla::Outra:
-      KeyAscii = 0;
-      return;
+    case ClasseTecla::Outra: KeyAscii = 0; return;
     case ClasseTecla::Virgula: {
       const bool ponto = KeyAscii == kCodigoPonto;
       KeyAscii = kCodigoVirgula;
@@ -73,8 +68,7 @@ void VumoCaixaControl::Caixa1_KeyPress(std::int16_t& KeyAscii) {
       if (!SinalAceito(RegraDoMenos(m_TipoDados), Caixa1(), AceitaMenos)) KeyAscii = 0;
       break;
     case ClasseTecla::Controle:
-    case ClasseTecla::Digito:
-      break;
+    case ClasseTecla::Digito: break;
   }
   m_Container.Events().KeyPress(KeyAscii);
 }

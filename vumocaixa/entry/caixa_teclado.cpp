@@ -75,12 +75,8 @@ void VumoCaixaControl::Caixa_KeyPress(std::int16_t& KeyAscii) {
     case kByte:
       if (m_TudoMaiusculo) KeyAscii = UpperCode(KeyAscii);
       break;
-    case kData:
-      m_MascaraContinua->Digita(Caixa(), m_MascaraData, KeyAscii);
-      break;
-    case kEmail:
-      KeyAscii = LowerCode(KeyAscii);
-      break;
+    case kData: m_MascaraContinua->Digita(Caixa(), m_MascaraData, KeyAscii); break;
+    case kEmail: KeyAscii = LowerCode(KeyAscii); break;
     case kCNPJ:
       if (m_CNPJAlfanumerico) {
         AplicaMascaraAlfanumerica(Caixa(), kMascaraCNPJAlfanumerico, KeyAscii);

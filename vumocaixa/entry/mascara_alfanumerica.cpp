@@ -10,8 +10,7 @@
 
 namespace vumocaixa {
 
-void AplicaMascaraAlfanumerica(Widget& caixa, std::string_view mascara,
-                               std::int16_t& KeyAscii) {
+void AplicaMascaraAlfanumerica(Widget& caixa, std::string_view mascara, std::int16_t& KeyAscii) {
   if (TeclaDeControle(KeyAscii)) return;
   if (KeyAscii >= 'a' && KeyAscii <= 'z') KeyAscii = static_cast<std::int16_t>(KeyAscii - 32);
   std::string t = caixa.Text();

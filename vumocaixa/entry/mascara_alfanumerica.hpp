@@ -17,7 +17,6 @@ namespace vumocaixa {
 // (KeyAscii becomes 0) and the box is left as it was. Otherwise the box's text left
 // of the caret is re-masked, the caret put at its end, and the character inserted
 // there by the box; what stood right of the caret, and any selection, is dropped.
-void AplicaMascaraAlfanumerica(Widget& caixa, std::string_view mascara,
-                               std::int16_t& KeyAscii);
+void AplicaMascaraAlfanumerica(Widget& caixa, std::string_view mascara, std::int16_t& KeyAscii);
 
 }  // namespace vumocaixa

@@ -35,10 +35,10 @@ class MascaraContinua {
   [[nodiscard]] bool Conhece(const Widget& caixa, std::string_view mascara) const;
   void Aprende(const Widget& caixa, std::string_view mascara);
 
-  std::string m_mascara;          // the mask of the known text
-  std::int32_t m_tamanho = -1;    // its characters; -1 when the text is not known
-  bool m_prepara = false;         // Digita let a digit through that just follows it
-  bool m_digitoAChegar = false;   // the box is inserting that digit
+  std::string m_mascara;         // the mask of the known text
+  std::int32_t m_tamanho = -1;   // its characters; -1 when the text is not known
+  bool m_prepara = false;        // Digita let a digit through that just follows it
+  bool m_digitoAChegar = false;  // the box is inserting that digit
 };
 
 }  // namespace vumocaixa

@@ -44,8 +44,8 @@ bool JaNaMascara(std::string_view texto, const Mascara& m) {
   if (texto.size() != m.texto.size()) return false;
   for (std::size_t i = 0; i < texto.size(); ++i) {
     const char c = texto[i];
-    const bool cabe = IsPosicao(m.texto[i]) ? CabeNumaPosicao(c, m.letras) && !IsLower(c)
-                                             : c == m.texto[i];
+    const bool cabe =
+        IsPosicao(m.texto[i]) ? CabeNumaPosicao(c, m.letras) && !IsLower(c) : c == m.texto[i];
     if (!cabe) return false;
   }
   return true;

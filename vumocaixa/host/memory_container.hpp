@@ -81,9 +81,7 @@ class MemoryContainer final : public Container {
   // The PropertyChanged names alone, in order.
   [[nodiscard]] const std::vector<std::string>& PropertyChanges() const { return m_changes; }
   // The names CanPropertyChange was asked with, in order.
-  [[nodiscard]] const std::vector<std::string>& CanPropertyChangeAsked() const {
-    return m_asked;
-  }
+  [[nodiscard]] const std::vector<std::string>& CanPropertyChangeAsked() const { return m_asked; }
   // How many log entries start with name followed by '(' or the end ("KeyPress",
   // "PropertyChanged(Text)").
   [[nodiscard]] int Count(std::string_view name) const;

@@ -18,8 +18,7 @@ PropertyValue Detached(const PropertyValue& value) {
 
 }  // namespace
 
-PropertyValue MemoryPropertyBag::ReadProperty(std::string_view name,
-                                              const PropertyValue& def) {
+PropertyValue MemoryPropertyBag::ReadProperty(std::string_view name, const PropertyValue& def) {
   m_Reads.emplace_back(name);
   const auto it = Locate(name);
   return it == m_Entries.end() ? def : Detached(it->value);

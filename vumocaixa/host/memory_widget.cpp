@@ -111,8 +111,8 @@ void MemoryWidget::SetFocus() {
 }
 
 std::string MemoryWidget::SelText() const {
-  return EncodeUtf8(std::u32string_view(m_text).substr(
-      static_cast<std::size_t>(m_selStart), static_cast<std::size_t>(m_selLength)));
+  return EncodeUtf8(std::u32string_view(m_text).substr(static_cast<std::size_t>(m_selStart),
+                                                       static_cast<std::size_t>(m_selLength)));
 }
 
 bool MemoryWidget::HasFocus() const { return m_focus != nullptr && m_focus->Current() == this; }
@@ -249,16 +249,10 @@ void MemoryWidget::CharacterAction(std::int16_t keyAscii, char32_t typed) {
   switch (keyAscii) {
     case 0:
     case kKeyTab:
-    case kTeclaEnter:
-      return;
-    case kKeyBackspace:
-      DeleteBackward();
-      return;
-    case -1:
-      ReplaceSelection(std::u32string(1, typed));
-      return;
-    default:
-      ReplaceSelection(std::u32string(1, FromWindows1252(keyAscii)));
+    case kTeclaEnter: return;
+    case kKeyBackspace: DeleteBackward(); return;
+    case -1: ReplaceSelection(std::u32string(1, typed)); return;
+    default: ReplaceSelection(std::u32string(1, FromWindows1252(keyAscii)));
   }
 }
 

@@ -22,8 +22,7 @@ Overloaded(Ts...) -> Overloaded<Ts...>;
 [[noreturn]] void Refuse(const PropertyValue& value, std::string_view key,
                          std::string_view wanted) {
   throw PropertyError("Propriedade \"" + std::string(key) + "\": o valor guardado (" +
-                      DescribePropertyValue(value) + ") não se converte em " +
-                      std::string(wanted));
+                      DescribePropertyValue(value) + ") não se converte em " + std::string(wanted));
 }
 
 std::string_view TrimSpaces(std::string_view text) {
@@ -142,21 +141,20 @@ bool SamePropertyValue(const PropertyValue& a, const PropertyValue& b) {
 
 std::string DescribePropertyValue(const PropertyValue& value) {
   return std::visit(
-      Overloaded{
-          [](Empty) -> std::string { return "vazio"; },
-          [](bool b) -> std::string { return b ? "lógico verdadeiro" : "lógico falso"; },
-          [](std::int16_t n) { return "inteiro de 16 bits " + std::to_string(n); },
-          [](std::int32_t n) { return "inteiro de 32 bits " + std::to_string(n); },
-          [](Color c) {
-            char hex[16];
-            std::snprintf(hex, sizeof hex, "0x%08X", static_cast<unsigned>(c.value));
-            return "cor " + std::string(hex);
-          },
-          [](const FontRef& f) -> std::string {
-            if (f == nullptr) return "fonte nenhuma";
-            return "fonte \"" + f->name + "\" " + NumberForMessage(f->size);
-          },
-          [](const std::string& s) { return "texto \"" + s + "\""; }},
+      Overloaded{[](Empty) -> std::string { return "vazio"; },
+                 [](bool b) -> std::string { return b ? "lógico verdadeiro" : "lógico falso"; },
+                 [](std::int16_t n) { return "inteiro de 16 bits " + std::to_string(n); },
+                 [](std::int32_t n) { return "inteiro de 32 bits " + std::to_string(n); },
+                 [](Color c) {
+                   char hex[16];
+                   std::snprintf(hex, sizeof hex, "0x%08X", static_cast<unsigned>(c.value));
+                   return "cor " + std::string(hex);
+                 },
+                 [](const FontRef& f) -> std::string {
+                   if (f == nullptr) return "fonte nenhuma";
+                   return "fonte \"" + f->name + "\" " + NumberForMessage(f->size);
+                 },
+                 [](const std::string& s) { return "texto \"" + s + "\""; }},
       value);
 }
 

@@ -187,18 +187,12 @@ ExactNumber ExactFromVariant(const Variant& value, const RegionalSettings& r) {
 Variant ToNumber(const Variant& value, NumberKind kind, const RegionalSettings& r) {
   using namespace detail;
   switch (kind) {
-    case NumberKind::Int16:
-      return ExactToWhole<std::int16_t>(ExactFromVariant(value, r));
-    case NumberKind::Int32:
-      return ExactToWhole<std::int32_t>(ExactFromVariant(value, r));
-    case NumberKind::Single:
-      return ToSingle(value, r);
-    case NumberKind::Double:
-      return ToDouble(value, r);
-    case NumberKind::Currency:
-      return ExactToCurrency(ExactFromVariant(value, r));
-    case NumberKind::Decimal:
-      return ExactToDecimal(ExactFromVariant(value, r));
+    case NumberKind::Int16: return ExactToWhole<std::int16_t>(ExactFromVariant(value, r));
+    case NumberKind::Int32: return ExactToWhole<std::int32_t>(ExactFromVariant(value, r));
+    case NumberKind::Single: return ToSingle(value, r);
+    case NumberKind::Double: return ToDouble(value, r);
+    case NumberKind::Currency: return ExactToCurrency(ExactFromVariant(value, r));
+    case NumberKind::Decimal: return ExactToDecimal(ExactFromVariant(value, r));
   }
   ThrowTypeMismatch();
 }

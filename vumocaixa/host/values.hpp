@@ -45,8 +45,8 @@ using Empty = std::monostate;
 
 // The general value of the control's Text property and of the regional runtime:
 // empty, Boolean, a number of one of the six kinds, a date or a UTF-8 text.
-using Variant = std::variant<Empty, bool, std::int16_t, std::int32_t, float, double,
-                             Currency, Decimal, Date, std::string>;
+using Variant = std::variant<Empty, bool, std::int16_t, std::int32_t, float, double, Currency,
+                             Decimal, Date, std::string>;
 
 // The number kinds of ToNumber.
 enum class NumberKind { Int16, Int32, Single, Double, Currency, Decimal };

@@ -24,8 +24,8 @@ std::string_view Canonical(std::string_view name) {
 }
 
 [[noreturn]] void NotConvertible(std::string_view name, std::string_view why) {
-  throw PropertyError("Valor inválido para a propriedade \"" + std::string(name) + "\": " +
-                      std::string(why));
+  throw PropertyError("Valor inválido para a propriedade \"" + std::string(name) +
+                      "\": " + std::string(why));
 }
 
 // Converts a general value to a whole number of the kind (Int16 or Int32).

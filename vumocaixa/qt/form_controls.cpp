@@ -16,9 +16,9 @@ std::vector<LoadedControl> LoadControls(const FormFile& form, const QString& pat
     auto widget = std::make_unique<VumoCaixaWidget>();
     // The widget reports a failure instead of throwing it; catch the report.
     QString failure;
-    const auto connection = QObject::connect(
-        widget.get(), &VumoCaixaWidget::erro,
-        [&failure](const QString&, const QString& what) { failure = what; });
+    const auto connection =
+        QObject::connect(widget.get(), &VumoCaixaWidget::erro,
+                         [&failure](const QString&, const QString& what) { failure = what; });
     JsonPropertyBag bag = c.properties;
     widget->ReadProperties(bag);
     QObject::disconnect(connection);

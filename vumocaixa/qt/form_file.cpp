@@ -200,7 +200,8 @@ QByteArray ReadRegularFile(const QString& path, qint64 sizeLimit) {
   QByteArray data(static_cast<qsizetype>(info.st_size) + 1, Qt::Uninitialized);
   qsizetype used = 0;
   for (;;) {
-    const ssize_t n = ::read(file.Get(), data.data() + used, static_cast<size_t>(data.size() - used));
+    const ssize_t n =
+        ::read(file.Get(), data.data() + used, static_cast<size_t>(data.size() - used));
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) FailOpening(path, std::strerror(errno));
     if (n == 0) break;

@@ -89,8 +89,7 @@ class FormFile {
 
   // Reads and checks the regular file at path, of at most sizeLimit bytes (its size
   // is checked before anything is read). Throws FormFileError and nothing else.
-  [[nodiscard]] static FormFile Load(const QString& path,
-                                     qint64 sizeLimit = kFormFileSizeLimit);
+  [[nodiscard]] static FormFile Load(const QString& path, qint64 sizeLimit = kFormFileSizeLimit);
   // Parses the bytes of a form file; path only names the file in messages. Throws
   // FormFileError and nothing else.
   [[nodiscard]] static FormFile Parse(const QByteArray& json, const QString& path);
@@ -120,7 +119,6 @@ using SaveProgress = std::function<void(qint64 written)>;
 // FormFileError naming the file when it cannot be written, or when path names
 // something that exists and is not a regular file (a device, a pipe, a folder),
 // which is left as it was.
-void SaveAtomically(const QString& path, const QByteArray& data,
-                    const SaveProgress& progress = {});
+void SaveAtomically(const QString& path, const QByteArray& data, const SaveProgress& progress = {});
 
 }  // namespace vumocaixa::qt

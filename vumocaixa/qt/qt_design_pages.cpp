@@ -40,7 +40,8 @@ QtPageSurface* PlaceSurface(QWidget& page) {
 // --- Propriedades -----------------------------------------------------------------------
 
 QtPropriedadesPage::QtPropriedadesPage(std::vector<VumoCaixaControl*> controls, QWidget* parent)
-    : DesignPage(parent), m_surface(PlaceSurface(*this)),
+    : DesignPage(parent),
+      m_surface(PlaceSurface(*this)),
       m_page(std::make_unique<Propriedades>(*m_surface)) {
   connect(m_surface, &QtPageSurface::edited, this, &DesignPage::edited);
   m_page->SetSelectedControls(std::move(controls));
@@ -49,9 +50,7 @@ QtPropriedadesPage::QtPropriedadesPage(std::vector<VumoCaixaControl*> controls, 
 
 QtPropriedadesPage::~QtPropriedadesPage() = default;
 
-QString QtPropriedadesPage::Caption() const {
-  return Q(vumocaixa::PropriedadesPage().caption);
-}
+QString QtPropriedadesPage::Caption() const { return Q(vumocaixa::PropriedadesPage().caption); }
 
 bool QtPropriedadesPage::Changed() const { return m_page->Changed(); }
 
@@ -64,8 +63,10 @@ void QtPropriedadesPage::Apply() {
 // --- Colour -------------------------------------------------------------------------------
 
 QtColorPage::QtColorPage(std::vector<VumoCaixaControl*> controls, QWidget* parent)
-    : DesignPage(parent), m_controls(std::move(controls)),
-      m_property(new QComboBox(this)), m_sample(new QLabel(this)) {
+    : DesignPage(parent),
+      m_controls(std::move(controls)),
+      m_property(new QComboBox(this)),
+      m_sample(new QLabel(this)) {
   setObjectName(QStringLiteral("Cor"));
   m_property->setObjectName(QStringLiteral("Propriedade"));
   m_property->addItems({kBackColor, kForeColor});
@@ -181,7 +182,8 @@ void QtFontPage::Apply() {
 // --- Sobre --------------------------------------------------------------------------------
 
 QtSobrePage::QtSobrePage(QWidget* parent)
-    : DesignPage(parent), m_surface(PlaceSurface(*this)),
+    : DesignPage(parent),
+      m_surface(PlaceSurface(*this)),
       m_page(std::make_unique<Sobre>(*m_surface)) {
   m_page->PropertyPage_Initialize();
 }

@@ -19,8 +19,8 @@ int CodePointsBefore(const QString& text, int utf16) {
 int Utf16Before(const QString& text, int codePoints) {
   int i = 0;
   for (int n = 0; n < codePoints && i < text.size(); ++n) {
-    const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size() &&
-                      text.at(i + 1).isLowSurrogate();
+    const bool pair =
+        text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
     i += pair ? 2 : 1;
   }
   return i;

@@ -33,17 +33,22 @@ constexpr std::array<std::pair<int, std::int16_t>, 24> kCommandKeys{{
 
 // Punctuation and shifted digits of a US keyboard, by the key that types them.
 constexpr std::array<std::pair<int, std::int16_t>, 32> kSymbolKeys{{
-    {Qt::Key_Exclam, 49},       {Qt::Key_At, 50},           {Qt::Key_NumberSign, 51},
-    {Qt::Key_Dollar, 52},       {Qt::Key_Percent, 53},      {Qt::Key_AsciiCircum, 54},
-    {Qt::Key_Ampersand, 55},    {Qt::Key_Asterisk, 56},     {Qt::Key_ParenLeft, 57},
-    {Qt::Key_ParenRight, 48},   {Qt::Key_Semicolon, 186},   {Qt::Key_Colon, 186},
-    {Qt::Key_Equal, 187},       {Qt::Key_Plus, 187},        {Qt::Key_Comma, 188},
-    {Qt::Key_Less, 188},        {Qt::Key_Minus, 189},       {Qt::Key_Underscore, 189},
-    {Qt::Key_Period, 190},      {Qt::Key_Greater, 190},     {Qt::Key_Slash, 191},
-    {Qt::Key_Question, 191},    {Qt::Key_QuoteLeft, 192},   {Qt::Key_AsciiTilde, 192},
-    {Qt::Key_BracketLeft, 219}, {Qt::Key_BraceLeft, 219},   {Qt::Key_Backslash, 220},
-    {Qt::Key_Bar, 220},         {Qt::Key_BracketRight, 221}, {Qt::Key_BraceRight, 221},
-    {Qt::Key_Apostrophe, 222},  {Qt::Key_QuoteDbl, 222},
+    {Qt::Key_Exclam, 49},        {Qt::Key_At, 50},
+    {Qt::Key_NumberSign, 51},    {Qt::Key_Dollar, 52},
+    {Qt::Key_Percent, 53},       {Qt::Key_AsciiCircum, 54},
+    {Qt::Key_Ampersand, 55},     {Qt::Key_Asterisk, 56},
+    {Qt::Key_ParenLeft, 57},     {Qt::Key_ParenRight, 48},
+    {Qt::Key_Semicolon, 186},    {Qt::Key_Colon, 186},
+    {Qt::Key_Equal, 187},        {Qt::Key_Plus, 187},
+    {Qt::Key_Comma, 188},        {Qt::Key_Less, 188},
+    {Qt::Key_Minus, 189},        {Qt::Key_Underscore, 189},
+    {Qt::Key_Period, 190},       {Qt::Key_Greater, 190},
+    {Qt::Key_Slash, 191},        {Qt::Key_Question, 191},
+    {Qt::Key_QuoteLeft, 192},    {Qt::Key_AsciiTilde, 192},
+    {Qt::Key_BracketLeft, 219},  {Qt::Key_BraceLeft, 219},
+    {Qt::Key_Backslash, 220},    {Qt::Key_Bar, 220},
+    {Qt::Key_BracketRight, 221}, {Qt::Key_BraceRight, 221},
+    {Qt::Key_Apostrophe, 222},   {Qt::Key_QuoteDbl, 222},
 }};
 
 std::int16_t Find(const auto& table, int qtKey) {
@@ -95,18 +100,17 @@ std::int16_t KeyCodeOf(int qtKey, Qt::KeyboardModifiers modifiers) {
   return Find(kSymbolKeys, qtKey);
 }
 
-std::vector<TypedChar> TypedChars(int qtKey, Qt::KeyboardModifiers modifiers,
-                                  const QString& text) {
+std::vector<TypedChar> TypedChars(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text) {
   const bool ctrl = modifiers & Qt::ControlModifier;
   const bool alt = modifiers & Qt::AltModifier;
   switch (qtKey) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
       return {{ctrl && !alt ? kLineFeed : kTeclaEnter, ctrl && !alt ? U'\n' : U'\r'}};
-    case Qt::Key_Backspace:
-      return {{ctrl ? kDel : kBackspace, ctrl ? U'\x7f' : U'\b'}};
+    case Qt::Key_Backspace: return {{ctrl ? kDel : kBackspace, ctrl ? U'\x7f' : U'\b'}};
     case Qt::Key_Escape: return {{kEscape, U'\x1b'}};
-    case Qt::Key_Tab: return ctrl ? std::vector<TypedChar>{} : std::vector<TypedChar>{{kTab, U'\t'}};
+    case Qt::Key_Tab:
+      return ctrl ? std::vector<TypedChar>{} : std::vector<TypedChar>{{kTab, U'\t'}};
     default: break;
   }
   if (ctrl && !alt) {

@@ -1,8 +1,8 @@
 #pragma once
 // QtLabelBox, the label Caixa2 over a QLabel, and QtPushButton, the button
 // Btn_Evento over a QPushButton. The label shows one line: a text longer than its width
-// ends in "…", whole in the label's tooltip and accessible name. Neither takes the focus from the control: SetFocus
-// on the label fails with HostError, and the button keeps its caret-less members.
+// ends in "…", whole in the label's tooltip and accessible name. Neither takes the focus from the
+// control: SetFocus on the label fails with HostError, and the button keeps its caret-less members.
 
 #include <cstdint>
 #include <string>

@@ -12,9 +12,9 @@ namespace vumocaixa::qt {
 QtPageDialog::QtPageDialog(const std::vector<VumoCaixaControl*>& controls, QWidget* parent)
     : QDialog(parent), m_tabs(new QTabWidget(this)) {
   setWindowTitle(QStringLiteral("Páginas de propriedades"));
-  const std::vector<DesignPage*> pages = {
-      new QtPropriedadesPage(controls), new QtColorPage(controls), new QtFontPage(controls),
-      new QtSobrePage()};
+  const std::vector<DesignPage*> pages = {new QtPropriedadesPage(controls),
+                                          new QtColorPage(controls), new QtFontPage(controls),
+                                          new QtSobrePage()};
   for (DesignPage* page : pages) {
     m_tabs->addTab(page, page->Caption());
     connect(page, &DesignPage::edited, this, [this] { UpdateApply(); });

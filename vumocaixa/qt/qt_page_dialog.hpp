@@ -26,8 +26,7 @@ class QtPageDialog final : public QDialog {
   Q_OBJECT
 
  public:
-  explicit QtPageDialog(const std::vector<VumoCaixaControl*>& controls,
-                        QWidget* parent = nullptr);
+  explicit QtPageDialog(const std::vector<VumoCaixaControl*>& controls, QWidget* parent = nullptr);
 
   [[nodiscard]] QTabWidget& Tabs() const { return *m_tabs; }
   [[nodiscard]] DesignPage& Page(int index) const;

@@ -7,7 +7,6 @@
 #include <QDate>
 #include <QPalette>
 
-
 namespace vumocaixa::qt {
 namespace {
 
@@ -17,19 +16,19 @@ int Resolution(int dpi) { return dpi > 0 ? dpi : 96; }
 
 QPalette::ColorRole SystemRole(std::uint32_t index) {
   switch (index) {
-    case 4: return QPalette::Window;            // menu
-    case 7: return QPalette::WindowText;        // menu text
-    case 8: return QPalette::Text;              // window text
+    case 4: return QPalette::Window;      // menu
+    case 7: return QPalette::WindowText;  // menu text
+    case 8: return QPalette::Text;        // window text
     case 13: return QPalette::Highlight;
     case 14: return QPalette::HighlightedText;
     case 15: return QPalette::Button;           // button face
     case 16: return QPalette::Dark;             // button shadow
     case 17: return QPalette::PlaceholderText;  // grey text
     case 18: return QPalette::ButtonText;
-    case 20: return QPalette::Light;            // button highlight
+    case 20: return QPalette::Light;  // button highlight
     case 23: return QPalette::ToolTipText;
     case 24: return QPalette::ToolTipBase;
-    default: return QPalette::Base;             // window background and the rest
+    default: return QPalette::Base;  // window background and the rest
   }
 }
 

@@ -52,14 +52,17 @@ bool IsFreeText(int tipo) {
 class VumoCaixaWidget::Private final : public QtFrame {
  public:
   explicit Private(VumoCaixaWidget& widget)
-      : q(widget), container(widget), runtime(widget), caixa(new QtEditBox(*this, QStringLiteral("Caixa"))),
+      : q(widget),
+        container(widget),
+        runtime(widget),
+        caixa(new QtEditBox(*this, QStringLiteral("Caixa"))),
         caixa1(new QtEditBox(*this, QStringLiteral("Caixa1"))),
         caixa2(new QtLabelBox(*this, QStringLiteral("Caixa2"))),
         button(new QtPushButton(*this, QStringLiteral("Btn_Evento"))),
-        control(ConstituentWidgets{std::unique_ptr<Widget>(caixa), std::unique_ptr<Widget>(caixa1),
-                                   std::unique_ptr<Widget>(caixa2),
-                                   std::unique_ptr<Widget>(button)},
-                container, runtime),
+        control(
+            ConstituentWidgets{std::unique_ptr<Widget>(caixa), std::unique_ptr<Widget>(caixa1),
+                               std::unique_ptr<Widget>(caixa2), std::unique_ptr<Widget>(button)},
+            container, runtime),
         names(std::make_unique<AccessibleNames>(widget, caixa->LineEdit(), caixa1->LineEdit(),
                                                 button->Button())) {
     container.SetLife(Life());
@@ -139,7 +142,8 @@ class VumoCaixaWidget::Private final : public QtFrame {
 
   // The width in pixels of the active box showing chars characters of its font.
   [[nodiscard]] int BoxWidthFor(int chars) const {
-    const QLineEdit& box = &control.ActiveWidget() == caixa1 ? caixa1->LineEdit() : caixa->LineEdit();
+    const QLineEdit& box =
+        &control.ActiveWidget() == caixa1 ? caixa1->LineEdit() : caixa->LineEdit();
     const QFontMetrics metrics = box.fontMetrics();
     // A line edit's size hint is room for 17 'x' plus its frame and margins.
     const int frame = box.sizeHint().width() - 17 * metrics.horizontalAdvance(QLatin1Char('x'));
@@ -270,7 +274,8 @@ void VumoCaixaWidget::SetTudoMaiusculo(bool value) {
 }
 
 int VumoCaixaWidget::TamanhoMaximo() const {
-  return d->Get("TamanhoMaximo", 0, [this] { return static_cast<int>(d->control.TamanhoMáximo()); });
+  return d->Get("TamanhoMaximo", 0,
+                [this] { return static_cast<int>(d->control.TamanhoMáximo()); });
 }
 
 void VumoCaixaWidget::SetTamanhoMaximo(int value) {

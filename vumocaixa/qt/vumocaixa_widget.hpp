@@ -66,8 +66,23 @@ class VumoCaixaWidget : public QWidget {
   // TipoDados offers them as a list (Qt Designer's property editor shows a drop-down)
   // and forms store them by name.
   enum Tipo {
-    Texto, Data, Moeda, Inteiro, Longo, Simples, Duplo, Decimal, Byte,
-    CIC, CNPJ, CartaoDeCredito, CEP, email, HomePage, PIS, Extenso
+    Texto,
+    Data,
+    Moeda,
+    Inteiro,
+    Longo,
+    Simples,
+    Duplo,
+    Decimal,
+    Byte,
+    CIC,
+    CNPJ,
+    CartaoDeCredito,
+    CEP,
+    email,
+    HomePage,
+    PIS,
+    Extenso
   };
   Q_ENUM(Tipo)
 

@@ -127,7 +127,8 @@ T CaixaVumo::Current(std::optional<T> Pending::*member, T fallback, F&& read) co
 }
 
 template <class T, class F>
-void CaixaVumo::Assign(std::optional<T> Pending::*member, const T& value, const char* where, F&& apply) {
+void CaixaVumo::Assign(std::optional<T> Pending::*member, const T& value, const char* where,
+                       F&& apply) {
   if (m_pending) {
     *m_pending.*member = value;
   } else if (d) {
@@ -136,7 +137,8 @@ void CaixaVumo::Assign(std::optional<T> Pending::*member, const T& value, const 
 }
 
 CaixaVumo::Tipo CaixaVumo::tipoDados() const {
-  return static_cast<Tipo>(Current<int>(&Pending::tipoDados, 0, [this] { return int{d->control.TipoDados()}; }));
+  return static_cast<Tipo>(
+      Current<int>(&Pending::tipoDados, 0, [this] { return int{d->control.TipoDados()}; }));
 }
 
 void CaixaVumo::setTipoDados(Tipo value) {
@@ -161,7 +163,8 @@ bool CaixaVumo::habilitado() const {
 }
 
 void CaixaVumo::setHabilitado(bool value) {
-  Assign(&Pending::habilitado, value, "habilitado", [&](VumoCaixaControl& c) { c.SetHabilitado(value); });
+  Assign(&Pending::habilitado, value, "habilitado",
+         [&](VumoCaixaControl& c) { c.SetHabilitado(value); });
 }
 
 bool CaixaVumo::teclaEnter() const {
@@ -169,7 +172,8 @@ bool CaixaVumo::teclaEnter() const {
 }
 
 void CaixaVumo::setTeclaEnter(bool value) {
-  Assign(&Pending::teclaEnter, value, "teclaEnter", [&](VumoCaixaControl& c) { c.SetTeclaEnter(value); });
+  Assign(&Pending::teclaEnter, value, "teclaEnter",
+         [&](VumoCaixaControl& c) { c.SetTeclaEnter(value); });
 }
 
 bool CaixaVumo::maiusculoEMinusculo() const {
@@ -183,7 +187,8 @@ void CaixaVumo::setMaiusculoEMinusculo(bool value) {
 }
 
 bool CaixaVumo::tudoMaiusculo() const {
-  return Current<bool>(&Pending::tudoMaiusculo, false, [this] { return d->control.TudoMaiusculo(); });
+  return Current<bool>(&Pending::tudoMaiusculo, false,
+                       [this] { return d->control.TudoMaiusculo(); });
 }
 
 void CaixaVumo::setTudoMaiusculo(bool value) {
@@ -211,7 +216,8 @@ void CaixaVumo::setEndereco(bool value) {
 }
 
 bool CaixaVumo::cnpjAlfanumerico() const {
-  return Current<bool>(&Pending::cnpjAlfanumerico, false, [this] { return d->control.CNPJAlfanumerico(); });
+  return Current<bool>(&Pending::cnpjAlfanumerico, false,
+                       [this] { return d->control.CNPJAlfanumerico(); });
 }
 
 void CaixaVumo::setCnpjAlfanumerico(bool value) {
@@ -236,23 +242,28 @@ QVariant CaixaVumo::text() const {
 }
 
 void CaixaVumo::setText(const QVariant& value) {
-  Assign(&Pending::text, value, "text", [&](VumoCaixaControl& c) { c.SetText(FromQVariant(value)); });
+  Assign(&Pending::text, value, "text",
+         [&](VumoCaixaControl& c) { c.SetText(FromQVariant(value)); });
 }
 
 QColor CaixaVumo::backColor() const {
-  return Current<QColor>(&Pending::backColor, QColor(), [this] { return ToQColor(d->control.BackColor()); });
+  return Current<QColor>(&Pending::backColor, QColor(),
+                         [this] { return ToQColor(d->control.BackColor()); });
 }
 
 void CaixaVumo::setBackColor(const QColor& value) {
-  Assign(&Pending::backColor, value, "backColor", [&](VumoCaixaControl& c) { c.SetBackColor(FromQColor(value)); });
+  Assign(&Pending::backColor, value, "backColor",
+         [&](VumoCaixaControl& c) { c.SetBackColor(FromQColor(value)); });
 }
 
 QColor CaixaVumo::foreColor() const {
-  return Current<QColor>(&Pending::foreColor, QColor(), [this] { return ToQColor(d->control.ForeColor()); });
+  return Current<QColor>(&Pending::foreColor, QColor(),
+                         [this] { return ToQColor(d->control.ForeColor()); });
 }
 
 void CaixaVumo::setForeColor(const QColor& value) {
-  Assign(&Pending::foreColor, value, "foreColor", [&](VumoCaixaControl& c) { c.SetForeColor(FromQColor(value)); });
+  Assign(&Pending::foreColor, value, "foreColor",
+         [&](VumoCaixaControl& c) { c.SetForeColor(FromQColor(value)); });
 }
 
 QFont CaixaVumo::font() const {

@@ -15,10 +15,10 @@
 // to it goes to the box its data type shows.
 //
 // The properties an application writes in QML are applied when the item is complete, in
-// the order a saved form keeps (the text options and extensoNorma, the data type, then habilitado, the
-// width, the colours, the font and the text), whatever their order in the QML text. A
-// type's width comes with it, as if tamanhoMaximo were assigned its present value right
-// after the type; implicitWidth follows it for the types of fixed width.
+// the order a saved form keeps (the text options and extensoNorma, the data type, then habilitado,
+// the width, the colours, the font and the text), whatever their order in the QML text. A type's
+// width comes with it, as if tamanhoMaximo were assigned its present value right after the type;
+// implicitWidth follows it for the types of fixed width.
 //
 // The control's messages go to the signal mensagem and, unless mostraMensagens is
 // false, to a modal MessageDialog; a failure inside the control goes to erro and a
@@ -27,12 +27,12 @@
 #include <memory>
 #include <optional>
 
+#include <QtQml/qqmlregistration.h>
 #include <QColor>
 #include <QFont>
 #include <QQuickItem>
 #include <QString>
 #include <QVariant>
-#include <QtQml/qqmlregistration.h>
 
 #include "evento_caixa.hpp"
 
@@ -44,13 +44,15 @@ class CaixaVumo : public QQuickItem {
   Q_PROPERTY(Tipo tipoDados READ tipoDados WRITE setTipoDados NOTIFY tipoDadosChanged)
   Q_PROPERTY(bool habilitado READ habilitado WRITE setHabilitado NOTIFY habilitadoChanged)
   Q_PROPERTY(bool teclaEnter READ teclaEnter WRITE setTeclaEnter NOTIFY teclaEnterChanged)
-  Q_PROPERTY(bool maiusculoEMinusculo READ maiusculoEMinusculo WRITE setMaiusculoEMinusculo
-                 NOTIFY maiusculoEMinusculoChanged)
-  Q_PROPERTY(bool tudoMaiusculo READ tudoMaiusculo WRITE setTudoMaiusculo NOTIFY tudoMaiusculoChanged)
-  Q_PROPERTY(int tamanhoMaximo READ tamanhoMaximo WRITE setTamanhoMaximo NOTIFY tamanhoMaximoChanged)
+  Q_PROPERTY(bool maiusculoEMinusculo READ maiusculoEMinusculo WRITE setMaiusculoEMinusculo NOTIFY
+                 maiusculoEMinusculoChanged)
+  Q_PROPERTY(
+      bool tudoMaiusculo READ tudoMaiusculo WRITE setTudoMaiusculo NOTIFY tudoMaiusculoChanged)
+  Q_PROPERTY(
+      int tamanhoMaximo READ tamanhoMaximo WRITE setTamanhoMaximo NOTIFY tamanhoMaximoChanged)
   Q_PROPERTY(bool endereco READ endereco WRITE setEndereco NOTIFY enderecoChanged)
-  Q_PROPERTY(bool cnpjAlfanumerico READ cnpjAlfanumerico WRITE setCnpjAlfanumerico
-                 NOTIFY cnpjAlfanumericoChanged)
+  Q_PROPERTY(bool cnpjAlfanumerico READ cnpjAlfanumerico WRITE setCnpjAlfanumerico NOTIFY
+                 cnpjAlfanumericoChanged)
   Q_PROPERTY(bool extensoNorma READ extensoNorma WRITE setExtensoNorma NOTIFY extensoNormaChanged)
   Q_PROPERTY(QVariant text READ text WRITE setText NOTIFY textChanged)
   Q_PROPERTY(QColor backColor READ backColor WRITE setBackColor NOTIFY backColorChanged)
@@ -62,8 +64,23 @@ class CaixaVumo : public QQuickItem {
   // The seventeen data types, valued as the data type numbers. Any int is a Tipo, so that
   // a number outside them reaches the control, which refuses it.
   enum Tipo : int {
-    Texto, Data, Moeda, Inteiro, Longo, Simples, Duplo, Decimal, Byte,
-    CIC, CNPJ, CartaoDeCredito, CEP, Email, HomePage, PIS, Extenso
+    Texto,
+    Data,
+    Moeda,
+    Inteiro,
+    Longo,
+    Simples,
+    Duplo,
+    Decimal,
+    Byte,
+    CIC,
+    CNPJ,
+    CartaoDeCredito,
+    CEP,
+    Email,
+    HomePage,
+    PIS,
+    Extenso
   };
   Q_ENUM(Tipo)
 

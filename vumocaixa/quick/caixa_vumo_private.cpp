@@ -6,11 +6,11 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QQuickWindow>
 #include <QPointer>
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlProperty>
+#include <QQuickWindow>
 #include <QScreen>
 #include <QtDebug>
 
@@ -35,7 +35,8 @@ MessageDialog { buttons: MessageDialog.Ok }
 // Free text has no width of its own; every other type shows its TamanhoMaximo characters.
 bool IsFreeText(int tipo) {
   const TipoDadosInfo* row = InfoDoTipo(static_cast<std::int16_t>(tipo));
-  return row == nullptr || row->largura == RegraLargura::Pedida || row->largura == RegraLargura::SemLargura;
+  return row == nullptr || row->largura == RegraLargura::Pedida ||
+         row->largura == RegraLargura::SemLargura;
 }
 
 qreal PrimaryDpi() {
@@ -65,9 +66,15 @@ class CloseOnEnter final : public QObject {
 }  // namespace
 
 CaixaVumo::Private::Private(CaixaVumo& item, QQmlEngine& qmlEngine)
-    : q(item), engine(qmlEngine), dpi(PrimaryDpi()), container(item), runtime(item),
-      caixa(new QuickEditBox(*this, "Caixa")), caixa1(new QuickEditBox(*this, "Caixa1")),
-      caixa2(new QuickLabel(*this)), button(new QuickButton(*this)),
+    : q(item),
+      engine(qmlEngine),
+      dpi(PrimaryDpi()),
+      container(item),
+      runtime(item),
+      caixa(new QuickEditBox(*this, "Caixa")),
+      caixa1(new QuickEditBox(*this, "Caixa1")),
+      caixa2(new QuickLabel(*this)),
+      button(new QuickButton(*this)),
       control(ConstituentWidgets{std::unique_ptr<Widget>(caixa), std::unique_ptr<Widget>(caixa1),
                                  std::unique_ptr<Widget>(caixa2), std::unique_ptr<Widget>(button)},
               container, runtime) {}

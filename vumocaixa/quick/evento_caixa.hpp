@@ -9,9 +9,9 @@
 // the mouse events botao, shift, x and y (twips); mandarEmail and abrirHomePage
 // endereco. The object lives for the handler's call only.
 
+#include <QtQml/qqmlregistration.h>
 #include <QObject>
 #include <QString>
-#include <QtQml/qqmlregistration.h>
 
 namespace vumocaixa::quick {
 

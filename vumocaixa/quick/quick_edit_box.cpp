@@ -113,7 +113,8 @@ void QuickEditBox::SetMaxLength(std::int32_t length) {
 
 void QuickEditBox::SetFocus() {
   if (!Enabled() || !Visible()) {
-    throw HostError("a hidden or disabled box cannot take the focus: " + objectName().toStdString());
+    throw HostError("a hidden or disabled box cannot take the focus: " +
+                    objectName().toStdString());
   }
   m_input->forceActiveFocus(Qt::OtherFocusReason);
 }
@@ -235,7 +236,8 @@ bool QuickEditBox::Type(const TypedChar& typed, QKeyEvent& event) {
   std::int16_t keyAscii = typed.code;
   QPointer<QuickEditBox> alive(this);
   event.setAccepted(false);
-  if (!Guarded(Frame(), "KeyPress", [&] { m_listener->KeyPress(keyAscii); }) || !alive) return false;
+  if (!Guarded(Frame(), "KeyPress", [&] { m_listener->KeyPress(keyAscii); }) || !alive)
+    return false;
   const CharAction action = ActionFor(typed.code, keyAscii);
   event.setAccepted(action != CharAction::DefaultKeyAction);
   switch (action) {
@@ -292,7 +294,8 @@ void QuickEditBox::ActiveFocusChanged(bool active) {
 void QuickEditBox::Mouse(QMouseEvent& event) {
   const bool release = event.type() == QEvent::MouseButtonRelease;
   const bool press = event.type() == QEvent::MouseButtonPress;
-  std::int16_t button = MouseButtons(event.type() == QEvent::MouseMove ? event.buttons() : event.button());
+  std::int16_t button =
+      MouseButtons(event.type() == QEvent::MouseMove ? event.buttons() : event.button());
   std::int16_t shift = ShiftState(event.modifiers());
   const qreal dpi = Frame().Dpi() > 0 ? Frame().Dpi() : 96.0;
   float x = static_cast<float>(event.position().x() * 1440.0 / dpi);
@@ -308,9 +311,7 @@ void QuickEditBox::Mouse(QMouseEvent& event) {
     case QEvent::MouseButtonRelease:
       Guarded(Frame(), "MouseUp", [&] { m_listener->MouseUp(button, shift, x, y); });
       break;
-    default:
-      Guarded(Frame(), "DblClick", [this] { m_listener->DblClick(); });
-      break;
+    default: Guarded(Frame(), "DblClick", [this] { m_listener->DblClick(); }); break;
   }
   if (!alive || m_listener == nullptr) return;
   const bool click = release && m_pressed && event.button() == Qt::LeftButton &&

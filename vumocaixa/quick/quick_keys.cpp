@@ -28,17 +28,17 @@ constexpr std::array<std::pair<int, std::int16_t>, 24> kCommandKeys{{
 
 // Punctuation and shifted digits of a US keyboard, by the key that types them.
 constexpr std::array<std::pair<int, std::int16_t>, 33> kSymbolKeys{{
-    {Qt::Key_Exclam, 49},       {Qt::Key_At, 50},            {Qt::Key_NumberSign, 51},
-    {Qt::Key_Dollar, 52},       {Qt::Key_Percent, 53},       {Qt::Key_AsciiCircum, 54},
-    {Qt::Key_Ampersand, 55},    {Qt::Key_Asterisk, 56},      {Qt::Key_ParenLeft, 57},
-    {Qt::Key_ParenRight, 48},   {Qt::Key_Semicolon, 186},    {Qt::Key_Colon, 186},
-    {Qt::Key_Ccedilla, 186},    {Qt::Key_Equal, 187},        {Qt::Key_Plus, 187},
-    {Qt::Key_Comma, 188},       {Qt::Key_Less, 188},         {Qt::Key_Minus, 189},
-    {Qt::Key_Underscore, 189},  {Qt::Key_Period, 190},       {Qt::Key_Greater, 190},
-    {Qt::Key_Slash, 191},       {Qt::Key_Question, 191},     {Qt::Key_QuoteLeft, 192},
-    {Qt::Key_AsciiTilde, 192},  {Qt::Key_BracketLeft, 219},  {Qt::Key_BraceLeft, 219},
-    {Qt::Key_Backslash, 220},   {Qt::Key_Bar, 220},          {Qt::Key_BracketRight, 221},
-    {Qt::Key_BraceRight, 221},  {Qt::Key_Apostrophe, 222},   {Qt::Key_QuoteDbl, 222},
+    {Qt::Key_Exclam, 49},      {Qt::Key_At, 50},           {Qt::Key_NumberSign, 51},
+    {Qt::Key_Dollar, 52},      {Qt::Key_Percent, 53},      {Qt::Key_AsciiCircum, 54},
+    {Qt::Key_Ampersand, 55},   {Qt::Key_Asterisk, 56},     {Qt::Key_ParenLeft, 57},
+    {Qt::Key_ParenRight, 48},  {Qt::Key_Semicolon, 186},   {Qt::Key_Colon, 186},
+    {Qt::Key_Ccedilla, 186},   {Qt::Key_Equal, 187},       {Qt::Key_Plus, 187},
+    {Qt::Key_Comma, 188},      {Qt::Key_Less, 188},        {Qt::Key_Minus, 189},
+    {Qt::Key_Underscore, 189}, {Qt::Key_Period, 190},      {Qt::Key_Greater, 190},
+    {Qt::Key_Slash, 191},      {Qt::Key_Question, 191},    {Qt::Key_QuoteLeft, 192},
+    {Qt::Key_AsciiTilde, 192}, {Qt::Key_BracketLeft, 219}, {Qt::Key_BraceLeft, 219},
+    {Qt::Key_Backslash, 220},  {Qt::Key_Bar, 220},         {Qt::Key_BracketRight, 221},
+    {Qt::Key_BraceRight, 221}, {Qt::Key_Apostrophe, 222},  {Qt::Key_QuoteDbl, 222},
 }};
 
 std::int16_t Find(const auto& table, int qtKey) {
@@ -49,7 +49,8 @@ std::int16_t Find(const auto& table, int qtKey) {
 }
 
 std::int16_t KeypadCode(int qtKey) {
-  if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return static_cast<std::int16_t>(96 + qtKey - Qt::Key_0);
+  if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+    return static_cast<std::int16_t>(96 + qtKey - Qt::Key_0);
   switch (qtKey) {
     case Qt::Key_Asterisk: return 106;
     case Qt::Key_Plus: return 107;
@@ -88,7 +89,8 @@ std::int16_t KeyCodeOf(int qtKey, Qt::KeyboardModifiers modifiers) {
   if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)) {
     return static_cast<std::int16_t>(qtKey);
   }
-  if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) return static_cast<std::int16_t>(112 + qtKey - Qt::Key_F1);
+  if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
+    return static_cast<std::int16_t>(112 + qtKey - Qt::Key_F1);
   if (const std::int16_t code = Find(kCommandKeys, qtKey); code != 0) return code;
   return Find(kSymbolKeys, qtKey);
 }

@@ -66,7 +66,8 @@ void QuickButton::Clicked() {
 }
 
 void QuickButton::SetFocus() {
-  if (!Enabled() || !Visible()) throw HostError("a hidden or disabled button cannot take the focus");
+  if (!Enabled() || !Visible())
+    throw HostError("a hidden or disabled button cannot take the focus");
   Item().forceActiveFocus(Qt::OtherFocusReason);
 }
 

@@ -17,7 +17,8 @@ namespace {
 constexpr int kMaxResizeDepth = 100;
 
 qreal DpiOf(const QQuickItem& item) {
-  const QScreen* screen = item.window() != nullptr ? item.window()->screen() : QGuiApplication::primaryScreen();
+  const QScreen* screen =
+      item.window() != nullptr ? item.window()->screen() : QGuiApplication::primaryScreen();
   return screen != nullptr ? screen->logicalDotsPerInch() : 96.0;
 }
 
@@ -32,7 +33,9 @@ bool IsInside(const QQuickItem* item, const QQuickItem& ancestor) {
 
 // --- Container ----------------------------------------------------------------------
 
-void QuickContainer::PropertyChanged(std::string_view name) { m_item.PropertyChanged(FromUtf8(name)); }
+void QuickContainer::PropertyChanged(std::string_view name) {
+  m_item.PropertyChanged(FromUtf8(name));
+}
 
 FontRef QuickContainer::AmbientFont() const {
   return std::make_shared<Font>(FromQFont(QGuiApplication::font()));
@@ -139,7 +142,7 @@ void EmitMouse(CaixaVumo& item, Signal signal, std::int16_t& Button, std::int16_
   e.shift = Shift;
   e.x = X;
   e.y = Y;
-  emit (item.*signal)(&e);
+  emit(item.*signal)(&e);
   Button = static_cast<std::int16_t>(e.botao);
   Shift = static_cast<std::int16_t>(e.shift);
   X = static_cast<float>(e.x);
@@ -149,7 +152,7 @@ void EmitMouse(CaixaVumo& item, Signal signal, std::int16_t& Button, std::int16_
 void EmitAddress(CaixaVumo& item, void (CaixaVumo::*signal)(EventoCaixa*), std::string& Endereco) {
   EventoCaixa e;
   e.endereco = QString::fromStdString(Endereco);
-  emit (item.*signal)(&e);
+  emit(item.*signal)(&e);
   Endereco = e.endereco.toStdString();
 }
 

@@ -70,14 +70,16 @@ std::int32_t PixelsToTwips(qreal pixels, qreal dpi) {
 }
 
 QColor ToQColor(Color color) {
-  if (color.value & 0x80000000u) return QGuiApplication::palette().color(SystemRole(color.value & 0xFFu));
+  if (color.value & 0x80000000u)
+    return QGuiApplication::palette().color(SystemRole(color.value & 0xFFu));
   return QColor(static_cast<int>(color.value & 0xFFu), static_cast<int>((color.value >> 8) & 0xFFu),
                 static_cast<int>((color.value >> 16) & 0xFFu));
 }
 
 Color FromQColor(const QColor& color) {
   const QColor rgb = color.toRgb();
-  return Color{static_cast<std::uint32_t>(rgb.red()) | (static_cast<std::uint32_t>(rgb.green()) << 8) |
+  return Color{static_cast<std::uint32_t>(rgb.red()) |
+               (static_cast<std::uint32_t>(rgb.green()) << 8) |
                (static_cast<std::uint32_t>(rgb.blue()) << 16)};
 }
 
@@ -158,7 +160,8 @@ int CodePointsBefore(const QString& text, int utf16) {
 int Utf16Before(const QString& text, int codePoints) {
   int i = 0;
   for (int n = 0; n < codePoints && i < text.size(); ++n) {
-    const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+    const bool pair =
+        text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
     i += pair ? 2 : 1;
   }
   return i;

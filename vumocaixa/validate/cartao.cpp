@@ -3,8 +3,8 @@
 #include <array>
 #include <cstddef>
 
-#include <vumocaixa/validate/mascara.hpp>
 #include <vumocaixa/validate/digitos.hpp>
+#include <vumocaixa/validate/mascara.hpp>
 
 namespace vumocaixa {
 namespace {

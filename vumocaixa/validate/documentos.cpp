@@ -4,9 +4,9 @@
 #include <cstddef>
 #include <string>
 
+#include <vumocaixa/validate/digitos.hpp>
 #include <vumocaixa/validate/mascara.hpp>
 #include <vumocaixa/validate/mascara_alfanumerica.hpp>
-#include <vumocaixa/validate/digitos.hpp>
 
 namespace vumocaixa {
 namespace {

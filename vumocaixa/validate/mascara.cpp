@@ -74,10 +74,8 @@ bool TeclaDeControle(std::int16_t codigo) {
     case 10:
     case 13:
     case 16:
-    case 17:
-      return true;
-    default:
-      return false;
+    case 17: return true;
+    default: return false;
   }
 }
 

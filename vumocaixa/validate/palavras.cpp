@@ -9,7 +9,7 @@
 namespace vumocaixa {
 namespace {
 
-constexpr std::array<std::string_view, 11> kParticles = {"o",  "os", "a",  "as",  "e",  "em",
+constexpr std::array<std::string_view, 11> kParticles = {"o",  "os", "a",   "as", "e",  "em",
                                                          "de", "da", "das", "do", "dos"};
 
 struct StreetType {
@@ -18,10 +18,22 @@ struct StreetType {
 };
 
 constexpr std::array<StreetType, 16> kStreetTypes = {{
-    {"R.", "Rua"},         {"R", "Rua"},          {"RUA", "Rua"},         {"AV", "Av."},
-    {"AV.", "Av."},        {"AVENIDA", "Av."},    {"AL", "Al."},          {"AL.", "Al."},
-    {"ALAMEDA", "Al."},    {"PRAÇA", "Praça"},    {"PRASSA", "Praça"},    {"PR.", "Praça"},
-    {"PRA.", "Praça"},     {"EST.", "Estrada"},   {"ESTR.", "Estrada"},   {"ESTRADA", "Estrada"},
+    {"R.", "Rua"},
+    {"R", "Rua"},
+    {"RUA", "Rua"},
+    {"AV", "Av."},
+    {"AV.", "Av."},
+    {"AVENIDA", "Av."},
+    {"AL", "Al."},
+    {"AL.", "Al."},
+    {"ALAMEDA", "Al."},
+    {"PRAÇA", "Praça"},
+    {"PRASSA", "Praça"},
+    {"PR.", "Praça"},
+    {"PRA.", "Praça"},
+    {"EST.", "Estrada"},
+    {"ESTR.", "Estrada"},
+    {"ESTRADA", "Estrada"},
 }};
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }

@@ -29,22 +29,29 @@ struct Word {
 };
 
 using Units = std::array<Word, 20>;
-constexpr Units kUnits = {
-    "",         "Um ",      "Dois ",      "Tres ",      "Quatro ",  "Cinco ",    "Seis ",
-    "Sete ",    "Oito ",    "Nove ",      "Dez ",       "Onze ",    "Doze ",     "Treze ",
-    "Quatorze ", "Quinze ", "Dezesseis ", "Dezessete ", "Dezoito ", "Dezenove "};
+constexpr Units kUnits = {"",        "Um ",        "Dois ",      "Tres ",    "Quatro ",
+                          "Cinco ",  "Seis ",      "Sete ",      "Oito ",    "Nove ",
+                          "Dez ",    "Onze ",      "Doze ",      "Treze ",   "Quatorze ",
+                          "Quinze ", "Dezesseis ", "Dezessete ", "Dezoito ", "Dezenove "};
 // The units of the written norm: three with its accent.
 constexpr Units kUnitsNorma = [] {
   Units units = kUnits;
   units[3] = "Três ";
   return units;
 }();
-constexpr std::array<Word, 10> kTens = {
-    "", "", "Vinte ", "Trinta ", "Quarenta ", "Cinquenta ", "Sessenta ", "Setenta ",
-    "Oitenta ", "Noventa "};
-constexpr std::array<Word, 10> kHundreds = {
-    "",           "Cento ",      "Duzentos ",   "Trezentos ", "Quatrocentos ",
-    "Quinhentos ", "Seiscentos ", "Setecentos ", "Oitocentos ", "Novecentos "};
+constexpr std::array<Word, 10> kTens = {"",          "",           "Vinte ",    "Trinta ",
+                                        "Quarenta ", "Cinquenta ", "Sessenta ", "Setenta ",
+                                        "Oitenta ",  "Noventa "};
+constexpr std::array<Word, 10> kHundreds = {"",
+                                            "Cento ",
+                                            "Duzentos ",
+                                            "Trezentos ",
+                                            "Quatrocentos ",
+                                            "Quinhentos ",
+                                            "Seiscentos ",
+                                            "Setecentos ",
+                                            "Oitocentos ",
+                                            "Novecentos "};
 
 // The words being written. The longest text, that of 777 777 777 777 777,77, has
 // fewer than 300 bytes, so a fixed buffer holds every one without allocating; its
@@ -184,9 +191,10 @@ bool IsOneReal(const Groups& g) {
 // Cinquenta", but "Mil Duzentos e Trinta"). One thousand is "Mil" alone, and "de"
 // follows a scale when every lower group is zero ("Um Milhão de Reais").
 void AppendReaisNorma(const Groups& g, WordBuffer& out) {
-  static constexpr std::array<std::array<Word, 2>, 4> kScales = {{
-      {"Trilhão ", "Trilhões "}, {"Bilhão ", "Bilhões "}, {"Milhão ", "Milhões "},
-      {"Mil ", "Mil "}}};
+  static constexpr std::array<std::array<Word, 2>, 4> kScales = {{{"Trilhão ", "Trilhões "},
+                                                                  {"Bilhão ", "Bilhões "},
+                                                                  {"Milhão ", "Milhões "},
+                                                                  {"Mil ", "Mil "}}};
   std::size_t last = 4;
   while (last > 0 && g[last] == 0) --last;
   bool started = false;

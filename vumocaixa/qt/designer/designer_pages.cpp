@@ -32,15 +32,15 @@ VumoCaixaWidget* CopyOf(VumoCaixaWidget& control, QWidget* parent) {
 constexpr std::array kOptions = {"MaiusculoEMinusculo", "TudoMaiusculo", "Endereco"};
 // What belongs to the box the data type shows.
 constexpr std::array kBoxProperties = {"Habilitado", "TamanhoMaximo"};
-constexpr std::array kOthers = {"TeclaEnter", "CNPJAlfanumerico", "ExtensoNorma", "BackColor",
-                                "ForeColor",  "Font"};
+constexpr std::array kOthers = {"TeclaEnter", "CNPJAlfanumerico", "ExtensoNorma",
+                                "BackColor",  "ForeColor",        "Font"};
 
 }  // namespace
 
 DesignerPages::DesignerPages(VumoCaixaWidget& control, PropertyWriter write, QWidget* parent)
     : m_control(control), m_write(std::move(write)), m_copy(CopyOf(control, parent)) {
-  m_dialog = std::make_unique<QtPageDialog>(std::vector<VumoCaixaControl*>{&m_copy->Control()},
-                                            parent);
+  m_dialog =
+      std::make_unique<QtPageDialog>(std::vector<VumoCaixaControl*>{&m_copy->Control()}, parent);
   m_dialog->setWindowTitle(QStringLiteral("Caixa de Texto Vumo - %1").arg(control.objectName()));
   // A child of the dialog, so that its messages belong to the dialog; never shown.
   m_copy->setParent(m_dialog.get());
@@ -101,9 +101,9 @@ void DesignerPages::WriteChanges() {
 
 QStringList DesignerPages::WrittenProperties() {
   QStringList names{QStringLiteral("TipoDados")};
-  for (const auto& group : {std::span<const char* const>(kOptions),
-                            std::span<const char* const>(kBoxProperties),
-                            std::span<const char* const>(kOthers)}) {
+  for (const auto& group :
+       {std::span<const char* const>(kOptions), std::span<const char* const>(kBoxProperties),
+        std::span<const char* const>(kOthers)}) {
     for (const char* name : group) names << QString::fromLatin1(name);
   }
   return names;

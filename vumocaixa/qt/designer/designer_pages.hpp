@@ -17,8 +17,8 @@
 #include <memory>
 
 #include <QObject>
-#include <QStringList>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 class QWidget;
