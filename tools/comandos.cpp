@@ -3,12 +3,12 @@
 #include <array>
 #include <string>
 
-#include <vumocaixa/control/vumocaixa_control.hpp>
-#include <vumocaixa/entry/mascara.hpp>
-#include <vumocaixa/entry/mascara_alfanumerica.hpp>
 #include <vumocaixa/host/regional.hpp>
+#include <vumocaixa/tipos/tipos_de_dados.hpp>
 #include <vumocaixa/validate/cartao.hpp>
 #include <vumocaixa/validate/documentos.hpp>
+#include <vumocaixa/validate/mascara.hpp>
+#include <vumocaixa/validate/mascara_alfanumerica.hpp>
 #include <vumocaixa/validate/palavras.hpp>
 #include <vumocaixa/words/extenso.hpp>
 

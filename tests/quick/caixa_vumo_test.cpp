@@ -17,8 +17,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include <vumocaixa/control/tipos_de_dados.hpp>
 #include <vumocaixa/control/vumocaixa_control.hpp>
+#include <vumocaixa/tipos/tipos_de_dados.hpp>
 
 #include "../scripts/roteiros_digitacao.hpp"
 

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include <vumocaixa/control/tipos_de_dados.hpp>
+#include <vumocaixa/tipos/tipos_de_dados.hpp>
 
 namespace vumocaixa {
 namespace {

@@ -14,12 +14,12 @@
 #include <string>
 #include <string_view>
 
-#include <vumocaixa/control/tipos_de_dados.hpp>
 #include <vumocaixa/host/container.hpp>
 #include <vumocaixa/host/property_bag.hpp>
 #include <vumocaixa/host/runtime.hpp>
 #include <vumocaixa/host/values.hpp>
 #include <vumocaixa/host/widget.hpp>
+#include <vumocaixa/tipos/tipos_de_dados.hpp>
 #include <vumocaixa/words/extenso.hpp>
 
 namespace vumocaixa {

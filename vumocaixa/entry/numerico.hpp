@@ -11,9 +11,9 @@
 #include <string>
 #include <string_view>
 
-#include <vumocaixa/control/tipos_de_dados.hpp>
 #include <vumocaixa/host/regional.hpp>
 #include <vumocaixa/host/values.hpp>
+#include <vumocaixa/tipos/tipos_de_dados.hpp>
 
 namespace vumocaixa {
 

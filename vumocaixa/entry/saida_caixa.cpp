@@ -3,10 +3,10 @@
 #include <array>
 #include <cstddef>
 
-#include <vumocaixa/control/tipos_de_dados.hpp>
 #include <vumocaixa/entry/mascara.hpp>
 #include <vumocaixa/entry/mascara_alfanumerica.hpp>
 #include <vumocaixa/host/text.hpp>
+#include <vumocaixa/tipos/tipos_de_dados.hpp>
 #include <vumocaixa/validate/cartao.hpp>
 #include <vumocaixa/validate/documentos.hpp>
 #include <vumocaixa/validate/palavras.hpp>

@@ -15,8 +15,8 @@
 #include <QtDebug>
 
 #include <vumocaixa/control/descricao_entrada.hpp>
-#include <vumocaixa/control/tipos_de_dados.hpp>
 #include <vumocaixa/host/errors.hpp>
+#include <vumocaixa/tipos/tipos_de_dados.hpp>
 
 #include "quick_values_p.hpp"
 

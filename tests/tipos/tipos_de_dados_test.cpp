@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <vumocaixa/control/tipos_de_dados.hpp>
 #include <vumocaixa/host/text.hpp>
+#include <vumocaixa/tipos/tipos_de_dados.hpp>
 
 namespace vumocaixa {
 namespace {
