@@ -11,6 +11,7 @@
 #include <string>
 #include <system_error>
 
+#include <vumocaixa/host/ascii.hpp>
 #include <vumocaixa/host/errors.hpp>
 
 #include "csv.hpp"
@@ -102,14 +103,7 @@ bool SameName(std::string_view a, std::string_view b) {
     while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
     return s;
   };
-  a = trim(a);
-  b = trim(b);
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
+  return EqualsIgnoringAsciiCase(trim(a), trim(b));
 }
 
 // The index of the header field named nome (spaces around it and the case of A to Z

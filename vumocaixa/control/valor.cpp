@@ -8,6 +8,7 @@
 #include <vumocaixa/control/vumocaixa_control.hpp>
 #include <vumocaixa/entry/mascara.hpp>
 #include <vumocaixa/entry/mascara_alfanumerica.hpp>
+#include <vumocaixa/host/ascii.hpp>
 #include <vumocaixa/host/errors.hpp>
 #include <vumocaixa/host/regional.hpp>
 #include <vumocaixa/host/text.hpp>
@@ -53,9 +54,7 @@ std::optional<std::string> TextoCNPJAlfanumerico(const Variant& value, const std
   const std::string texto = ToText(value, r);
   if (texto != atual) return FormataMascaraAlfanumerica(texto, kMascaraCNPJAlfanumerico);
   std::string maiusculo = atual;
-  for (char& c : maiusculo) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
+  for (char& c : maiusculo) c = AsciiUpper(c);
   if (maiusculo == atual) return std::nullopt;
   return maiusculo;
 }

@@ -5,6 +5,7 @@
 #include <limits>
 #include <string>
 
+#include <vumocaixa/host/ascii.hpp>
 #include <vumocaixa/host/text.hpp>
 
 namespace vumocaixa {
@@ -13,7 +14,7 @@ void AplicaMascara(Widget& caixa, std::string_view mascara, std::int16_t& KeyAsc
   if (TeclaDeControle(KeyAscii)) return;
   // The codes 48 to 57 are the only ones whose character reads as a number alone;
   // -1 (a character without a code) and every other code are swallowed.
-  if (KeyAscii < '0' || KeyAscii > '9') {
+  if (!IsAsciiDigit(KeyAscii)) {
     KeyAscii = 0;
     return;
   }

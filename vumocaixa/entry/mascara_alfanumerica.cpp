@@ -5,6 +5,7 @@
 #include <limits>
 #include <string>
 
+#include <vumocaixa/host/ascii.hpp>
 #include <vumocaixa/host/text.hpp>
 #include <vumocaixa/validate/mascara.hpp>
 
@@ -12,7 +13,7 @@ namespace vumocaixa {
 
 void AplicaMascaraAlfanumerica(Widget& caixa, std::string_view mascara, std::int16_t& KeyAscii) {
   if (TeclaDeControle(KeyAscii)) return;
-  if (KeyAscii >= 'a' && KeyAscii <= 'z') KeyAscii = static_cast<std::int16_t>(KeyAscii - 32);
+  KeyAscii = AsciiUpper(KeyAscii);
   std::string t = caixa.Text();
   const auto caret = static_cast<std::size_t>(std::max(caixa.SelStart(), 0));
   if (CharCount(t) != caret) t = LeftChars(t, caret);

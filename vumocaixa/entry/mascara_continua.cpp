@@ -4,14 +4,13 @@
 #include <limits>
 
 #include <vumocaixa/entry/mascara.hpp>
+#include <vumocaixa/host/ascii.hpp>
 #include <vumocaixa/host/text.hpp>
 
 namespace vumocaixa {
 namespace {
 
 constexpr std::int32_t kMaisLongo = std::numeric_limits<std::int32_t>::max() - 1;
-
-bool EDigito(std::int16_t KeyAscii) { return KeyAscii >= '0' && KeyAscii <= '9'; }
 
 std::size_t PosicoesDe(std::string_view mascara) {
   return static_cast<std::size_t>(std::count(mascara.begin(), mascara.end(), '9'));
@@ -22,12 +21,12 @@ std::size_t PosicoesDe(std::string_view mascara) {
 void MascaraContinua::Digita(Widget& caixa, std::string_view mascara, std::int16_t& KeyAscii) {
   m_prepara = false;
   m_digitoAChegar = false;
-  if (EDigito(KeyAscii) && Conhece(caixa, mascara)) {
+  if (IsAsciiDigit(KeyAscii) && Conhece(caixa, mascara)) {
     m_prepara = true;
     return;
   }
   AplicaMascara(caixa, mascara, KeyAscii);
-  if (EDigito(KeyAscii)) Aprende(caixa, mascara);
+  if (IsAsciiDigit(KeyAscii)) Aprende(caixa, mascara);
 }
 
 bool MascaraContinua::Conhece(const Widget& caixa, std::string_view mascara) const {
@@ -50,7 +49,7 @@ void MascaraContinua::Aprende(const Widget& caixa, std::string_view mascara) {
 
 void MascaraContinua::Espera(const Widget& caixa, std::int16_t KeyAscii) {
   const bool cabe = caixa.MaxLength() <= 0 || m_tamanho < caixa.MaxLength();
-  m_digitoAChegar = m_prepara && EDigito(KeyAscii) && cabe && Conhece(caixa, m_mascara);
+  m_digitoAChegar = m_prepara && IsAsciiDigit(KeyAscii) && cabe && Conhece(caixa, m_mascara);
   m_prepara = false;
 }
 

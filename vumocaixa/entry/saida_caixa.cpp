@@ -5,6 +5,7 @@
 
 #include <vumocaixa/entry/mascara.hpp>
 #include <vumocaixa/entry/mascara_alfanumerica.hpp>
+#include <vumocaixa/host/ascii.hpp>
 #include <vumocaixa/host/text.hpp>
 #include <vumocaixa/tipos/tipos_de_dados.hpp>
 #include <vumocaixa/validate/cartao.hpp>
@@ -14,9 +15,6 @@
 namespace vumocaixa {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsUpper(char c) { return c >= 'A' && c <= 'Z'; }
-bool IsLower(char c) { return c >= 'a' && c <= 'z'; }
 bool IsPosicao(char m) { return m == '9' || m == 'A'; }
 
 // The masks of the document types, and what their positions take: digits only, or
@@ -33,10 +31,8 @@ static_assert(kMascaraCIC.size() <= kMaiorMascara && kMascaraCNPJ.size() <= kMai
               kMascaraCNPJAlfanumerico.size() <= kMaiorMascara);
 
 bool CabeNumaPosicao(char c, bool letras) {
-  return IsDigit(c) || (letras && (IsUpper(c) || IsLower(c)));
+  return IsAsciiDigit(c) || (letras && (IsAsciiUpper(c) || IsAsciiLower(c)));
 }
-
-char ComoMostrado(char c) { return IsLower(c) ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // Whether texto already is the mask filled: its literals in place and, in every
 // position, a character the position takes as it is shown.
@@ -45,7 +41,7 @@ bool JaNaMascara(std::string_view texto, const Mascara& m) {
   for (std::size_t i = 0; i < texto.size(); ++i) {
     const char c = texto[i];
     const bool cabe =
-        IsPosicao(m.texto[i]) ? CabeNumaPosicao(c, m.letras) && !IsLower(c) : c == m.texto[i];
+        IsPosicao(m.texto[i]) ? CabeNumaPosicao(c, m.letras) && !IsAsciiLower(c) : c == m.texto[i];
     if (!cabe) return false;
   }
   return true;
@@ -69,7 +65,7 @@ void LaNaMascara(std::string& texto, const Mascara& m) {
       continue;
     }
     while (!CabeNumaPosicao(texto[t], m.letras)) ++t;
-    saida[i] = ComoMostrado(texto[t++]);
+    saida[i] = AsciiUpper(texto[t++]);
   }
   texto.assign(saida.data(), m.texto.size());
 }

@@ -1,5 +1,6 @@
 #include <vumocaixa/host/property_values.hpp>
 
+#include <vumocaixa/host/ascii.hpp>
 #include <vumocaixa/host/errors.hpp>
 
 #include <charconv>
@@ -42,15 +43,6 @@ std::optional<std::int64_t> ParseWhole(std::string_view text) {
   const auto [ptr, ec] = std::from_chars(text.data(), end, n);
   if (ec != std::errc{} || ptr != end) return std::nullopt;
   return n;
-}
-
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
 }
 
 // The whole-number reading of a value: Booleans as -1 and 0, texts of digits, empty

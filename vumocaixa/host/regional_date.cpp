@@ -1,6 +1,7 @@
 // Dates in the locale: reading (IsDateText), the short date form, day serials, and
 // the default settings.
 
+#include <vumocaixa/host/ascii.hpp>
 #include <vumocaixa/host/errors.hpp>
 #include <vumocaixa/host/regional.hpp>
 #include <vumocaixa/host/regional_detail.hpp>
@@ -77,7 +78,7 @@ std::optional<std::array<std::string_view, 3>> SplitDate(std::string_view text) 
   std::size_t start = 0;
   for (std::size_t k = 0; k < 3; ++k) {
     std::size_t end = start;
-    while (end < text.size() && text[end] >= '0' && text[end] <= '9') ++end;
+    while (end < text.size() && IsAsciiDigit(text[end])) ++end;
     parts[k] = text.substr(start, end - start);
     if (parts[k].empty() || parts[k].size() > 4) return std::nullopt;
     if (k == 2) return end == text.size() ? std::optional(parts) : std::nullopt;

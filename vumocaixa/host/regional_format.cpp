@@ -1,5 +1,6 @@
 // FormatValue: the short date, the currency form and numeric pictures.
 
+#include <vumocaixa/host/ascii.hpp>
 #include <vumocaixa/host/errors.hpp>
 #include <vumocaixa/host/regional.hpp>
 #include <vumocaixa/host/regional_detail.hpp>
@@ -24,15 +25,6 @@ struct Picture {
 
 // Pictures may hold up to this many whole digits of a value; beyond it is overflow.
 constexpr int kPictureWholeDigits = 29;
-
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t k = 0; k < a.size(); ++k) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    if (lower(a[k]) != lower(b[k])) return false;
-  }
-  return true;
-}
 
 std::optional<Picture> ParsePicture(std::string_view format) {
   Picture p;
@@ -136,8 +128,8 @@ std::string ShortDate(const Variant& value, const RegionalSettings& r) {
 }  // namespace
 
 std::string FormatValue(const Variant& value, std::string_view format, const RegionalSettings& r) {
-  if (SameName(format, kShortDate)) return ShortDate(value, r);
-  const bool currency = SameName(format, kCurrencyFormat);
+  if (EqualsIgnoringAsciiCase(format, kShortDate)) return ShortDate(value, r);
+  const bool currency = EqualsIgnoringAsciiCase(format, kCurrencyFormat);
   const std::optional<Picture> picture = currency ? std::nullopt : ParsePicture(format);
   if (!currency && !picture) throw Error("Formato não suportado: " + std::string(format));
   if (std::holds_alternative<Empty>(value)) return {};

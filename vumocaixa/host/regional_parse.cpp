@@ -1,6 +1,7 @@
 // Reading numbers from texts: the locale form (IsNumericText, ToNumber) and the plain
 // leading number (LeadingNumber).
 
+#include <vumocaixa/host/ascii.hpp>
 #include <vumocaixa/host/errors.hpp>
 #include <vumocaixa/host/regional.hpp>
 #include <vumocaixa/host/regional_detail.hpp>
@@ -8,8 +9,6 @@
 namespace vumocaixa {
 namespace detail {
 namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // A read position in a text; every look past the end sees nothing.
 class Cursor {
@@ -42,7 +41,7 @@ class Cursor {
   }
   std::string_view Digits() {
     const std::size_t start = pos_;
-    while (!AtEnd() && IsDigit(text_[pos_])) ++pos_;
+    while (!AtEnd() && IsAsciiDigit(text_[pos_])) ++pos_;
     return text_.substr(start, pos_ - start);
   }
 

@@ -4,12 +4,11 @@
 #include <cstddef>
 #include <limits>
 
+#include <vumocaixa/host/ascii.hpp>
 #include <vumocaixa/host/text.hpp>
 
 namespace vumocaixa {
 namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The byte length of the character that starts at s[i]: that of a well-formed UTF-8
 // sequence, or 1 for a byte that does not start one.
@@ -42,7 +41,7 @@ std::string SoDigitos(std::string_view texto) {
   std::string out;
   out.reserve(texto.size());
   for (char c : texto) {
-    if (IsDigit(c)) out += c;
+    if (IsAsciiDigit(c)) out += c;
   }
   return out;
 }
@@ -59,7 +58,7 @@ std::string FormataMascara(std::string_view digitos, std::string_view mascara) {
     end = CopyLiterals(mascara, m, end);
     if (d >= digitos.size()) break;
     const std::size_t n = CharBytes(digitos, d);
-    if (n == 1 && IsDigit(digitos[d])) *end++ = digitos[d];
+    if (n == 1 && IsAsciiDigit(digitos[d])) *end++ = digitos[d];
     d += n;
     if (m < mascara.size()) ++m;  // the digit position just used, always a "9"
   }

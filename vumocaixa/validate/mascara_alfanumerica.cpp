@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <limits>
 
+#include <vumocaixa/host/ascii.hpp>
 #include <vumocaixa/host/text.hpp>
 
 namespace vumocaixa {
@@ -11,10 +12,6 @@ namespace {
 
 constexpr char kPosicaoDigito = '9';
 constexpr char kPosicaoLetra = 'A';
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsUpper(char c) { return c >= 'A' && c <= 'Z'; }
-bool IsLower(char c) { return c >= 'a' && c <= 'z'; }
 
 bool IsPosicao(char m) { return m == kPosicaoDigito || m == kPosicaoLetra; }
 
@@ -41,18 +38,18 @@ std::string SoDigitosELetras(std::string_view texto) {
   std::string out;
   out.reserve(texto.size());
   for (char c : texto) {
-    if (IsDigit(c) || IsUpper(c)) {
+    if (IsAsciiDigit(c) || IsAsciiUpper(c)) {
       out += c;
-    } else if (IsLower(c)) {
-      out += static_cast<char>(c - 'a' + 'A');
+    } else if (IsAsciiLower(c)) {
+      out += AsciiUpper(c);
     }
   }
   return out;
 }
 
 bool CabeNaPosicao(char c, std::size_t posicao, std::string_view mascara) {
-  if (IsDigit(c)) return true;
-  return IsUpper(c) && TipoDaPosicao(mascara, posicao) == kPosicaoLetra;
+  if (IsAsciiDigit(c)) return true;
+  return IsAsciiUpper(c) && TipoDaPosicao(mascara, posicao) == kPosicaoLetra;
 }
 
 std::string FormataMascaraAlfanumerica(std::string_view texto, std::string_view mascara) {

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 
+#include <vumocaixa/host/ascii.hpp>
 #include <vumocaixa/host/text.hpp>
 
 namespace vumocaixa {
@@ -36,8 +37,6 @@ constexpr std::array<StreetType, 16> kStreetTypes = {{
     {"ESTRADA", "Estrada"},
 }};
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 std::string_view TrimSpaces(std::string_view s) {
   const auto first = s.find_first_not_of(' ');
   if (first == std::string_view::npos) return {};
@@ -58,7 +57,7 @@ void AppendLower(std::string_view text, std::string& out) {
   while (i < text.size()) {
     const char b = text[i];
     if (static_cast<unsigned char>(b) < 0x80) {
-      out += (b >= 'A' && b <= 'Z') ? static_cast<char>(b + ('a' - 'A')) : b;
+      out += AsciiLower(b);
       ++i;
     } else {
       AppendUtf8(LowerChar(DecodeNext(text, i)), out);
@@ -66,13 +65,11 @@ void AppendLower(std::string_view text, std::string& out) {
   }
 }
 
-char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - ('a' - 'A')) : c; }
-
 bool IsRoman(std::string_view word) {
   char previous = 0;
   int repeats = 0;
   for (char c : word) {
-    c = UpperAscii(c);
+    c = AsciiUpper(c);
     if (c != 'I' && c != 'V' && c != 'X' && c != 'L') return false;
     if (c == previous) {
       if (++repeats > 3) return false;
@@ -87,7 +84,7 @@ bool IsRoman(std::string_view word) {
 // Raises the first character of out from byte start on.
 void RaiseFirst(std::string& out, std::size_t start) {
   if (static_cast<unsigned char>(out[start]) < 0x80) {
-    out[start] = UpperAscii(out[start]);
+    out[start] = AsciiUpper(out[start]);
     return;
   }
   std::size_t end = start;
@@ -107,7 +104,7 @@ void AppendWord(std::string_view word, std::string& out) {
     return;
   }
   if (IsRoman(lower)) {
-    for (std::size_t i = start; i < out.size(); ++i) out[i] = UpperAscii(out[i]);
+    for (std::size_t i = start; i < out.size(); ++i) out[i] = AsciiUpper(out[i]);
   } else {
     RaiseFirst(out, start);
   }
@@ -119,7 +116,7 @@ void AppendWord(std::string_view word, std::string& out) {
 bool EndsWord(std::string_view t, std::size_t i) {
   if (t[i] == ' ' || i + 1 == t.size()) return true;
   if (t[i] != '.') return false;
-  return !(i > 0 && IsDigit(t[i - 1]) && IsDigit(t[i + 1]));
+  return !(i > 0 && IsAsciiDigit(t[i - 1]) && IsAsciiDigit(t[i + 1]));
 }
 
 std::string Capitalise(std::string_view t) {

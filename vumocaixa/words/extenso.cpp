@@ -7,6 +7,7 @@
 #include <optional>
 #include <variant>
 
+#include <vumocaixa/host/ascii.hpp>
 #include <vumocaixa/host/errors.hpp>
 #include <vumocaixa/host/text.hpp>
 #include <vumocaixa/host/values.hpp>
@@ -88,8 +89,6 @@ class WordBuffer {
 // milhões, mil, reais, and the centavos behind a leading 0.
 using Groups = std::array<int, 6>;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 // Reads the groups from the amount formatted as 15 integer digits, the decimal
 // separator (one character, whatever it is) and 2 decimal digits.
 std::optional<Groups> ReadGroups(std::string_view formatted) {
@@ -98,9 +97,9 @@ std::optional<Groups> ReadGroups(std::string_view formatted) {
   }
   const std::string_view cents = formatted.substr(formatted.size() - 2);
   for (char c : formatted.substr(0, 15)) {
-    if (!IsDigit(c)) return std::nullopt;
+    if (!IsAsciiDigit(c)) return std::nullopt;
   }
-  if (!IsDigit(cents[0]) || !IsDigit(cents[1])) return std::nullopt;
+  if (!IsAsciiDigit(cents[0]) || !IsAsciiDigit(cents[1])) return std::nullopt;
   Groups g{};
   for (std::size_t k = 0; k < 5; ++k) {
     for (std::size_t i = 0; i < 3; ++i) g[k] = g[k] * 10 + (formatted[k * 3 + i] - '0');
