@@ -7,8 +7,6 @@
 namespace vumocaixa {
 namespace {
 
-constexpr std::int32_t kMinimumHeight = 315;
-
 // A width in the range every widget accepts: negative ones become 0, and sums
 // beyond the 32-bit range stop at its end.
 std::int32_t ClampWidth(std::int64_t width) {

@@ -31,10 +31,10 @@
 namespace vumocaixa {
 
 struct MemoryFormOptions {
-  RegionalSettings regional;     // the user's regional settings (Brazilian by default)
-  PropertyBag* saved = nullptr;  // load the control from this bag; nullptr: a new control
-  std::int32_t width = 3015;     // the control's size before its first layout, in twips
-  std::int32_t height = 285;
+  RegionalSettings regional;          // the user's regional settings (Brazilian by default)
+  PropertyBag* saved = nullptr;       // load the control from this bag; nullptr: a new control
+  std::int32_t width = kDesignWidth;  // the control's size before its first layout, in twips
+  std::int32_t height = kDesignHeight;
   FontRef ambientFont = nullptr;  // the form's font; nullptr: the container's default
 };
 

@@ -8,8 +8,6 @@
 namespace vumocaixa {
 namespace {
 
-constexpr std::int32_t kDesignWidth = 3015;
-constexpr std::int32_t kDesignHeight = 285;
 constexpr std::int32_t kButtonWidth = 300;
 constexpr std::int32_t kButtonLeft = 2160;
 

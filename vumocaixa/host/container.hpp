@@ -10,6 +10,12 @@
 
 namespace vumocaixa {
 
+// The size, in twips, at which a new control is placed on a form, and the least
+// height its layout gives it.
+inline constexpr std::int32_t kDesignWidth = 3015;
+inline constexpr std::int32_t kDesignHeight = 285;
+inline constexpr std::int32_t kMinimumHeight = 315;
+
 // The control's events, as the host's handlers receive them. Every argument is a
 // reference: what the handler writes is seen by the control when the call returns.
 class ControlEvents {

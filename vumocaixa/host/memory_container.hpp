@@ -12,10 +12,10 @@
 //
 //   container.On.KeyEnter = [](std::int16_t& cancel) { cancel = -1; };
 //
-// The control's own size starts at 3015 x 285 twips. Changing it calls the attached
-// client's UserControl_Resize, also while that runs; setting the size it already
-// has does nothing. Negative sizes fail with HostError, and so does a resize that
-// keeps resizing itself more than 100 levels deep.
+// The control's own size starts at kDesignWidth x kDesignHeight twips. Changing it
+// calls the attached client's UserControl_Resize, also while that runs; setting the
+// size it already has does nothing. Negative sizes fail with HostError, and so does a
+// resize that keeps resizing itself more than 100 levels deep.
 
 #include <cstdint>
 #include <functional>
@@ -100,8 +100,8 @@ class MemoryContainer final : public Container {
   std::unique_ptr<Recorder> m_recorder;
   ContainerClient* m_client = nullptr;
   FontRef m_ambientFont;
-  std::int32_t m_width = 3015;
-  std::int32_t m_height = 285;
+  std::int32_t m_width = kDesignWidth;
+  std::int32_t m_height = kDesignHeight;
   bool m_canPropertyChange = true;
   int m_resizes = 0;
   int m_resizeDepth = 0;

@@ -24,7 +24,7 @@ class QtContainer final : public QObject, public Container, private ControlEvent
 
  public:
   // widget is the control's own widget; it must outlive the container. The control's
-  // size starts at 3015 x 285 twips.
+  // size starts at kDesignWidth x kDesignHeight twips.
   explicit QtContainer(QWidget& widget);
   ~QtContainer() override;
 
@@ -93,8 +93,8 @@ class QtContainer final : public QObject, public Container, private ControlEvent
 
   QWidget& m_widget;
   ContainerClient* m_client = nullptr;
-  std::int32_t m_width = 3015;
-  std::int32_t m_height = 285;
+  std::int32_t m_width = kDesignWidth;
+  std::int32_t m_height = kDesignHeight;
   int m_resizeDepth = 0;
   bool m_canPropertyChange = true;
   std::shared_ptr<FrameLife> m_life = std::make_shared<FrameLife>();

@@ -36,17 +36,6 @@ class Remains final : public QObject {
   std::unique_ptr<T> m_held;
 };
 
-constexpr std::int32_t kDesignWidth = 3015;
-constexpr std::int32_t kMinimumHeight = 315;
-
-// Free text has no width of its own; every other type shows at most TamanhoMaximo
-// characters.
-bool IsFreeText(int tipo) {
-  const TipoDadosInfo* info = InfoDoTipo(static_cast<std::int16_t>(tipo));
-  return info != nullptr &&
-         (info->largura == RegraLargura::Pedida || info->largura == RegraLargura::SemLargura);
-}
-
 }  // namespace
 
 class VumoCaixaWidget::Private final : public QtFrame {
@@ -126,7 +115,7 @@ class VumoCaixaWidget::Private final : public QtFrame {
     q.setFocusProxy(proxy);
     q.setFocusPolicy(proxy != nullptr ? proxy->focusPolicy() : Qt::NoFocus);
     const int tipo = control.TipoDados();
-    FollowWidth(IsFreeText(tipo) ? QSizePolicy::Preferred : QSizePolicy::Maximum);
+    FollowWidth(LarguraLivre(control.TipoDados()) ? QSizePolicy::Preferred : QSizePolicy::Maximum);
     names->Refresh(tipo);
   }
 
@@ -364,7 +353,7 @@ QSize VumoCaixaWidget::sizeHint() const {
                               d->caixa->LineEdit().sizeHint().height());
   const int design = TwipsToPixels(kDesignWidth, logicalDpiX());
   const int chars = TamanhoMaximo();
-  if (IsFreeText(TipoDados()) || chars <= 0) return {design, height};
+  if (LarguraLivre(static_cast<std::int16_t>(TipoDados())) || chars <= 0) return {design, height};
   const int minimum = minimumSizeHint().width();
   return {std::clamp(d->BoxWidthFor(chars), minimum, std::max(minimum, design)), height};
 }

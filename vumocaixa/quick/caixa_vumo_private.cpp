@@ -23,21 +23,11 @@
 namespace vumocaixa::quick {
 namespace {
 
-constexpr std::int32_t kDesignWidth = 3015;
-constexpr std::int32_t kMinimumHeight = 315;
-
 constexpr char kDialogQml[] = R"(
 import QtQuick
 import QtQuick.Dialogs
 MessageDialog { buttons: MessageDialog.Ok }
 )";
-
-// Free text has no width of its own; every other type shows its TamanhoMaximo characters.
-bool IsFreeText(int tipo) {
-  const TipoDadosInfo* row = InfoDoTipo(static_cast<std::int16_t>(tipo));
-  return row == nullptr || row->largura == RegraLargura::Pedida ||
-         row->largura == RegraLargura::SemLargura;
-}
 
 qreal PrimaryDpi() {
   const QScreen* screen = QGuiApplication::primaryScreen();
@@ -101,12 +91,11 @@ void CaixaVumo::Private::FollowActiveBox() {
   if (&control.ActiveWidget() == caixa) active = caixa;
   if (&control.ActiveWidget() == caixa1) active = caixa1;
   if (active != nullptr) active->Input().setFocus(true);
-  const int tipo = control.TipoDados();
   const std::int32_t chars = control.TamanhoMáximo();
   const QFontMetricsF metrics(caixa->Input().property("font").value<QFont>());
   const qreal design = TwipsToPixels(kDesignWidth, dpi);
   qreal width = design;
-  if (!IsFreeText(tipo) && chars > 0) {
+  if (!LarguraLivre(control.TipoDados()) && chars > 0) {
     const qreal minimum = TwipsToPixels(button->Width(), dpi);
     width = std::clamp(10 + chars * metrics.horizontalAdvance(QLatin1Char('9')), minimum,
                        std::max(minimum, design));

@@ -55,8 +55,8 @@ class QuickContainer final : public Container, private ControlEvents {
 
   CaixaVumo& m_item;
   ContainerClient* m_client = nullptr;
-  std::int32_t m_width = 3015;
-  std::int32_t m_height = 285;
+  std::int32_t m_width = kDesignWidth;
+  std::int32_t m_height = kDesignHeight;
   int m_resizeDepth = 0;
   bool m_applying = false;
 };

@@ -175,6 +175,16 @@ inline constexpr std::array<TipoDadosInfo, 17> kTiposDeDados = [] {
   return info != nullptr ? info->numero : std::nullopt;
 }
 
+// Whether data type t is shown at a width of the form's choosing instead of at the
+// width of its characters: the types whose length is asked for through TamanhoMáximo
+// (free text, e-mail, home page) and the label of Extenso. A number outside 0 to 16
+// counts as free.
+[[nodiscard]] constexpr bool LarguraLivre(std::int16_t t) {
+  const TipoDadosInfo* info = InfoDoTipo(t);
+  return info == nullptr || info->largura == RegraLargura::Pedida ||
+         info->largura == RegraLargura::SemLargura;
+}
+
 // Moeda, Simples, Duplo and Decimal take a comma where AceitaVirgula allows it;
 // Inteiro and Longo never; any other type has no rule.
 [[nodiscard]] constexpr RegraSinal RegraDaVirgula(std::int16_t t) {
