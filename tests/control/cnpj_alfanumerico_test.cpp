@@ -2,7 +2,6 @@
 // and off.
 
 #include <vumocaixa/control/memory_form.hpp>
-#include <vumocaixa/host/memory_property_bag.hpp>
 
 #include <gtest/gtest.h>
 
@@ -133,46 +132,6 @@ TEST(CNPJAlfanumerico, PastedNumbersAreUpperCasedAndLaidIntoTheMaskOnLeaving) {
     EXPECT_TRUE(form.f.Runtime().Messages().empty()) << colado;
     EXPECT_EQ("12.ABC.345/01DE-35", form.f.Shown()) << colado;
   }
-}
-
-TEST(CNPJAlfanumerico, AssignmentNotifiesEveryTimeAndDefaultsOff) {
-  MemoryForm f{MemoryFormOptions{PtBR()}};
-  EXPECT_FALSE(f.Control().CNPJAlfanumerico());
-  f.Container().ClearLog();
-  f.Control().SetCNPJAlfanumerico(true);
-  f.Control().SetCNPJAlfanumerico(true);
-  EXPECT_TRUE(f.Control().CNPJAlfanumerico());
-  EXPECT_EQ(f.Container().Count("PropertyChanged(CNPJAlfanumerico)"), 2);
-}
-
-// Forms saved before the option existed hold no key for it and load with it off,
-// even into a control that had it on; the key is stored only when the option is on.
-TEST(CNPJAlfanumerico, SavedOnlyWhenOnAndAbsentMeansOff) {
-  MemoryForm antigo{MemoryFormOptions{PtBR()}};
-  antigo.Control().SetTipoDados(kCNPJ);
-  MemoryPropertyBag bag;
-  antigo.Control().UserControl_WriteProperties(bag);
-  EXPECT_FALSE(bag.Find("CNPJAlfanumerico").has_value());
-
-  MemoryForm carregado{MemoryFormOptions{PtBR()}};
-  carregado.Control().SetCNPJAlfanumerico(true);
-  carregado.Control().UserControl_ReadProperties(bag);
-  EXPECT_FALSE(carregado.Control().CNPJAlfanumerico());
-  carregado.Type("12ABC34501DE35");
-  EXPECT_EQ("12.345.013/5", carregado.Shown());
-
-  MemoryForm novo{MemoryFormOptions{PtBR()}};
-  novo.Control().SetTipoDados(kCNPJ);
-  novo.Control().SetCNPJAlfanumerico(true);
-  MemoryPropertyBag salvo;
-  novo.Control().UserControl_WriteProperties(salvo);
-  EXPECT_EQ(PropertyValue{true}, salvo.Find("CNPJAlfanumerico"));
-
-  MemoryForm relido{MemoryFormOptions{PtBR()}};
-  relido.Control().UserControl_ReadProperties(salvo);
-  EXPECT_TRUE(relido.Control().CNPJAlfanumerico());
-  relido.Type("12abc34501de35");
-  EXPECT_EQ("12.ABC.345/01DE-35", relido.Shown());
 }
 
 }  // namespace

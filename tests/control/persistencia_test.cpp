@@ -299,5 +299,51 @@ TEST(Persistencia, ValuesOfOtherKindsAreConverted) {
   EXPECT_TRUE(c->Endereço());
 }
 
+// The two optional Boolean properties, which forms saved before them lack: each starts
+// off, notifies every assignment, is stored only when on, and loads off from a bag
+// without its key, even into a control that had it on.
+struct OpcaoOpcional {
+  const char* nome;
+  std::int16_t tipo;
+  bool (VumoCaixaControl::*le)() const;
+  void (VumoCaixaControl::*atribui)(bool);
+};
+
+class OpcoesOpcionais : public ::testing::TestWithParam<OpcaoOpcional> {};
+
+TEST_P(OpcoesOpcionais, StartOffNotifyEveryAssignmentAndAreStoredOnlyWhenOn) {
+  const OpcaoOpcional& o = GetParam();
+  Controle antigo;
+  antigo->SetTipoDados(o.tipo);
+  EXPECT_FALSE((antigo.control->*o.le)());
+  MemoryPropertyBag semChave;
+  antigo->UserControl_WriteProperties(semChave);
+  EXPECT_FALSE(semChave.Contains(o.nome));
+
+  Controle carregado;
+  (carregado.control->*o.atribui)(true);
+  carregado->UserControl_ReadProperties(semChave);
+  EXPECT_FALSE((carregado.control->*o.le)());
+
+  antigo.Esquece();
+  (antigo.control->*o.atribui)(true);
+  (antigo.control->*o.atribui)(true);
+  EXPECT_EQ(antigo.container.Count("PropertyChanged(" + std::string(o.nome) + ")"), 2);
+  MemoryPropertyBag salvo;
+  antigo->UserControl_WriteProperties(salvo);
+  EXPECT_EQ(PropertyValue{true}, salvo.Find(o.nome));
+  Controle relido;
+  relido->UserControl_ReadProperties(salvo);
+  EXPECT_TRUE((relido.control->*o.le)());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Persistencia, OpcoesOpcionais,
+    ::testing::Values(OpcaoOpcional{"CNPJAlfanumerico", kCNPJ, &VumoCaixaControl::CNPJAlfanumerico,
+                                    &VumoCaixaControl::SetCNPJAlfanumerico},
+                      OpcaoOpcional{"ExtensoNorma", kExtenso, &VumoCaixaControl::ExtensoNorma,
+                                    &VumoCaixaControl::SetExtensoNorma}),
+    [](const ::testing::TestParamInfo<OpcaoOpcional>& p) { return std::string(p.param.nome); });
+
 }  // namespace
 }  // namespace vumocaixa

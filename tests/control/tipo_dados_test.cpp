@@ -8,38 +8,26 @@
 namespace vumocaixa {
 namespace {
 
-// Which widget each data type shows, and which one is active.
+// Every type shows the widget its row of the table names, and the button where the
+// row asks for it; the others are hidden.
 TEST(TipoDados, SelectsTheWidgetsOfEveryType) {
-  enum Active { kCaixa, kCaixa1, kCaixa2 };
-  struct Row {
-    std::int16_t tipo;
-    Active active;
-    bool botao;
-  } rows[] = {
-      {kTexto, kCaixa, false},    {kData, kCaixa, false},     {kMoeda, kCaixa1, false},
-      {kInteiro, kCaixa1, false}, {kLongo, kCaixa1, false},   {kSimples, kCaixa1, false},
-      {kDuplo, kCaixa1, false},   {kDecimal, kCaixa1, false}, {kByte, kCaixa, false},
-      {kCIC, kCaixa, false},      {kCNPJ, kCaixa, false},     {kCartaoDeCredito, kCaixa, false},
-      {kCEP, kCaixa, false},      {kEmail, kCaixa, true},     {kHomePage, kCaixa, true},
-      {kPIS, kCaixa, false},      {kExtenso, kCaixa2, false},
-  };
-  for (const Row& r : rows) {
+  for (std::size_t t = 0; t < kTiposDeDados.size(); ++t) {
+    const TipoDadosInfo& row = kTiposDeDados[t];
     // Every type is reached from every kind of widget, so that each one is hidden too.
     for (std::int16_t before : {kTexto, kMoeda, kEmail, kExtenso}) {
       MemoryForm f;
       f.Control().SetTipoDados(before);
-      f.Control().SetTipoDados(r.tipo);
-      const std::string where =
-          "tipo " + std::to_string(r.tipo) + " after " + std::to_string(before);
-      EXPECT_EQ(f.Control().TipoDados(), r.tipo) << where;
-      EXPECT_EQ(f.Caixa().Visible(), r.active == kCaixa) << where;
-      EXPECT_EQ(f.Caixa1().Visible(), r.active == kCaixa1) << where;
-      EXPECT_EQ(f.Caixa2().Visible(), r.active == kCaixa2) << where;
-      EXPECT_EQ(f.Btn_Evento().Visible(), r.botao) << where;
-      Widget* expected = r.active == kCaixa    ? &f.Caixa()
-                         : r.active == kCaixa1 ? static_cast<Widget*>(&f.Caixa1())
-                                               : &f.Caixa2();
-      EXPECT_EQ(&f.Control().ActiveWidget(), expected) << where;
+      f.Control().SetTipoDados(static_cast<std::int16_t>(t));
+      const std::string where = std::string(row.rotulo) + " after " + std::to_string(before);
+      EXPECT_EQ(f.Control().TipoDados(), static_cast<std::int16_t>(t)) << where;
+      EXPECT_EQ(f.Caixa().Visible(), row.caixa == CaixaDoTipo::Caixa) << where;
+      EXPECT_EQ(f.Caixa1().Visible(), row.caixa == CaixaDoTipo::Caixa1) << where;
+      EXPECT_EQ(f.Caixa2().Visible(), row.caixa == CaixaDoTipo::Caixa2) << where;
+      EXPECT_EQ(f.Btn_Evento().Visible(), row.botao) << where;
+      const Widget* active = row.caixa == CaixaDoTipo::Caixa    ? &f.Caixa()
+                             : row.caixa == CaixaDoTipo::Caixa1 ? static_cast<Widget*>(&f.Caixa1())
+                                                                : &f.Caixa2();
+      EXPECT_EQ(&f.Control().ActiveWidget(), active) << where;
       EXPECT_TRUE(f.Runtime().Messages().empty()) << where;
     }
   }

@@ -20,30 +20,6 @@ TEST(Sobre, VersionCaptionHasNoLeadingZeros) {
   EXPECT_EQ(surface.Widget("Lbl_Versão").Text(), "Versão 1.0.1");
 }
 
-TEST(Sobre, LayoutAndLook) {
-  MemoryPageSurface surface;
-  Sobre page(surface);
-  EXPECT_EQ(surface.Page().caption, "Sobre");
-  const auto widgets = surface.Widgets();
-  const std::vector<std::string_view> order = {"Area_1",           "Logo",           "Lbl_Título",
-                                               "Lbl_Versão",       "Lbl_Comentário", "Lbl_email",
-                                               "Lbl_emailEndereço"};
-  ASSERT_EQ(widgets.size(), order.size());
-  for (std::size_t i = 0; i < order.size(); ++i) {
-    EXPECT_EQ(widgets[i]->Layout().name, order[i]);
-    EXPECT_EQ(widgets[i]->Layout().tabIndex, static_cast<int>(i));
-    EXPECT_EQ(widgets[i]->Layout().container, i == 0 ? "" : "Area_1");
-  }
-  const auto& title = surface.Widget("Lbl_Título").Layout();
-  EXPECT_EQ(title.fontName, "Verdana");
-  EXPECT_EQ(title.fontSize, 18);
-  EXPECT_TRUE(title.bold);
-  EXPECT_EQ(surface.Widget("Lbl_Versão").Layout().fontSize, 9.75);
-  EXPECT_EQ(surface.Widget("Lbl_email").Text(), "email :");
-  EXPECT_EQ(surface.Widget("Lbl_emailEndereço").Layout().foreColor, (Color{0x00FF0000u}));
-  EXPECT_NE(surface.Widget("Lbl_emailEndereço").Text().find('@'), std::string::npos);
-}
-
 TEST(Sobre, LogoIsA16ColourBitmapOf138By88) {
   std::ifstream in(std::string(VUMOCAIXA_SOURCE_DIR) + "/vumocaixa/pages/resources/logo.bmp",
                    std::ios::binary);
