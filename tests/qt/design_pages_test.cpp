@@ -18,11 +18,12 @@
 #include <vumocaixa/qt/qt_page_dialog.hpp>
 #include <vumocaixa/qt/qt_page_surface.hpp>
 #include <vumocaixa/qt/qt_runtime.hpp>
-#include <vumocaixa/qt/qt_values.hpp>
 #include <vumocaixa/qt/vumocaixa_widget.hpp>
+#include <vumocaixa/qtcommon/values.hpp>
 
 using namespace vumocaixa;
 using namespace vumocaixa::qt;
+using vumocaixa::qtcommon::TwipsToPixels;
 
 namespace {
 

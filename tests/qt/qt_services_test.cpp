@@ -1,6 +1,5 @@
 // The container and runtime services of the Qt host: signals with by-reference
-// arguments, the control's size in twips, message boxes, the beep, "{Tab}" and the
-// regional settings of a locale.
+// arguments, the control's size in twips, message boxes, the beep and "{Tab}".
 
 #include <QApplication>
 #include <QLineEdit>
@@ -210,18 +209,6 @@ class ServicesTest : public QObject {
     QWidget widget;
     QtRuntime runtime(widget);
     QVERIFY_THROWS_EXCEPTION(HostError, runtime.SendKeys("{Enter}", false));
-  }
-
-  void regionalSettingsOfLocales() {
-    const RegionalSettings brazil =
-        RegionalFromLocale(QLocale(QLocale::Portuguese, QLocale::Brazil));
-    QCOMPARE(brazil.decimalSeparator, ',');
-    QCOMPARE(brazil.groupSeparator, '.');
-    QCOMPARE(QString::fromStdString(brazil.currencySymbol), "R$");
-    QCOMPARE(QString::fromStdString(brazil.shortDatePattern), "dd/MM/yyyy");
-    QVERIFY(RegionalFromLocale(QLocale(QLocale::English, QLocale::UnitedStates)) == PtBR());
-    QVERIFY(RegionalFromLocale(QLocale(QLocale::Portuguese, QLocale::Portugal)) == PtBR());
-    QVERIFY(RegionalFromLocale(QLocale::c()) == PtBR());
   }
 };
 

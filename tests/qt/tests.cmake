@@ -8,7 +8,8 @@ if(TARGET VumoCaixa::qt AND TARGET Qt6::Test)
     add_executable(${target} ${source})
     set_target_properties(${target} PROPERTIES AUTOMOC ON)
     target_include_directories(${target} PRIVATE ${CMAKE_CURRENT_LIST_DIR})
-    target_link_libraries(${target} PRIVATE VumoCaixa::qt Qt6::Test vumocaixa_options)
+    target_link_libraries(${target} PRIVATE VumoCaixa::qt vumocaixa_qtcommon Qt6::Test
+                                            vumocaixa_options)
     add_test(NAME qt.${name} COMMAND ${target})
     set_tests_properties(qt.${name} PROPERTIES LABELS qt TIMEOUT 120
                          ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

@@ -303,6 +303,13 @@ class WidgetTest : public QObject {
       QCOMPARE(caixa->sizePolicy().horizontalPolicy(), r.policy);
       previous = width;
     }
+    // A stored type outside the table has no width of its own either.
+    MemoryPropertyBag bag;
+    bag.Store("TipoDados", std::int16_t{40});
+    bag.Store(reinterpret_cast<const char*>(u8"TamanhoMáximo"), std::int32_t{3});
+    caixa->ReadProperties(bag);
+    QCOMPARE(caixa->sizePolicy().horizontalPolicy(), QSizePolicy::Preferred);
+    QCOMPARE(caixa->sizeHint().width(), previous);
     caixa->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     caixa->SetTipoDados(kCEP);
     QCOMPARE(caixa->sizePolicy().horizontalPolicy(), QSizePolicy::Expanding);

@@ -15,12 +15,8 @@
 namespace vumocaixa {
 namespace {
 
-constexpr std::int16_t kCodigoVirgula = 44;
-constexpr std::int16_t kCodigoPonto = 46;
-constexpr std::int16_t kSoCtrl = 2;
-
 bool ECtrlEnter(std::int16_t KeyCode, std::int16_t Shift) {
-  return KeyCode == kTeclaEnter && Shift == kSoCtrl;
+  return KeyCode == kTeclaEnter && Shift == kComCtrl;
 }
 
 // Whether a sign under regra may go into the box, testing it against the box's

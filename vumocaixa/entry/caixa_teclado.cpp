@@ -20,9 +20,6 @@
 namespace vumocaixa {
 namespace {
 
-constexpr std::int16_t kKeyBackspace = 8;
-constexpr std::int16_t kKeyDelete = 46;
-
 // In a masked box an unmodified Delete or Backspace drops everything right of the
 // caret and leaves the caret at the end; the key is then marked as handled (0).
 // A Backspace character still follows and removes the character left of the caret.
@@ -36,7 +33,8 @@ void CortaNoCursor(Widget& caixa, std::int16_t& KeyCode) {
 }
 
 bool CortaATecla(std::int16_t tipo, std::int16_t KeyCode, std::int16_t Shift) {
-  return TipoMascarado(tipo) && Shift == 0 && (KeyCode == kKeyDelete || KeyCode == kKeyBackspace);
+  return TipoMascarado(tipo) && Shift == 0 &&
+         (KeyCode == kTeclaDelete || KeyCode == kTeclaBackspace);
 }
 
 }  // namespace

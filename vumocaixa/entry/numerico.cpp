@@ -12,10 +12,6 @@
 namespace vumocaixa {
 namespace {
 
-constexpr std::int16_t kVirgula = 44;
-constexpr std::int16_t kMenos = 45;
-constexpr std::int16_t kPonto = 46;
-
 bool ComecaComMenos(std::string_view texto) { return !texto.empty() && texto.front() == '-'; }
 
 bool EDigito(char c) { return c >= '0' && c <= '9'; }
@@ -108,8 +104,8 @@ std::optional<std::string> DesfazVirgulaDoPonto(std::string_view texto, std::int
 ClasseTecla ClassificaTecla(std::int16_t KeyAscii, const RegionalSettings& r) {
   if (KeyAscii == kTeclaEnter) return ClasseTecla::Enter;
   if (TeclaDeControle(KeyAscii)) return ClasseTecla::Controle;
-  if (KeyAscii == kPonto || KeyAscii == kVirgula) return ClasseTecla::Virgula;
-  if (KeyAscii == kMenos) return ClasseTecla::Menos;
+  if (KeyAscii == kCodigoPonto || KeyAscii == kCodigoVirgula) return ClasseTecla::Virgula;
+  if (KeyAscii == kCodigoMenos) return ClasseTecla::Menos;
   if (KeyAscii <= 0) return ClasseTecla::Outra;
   if (IsNumericText(EncodeUtf8(FromWindows1252(KeyAscii)), r)) return ClasseTecla::Digito;
   return ClasseTecla::Outra;

@@ -10,12 +10,6 @@
 namespace vumocaixa {
 namespace {
 
-constexpr std::int16_t kKeyBackspace = 8;
-constexpr std::int16_t kKeyTab = 9;
-constexpr std::int16_t kKeyDelete = 46;
-constexpr std::int16_t kShift = 1;
-constexpr std::int16_t kCtrl = 2;
-
 std::int32_t Length(const std::u32string& text) {
   return static_cast<std::int32_t>(std::min<std::size_t>(text.size(), INT32_MAX));
 }
@@ -27,19 +21,19 @@ void KeyOf(char32_t c, std::int16_t& keyCode, std::int16_t& shift) {
     keyCode = static_cast<std::int16_t>(c - U'a' + 'A');
   } else if (c >= U'A' && c <= U'Z') {
     keyCode = static_cast<std::int16_t>(c);
-    shift = kShift;
+    shift = kComShift;
   } else if ((c >= U'0' && c <= U'9') || c == U' ') {
     keyCode = static_cast<std::int16_t>(c);
   } else if (c == U',') {
-    keyCode = 188;
+    keyCode = kTeclaVirgula;
   } else if (c == U'-') {
-    keyCode = 189;
+    keyCode = kTeclaMenos;
   } else if (c == U'.') {
-    keyCode = 190;
+    keyCode = kTeclaPonto;
   } else if (c == U'/') {
-    keyCode = 191;
+    keyCode = kTeclaBarra;
   } else if (c == U'\b') {
-    keyCode = kKeyBackspace;
+    keyCode = kTeclaBackspace;
   } else {
     keyCode = 0;
   }
@@ -147,10 +141,10 @@ void MemoryWidget::PressTab() {
 }
 
 void MemoryWidget::PressEnter() { Deliver({kTeclaEnter, 0, true, U'\r'}); }
-void MemoryWidget::PressBackspace() { Deliver({kKeyBackspace, 0, true, U'\b'}); }
-void MemoryWidget::PressDelete() { Deliver({kKeyDelete, 0, false, 0}); }
-void MemoryWidget::PressShiftDelete() { Deliver({kKeyDelete, kShift, false, 0}); }
-void MemoryWidget::PressCtrlEnter() { Deliver({kTeclaEnter, kCtrl, true, U'\n'}); }
+void MemoryWidget::PressBackspace() { Deliver({kTeclaBackspace, 0, true, U'\b'}); }
+void MemoryWidget::PressDelete() { Deliver({kTeclaDelete, 0, false, 0}); }
+void MemoryWidget::PressShiftDelete() { Deliver({kTeclaDelete, kComShift, false, 0}); }
+void MemoryWidget::PressCtrlEnter() { Deliver({kTeclaEnter, kComCtrl, true, U'\n'}); }
 void MemoryWidget::PressKey(std::int16_t keyCode, std::int16_t shift) {
   Deliver({keyCode, shift, false, 0});
 }
@@ -227,12 +221,12 @@ void MemoryWidget::Deliver(Keystroke key) {
 }
 
 void MemoryWidget::KeyAction(std::int16_t keyCode, std::int16_t shift) {
-  if (keyCode != kKeyDelete || m_kind != WidgetKind::EditBox) {
+  if (keyCode != kTeclaDelete || m_kind != WidgetKind::EditBox) {
     return;
   }
   if (shift == 0) {
     DeleteForward();
-  } else if (shift == kShift) {
+  } else if (shift == kComShift) {
     if (m_selLength > 0) {
       m_cut = SelText();
       ReplaceSelection({});
@@ -248,9 +242,9 @@ void MemoryWidget::CharacterAction(std::int16_t keyAscii, char32_t typed) {
   }
   switch (keyAscii) {
     case 0:
-    case kKeyTab:
+    case kCodigoTab:
     case kTeclaEnter: return;
-    case kKeyBackspace: DeleteBackward(); return;
+    case kCodigoBackspace: DeleteBackward(); return;
     case -1: ReplaceSelection(std::u32string(1, typed)); return;
     default: ReplaceSelection(std::u32string(1, FromWindows1252(keyAscii)));
   }

@@ -5,16 +5,19 @@
 #include <QWidget>
 
 #include <vumocaixa/host/errors.hpp>
-#include <vumocaixa/qt/qt_values.hpp>
+#include <vumocaixa/qtcommon/utf16.hpp>
+#include <vumocaixa/qtcommon/values.hpp>
 
 namespace vumocaixa::qt {
+
+using qtcommon::FromQFont;
+using qtcommon::FromUtf8;
+using qtcommon::PixelsToTwips;
+using qtcommon::TwipsToPixels;
+
 namespace {
 
 constexpr int kMaxResizeDepth = 100;
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 

@@ -11,9 +11,15 @@
 #include <vumocaixa/pages/propriedades.hpp>
 #include <vumocaixa/pages/sobre.hpp>
 #include <vumocaixa/qt/qt_page_surface.hpp>
-#include <vumocaixa/qt/qt_values.hpp>
+#include <vumocaixa/qtcommon/values.hpp>
 
 namespace vumocaixa::qt {
+
+using qtcommon::FromQColor;
+using qtcommon::FromQFont;
+using qtcommon::ToQColor;
+using qtcommon::ToQFont;
+
 namespace {
 
 const QString kBackColor = QStringLiteral("BackColor");

@@ -4,27 +4,13 @@
 
 #include <vumocaixa/host/errors.hpp>
 #include <vumocaixa/qt/qt_line_edit.hpp>
+#include <vumocaixa/qtcommon/utf16.hpp>
 
 namespace vumocaixa::qt {
 
-int CodePointsBefore(const QString& text, int utf16) {
-  const int end = std::clamp(utf16, 0, static_cast<int>(text.size()));
-  int count = 0;
-  for (int i = 0; i < end; ++i) {
-    if (!text.at(i).isLowSurrogate() || i == 0 || !text.at(i - 1).isHighSurrogate()) ++count;
-  }
-  return count;
-}
-
-int Utf16Before(const QString& text, int codePoints) {
-  int i = 0;
-  for (int n = 0; n < codePoints && i < text.size(); ++n) {
-    const bool pair =
-        text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
-    i += pair ? 2 : 1;
-  }
-  return i;
-}
+using qtcommon::CodePointsBefore;
+using qtcommon::FromUtf8;
+using qtcommon::Utf16Before;
 
 QtEditBox::QtEditBox(QtFrame& frame, const QString& name)
     : QtWidgetBase(frame, new VumoLineEdit(frame), QPalette::Base, QPalette::Text),
@@ -38,9 +24,7 @@ QLineEdit& QtEditBox::LineEdit() const { return *m_edit; }
 
 std::string QtEditBox::Text() const { return m_edit->text().toStdString(); }
 
-void QtEditBox::SetText(std::string_view text) {
-  m_edit->SetTextByProgram(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-}
+void QtEditBox::SetText(std::string_view text) { m_edit->SetTextByProgram(FromUtf8(text)); }
 
 std::int32_t QtEditBox::SelStart() const {
   const int utf16 = m_edit->hasSelectedText() ? m_edit->selectionStart() : m_edit->cursorPosition();

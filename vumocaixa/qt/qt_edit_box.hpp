@@ -2,7 +2,7 @@
 // QtEditBox: the edit boxes Caixa and Caixa1 over a QLineEdit.
 //
 // Keystrokes reach the control as KeyDown, KeyPress and KeyUp with the codes of
-// qt_keys.hpp, and the box inserts what KeyPress hands back: 0 nothing, the typed
+// qtcommon/keys.hpp, and the box inserts what KeyPress hands back: 0 nothing, the typed
 // code or -1 the character as typed, 8 a backspace, another code its character.
 // Copy, cut, paste, undo, redo and select all keep their usual keys and type nothing.
 //
@@ -54,10 +54,5 @@ class QtEditBox final : public QtWidgetBase {
  private:
   VumoLineEdit* m_edit;
 };
-
-// The number of code points in the first utf16 units of text, and the number of
-// UTF-16 units of its first codePoints code points (clamped to the text).
-[[nodiscard]] int CodePointsBefore(const QString& text, int utf16);
-[[nodiscard]] int Utf16Before(const QString& text, int codePoints);
 
 }  // namespace vumocaixa::qt

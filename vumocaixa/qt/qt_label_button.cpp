@@ -5,13 +5,13 @@
 #include <QPushButton>
 
 #include <vumocaixa/host/errors.hpp>
+#include <vumocaixa/qtcommon/utf16.hpp>
 
 namespace vumocaixa::qt {
-namespace {
 
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+using qtcommon::FromUtf8;
+
+namespace {
 
 // A one-line label that shows as much of its text as fits, cut at the end with "…";
 // a cut text is whole in the tooltip, and the accessible name is always the whole text.

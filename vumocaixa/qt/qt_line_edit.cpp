@@ -14,9 +14,17 @@
 
 #include <vumocaixa/host/text.hpp>
 #include <vumocaixa/qt/qt_edit_box.hpp>
-#include <vumocaixa/qt/qt_values.hpp>
+#include <vumocaixa/qtcommon/keys.hpp>
+#include <vumocaixa/qtcommon/utf16.hpp>
+#include <vumocaixa/qtcommon/values.hpp>
 
 namespace vumocaixa::qt {
+
+using qtcommon::CharText;
+using qtcommon::KeyCodeOf;
+using qtcommon::MouseButtons;
+using qtcommon::ShiftState;
+
 namespace {
 
 // Holds every user edit of the box to its character limit.
@@ -39,16 +47,6 @@ bool IsAccelerator(const QKeyEvent& event) {
   return (m & Qt::AltModifier) && !(m & Qt::ControlModifier) && !event.text().isEmpty() &&
          event.text().at(0).isPrint();
 }
-
-std::int16_t MouseButtons(Qt::MouseButtons buttons) {
-  std::int16_t result = 0;
-  if (buttons & Qt::LeftButton) result |= 1;
-  if (buttons & Qt::RightButton) result |= 2;
-  if (buttons & Qt::MiddleButton) result |= 4;
-  return result;
-}
-
-QString CharText(char32_t c) { return QString::fromUcs4(&c, 1); }
 
 }  // namespace
 
@@ -90,7 +88,7 @@ void VumoLineEdit::LimitEdit(QString& input, int& pos) const {
   if (room >= inserted) return;
   next.erase(prefix + room, inserted - room);
   input = QString::fromStdU32String(next);
-  pos = Utf16Before(input, static_cast<int>(prefix + room));
+  pos = qtcommon::Utf16Before(input, static_cast<int>(prefix + room));
 }
 
 void VumoLineEdit::TextChanged(const QString& text) {
@@ -115,9 +113,7 @@ void VumoLineEdit::keyPressEvent(QKeyEvent* event) {
   std::int16_t keyCode = code;
   std::int16_t shift = ShiftState(event->modifiers());
   bool ok = Guarded(m_frame, "KeyDown", [&] { m_listener->KeyDown(keyCode, shift); });
-  const std::vector<TypedChar> chars =
-      IsEditingCommand(*event) ? std::vector<TypedChar>{}
-                               : TypedChars(event->key(), event->modifiers(), event->text());
+  const std::vector<TypedChar> chars = qtcommon::TypedChars(*event);
   if (ok && alive && chars.empty()) {
     // A key without a character does its usual work unless KeyDown cleared its code.
     if (code != 0 && keyCode == 0) {
@@ -177,7 +173,7 @@ void VumoLineEdit::inputMethodEvent(QInputMethodEvent* event) {
   }
   QPointer<VumoLineEdit> alive(this);
   QString accepted;
-  for (const TypedChar& typed : CommittedChars(event->commitString())) {
+  for (const TypedChar& typed : qtcommon::CommittedChars(event->commitString())) {
     std::int16_t keyAscii = typed.code;
     if (!Guarded(m_frame, "KeyPress", [&] { m_listener->KeyPress(keyAscii); }) || !alive) {
       break;
@@ -231,8 +227,8 @@ void VumoLineEdit::Mouse(void (WidgetListener::*handler)(std::int16_t&, std::int
   if (m_listener == nullptr) return;
   std::int16_t shift = ShiftState(event.modifiers());
   const QPointF at = event.position();
-  float x = PixelsToTwipsF(at.x(), logicalDpiX());
-  float y = PixelsToTwipsF(at.y(), logicalDpiY());
+  float x = qtcommon::PixelsToTwipsF(at.x(), logicalDpiX());
+  float y = qtcommon::PixelsToTwipsF(at.y(), logicalDpiY());
   WidgetListener* listener = m_listener;
   Guarded(m_frame, where, [&] { std::invoke(handler, listener, button, shift, x, y); });
 }

@@ -8,9 +8,9 @@
 #include <QLineEdit>
 #include <QString>
 
+#include <vumocaixa/host/keystroke.hpp>
 #include <vumocaixa/host/widget.hpp>
 #include <vumocaixa/qt/qt_frame.hpp>
-#include <vumocaixa/qt/qt_keys.hpp>
 
 namespace vumocaixa::qt {
 

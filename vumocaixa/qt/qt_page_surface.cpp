@@ -1,4 +1,5 @@
 #include <vumocaixa/qt/qt_page_surface.hpp>
+#include <vumocaixa/qtcommon/values.hpp>
 
 #include <algorithm>
 
@@ -10,13 +11,15 @@
 #include <QPixmap>
 #include <QSignalBlocker>
 
-#include <vumocaixa/qt/qt_values.hpp>
-
 // The logo and other pictures of the pages live in the library's resources; a static
 // library must register them before the first picture is looked up.
 static void InitPageResources() { Q_INIT_RESOURCE(vumocaixa_pages); }
 
 namespace vumocaixa::qt {
+
+using qtcommon::ToQColor;
+using qtcommon::TwipsToPixels;
+
 namespace {
 
 QString Q(std::string_view text) {

@@ -7,33 +7,15 @@
 #include <QWidget>
 
 #include <vumocaixa/host/errors.hpp>
+#include <vumocaixa/qtcommon/regional_locale.hpp>
+#include <vumocaixa/qtcommon/utf16.hpp>
 
 namespace vumocaixa::qt {
+
+using qtcommon::FromUtf8;
+using qtcommon::RegionalFromLocale;
+
 namespace {
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// A single ASCII character of a locale's symbol, or fallback.
-char SingleChar(const QString& symbol, char fallback) {
-  if (symbol.size() == 1 && symbol.at(0).unicode() < 128) {
-    return static_cast<char>(symbol.at(0).unicode());
-  }
-  return fallback;
-}
-
-// A short date pattern the regional runtime reads: day, month and year fields
-// separated by '/', '.', '-' or spaces.
-bool IsUsableDatePattern(const QString& pattern) {
-  if (!pattern.contains(u'd') || !pattern.contains(u'M') || !pattern.contains(u'y')) {
-    return false;
-  }
-  for (const QChar c : pattern) {
-    if (!QStringView(u"dMy/.- ").contains(c)) return false;
-  }
-  return true;
-}
 
 // Whether w can take the focus from the Tab key.
 bool TakesTabFocus(const QWidget& w) {
@@ -46,18 +28,6 @@ QWidget* DeepestProxy(QWidget* w) {
 }
 
 }  // namespace
-
-RegionalSettings RegionalFromLocale(const QLocale& locale) {
-  RegionalSettings r = PtBR();
-  if (locale.territory() != QLocale::Brazil) return r;
-  r.decimalSeparator = SingleChar(locale.decimalPoint(), r.decimalSeparator);
-  r.groupSeparator = SingleChar(locale.groupSeparator(), r.groupSeparator);
-  const QString symbol = locale.currencySymbol(QLocale::CurrencySymbol);
-  if (!symbol.isEmpty()) r.currencySymbol = symbol.toStdString();
-  const QString pattern = locale.dateFormat(QLocale::ShortFormat);
-  if (IsUsableDatePattern(pattern)) r.shortDatePattern = pattern.toStdString();
-  return r;
-}
 
 int MessageIconOf(int style) {
   switch (style & 0x70) {
@@ -129,8 +99,7 @@ void QtRuntime::Beep() {
 }
 
 void QtRuntime::SendKeys(std::string_view keys, bool wait) {
-  if (QString::fromUtf8(keys.data(), static_cast<qsizetype>(keys.size()))
-          .compare(QStringLiteral("{Tab}"), Qt::CaseInsensitive) != 0) {
+  if (FromUtf8(keys).compare(QStringLiteral("{Tab}"), Qt::CaseInsensitive) != 0) {
     throw HostError("SendKeys knows only {Tab}");
   }
   ++m_queuedTabs;

@@ -29,10 +29,6 @@ class QWidget;
 
 namespace vumocaixa::qt {
 
-// The regional settings of a locale: its separators, currency symbol and short date
-// pattern when it is a Brazilian locale, the Brazilian defaults otherwise.
-[[nodiscard]] RegionalSettings RegionalFromLocale(const QLocale& locale);
-
 // The message box icon of a style: information for 64, critical for 16, warning for
 // 48, question for 32, none otherwise.
 [[nodiscard]] int MessageIconOf(int style);

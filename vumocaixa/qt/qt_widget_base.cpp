@@ -1,9 +1,13 @@
 #include <vumocaixa/qt/qt_widget_base.hpp>
 
 #include <vumocaixa/host/errors.hpp>
-#include <vumocaixa/qt/qt_values.hpp>
+#include <vumocaixa/qtcommon/values.hpp>
 
 namespace vumocaixa::qt {
+
+using qtcommon::ToQColor;
+using qtcommon::ToQFont;
+using qtcommon::TwipsToPixels;
 
 QtWidgetBase::QtWidgetBase(QtFrame& frame, QWidget* widget, QPalette::ColorRole background,
                            QPalette::ColorRole text)

@@ -14,9 +14,10 @@
 #include <vumocaixa/qt/qt_edit_box.hpp>
 #include <vumocaixa/qt/qt_label_button.hpp>
 #include <vumocaixa/qt/qt_runtime.hpp>
-#include <vumocaixa/qt/qt_values.hpp>
+#include <vumocaixa/qtcommon/values.hpp>
 
 namespace vumocaixa::qt {
+
 namespace {
 
 // The accented property names, UTF-8, as setProperty and property take them.
@@ -189,8 +190,8 @@ VumoCaixaWidget::VumoCaixaWidget(QWidget* parent)
   connect(&c, &QtContainer::propertyChanged, this, &VumoCaixaWidget::propertyChanged);
   d->Call("InitProperties", [this] {
     d->control.UserControl_InitProperties();
-    resize(TwipsToPixels(d->container.Width(), logicalDpiX()),
-           TwipsToPixels(d->container.Height(), logicalDpiY()));
+    resize(qtcommon::TwipsToPixels(d->container.Width(), logicalDpiX()),
+           qtcommon::TwipsToPixels(d->container.Height(), logicalDpiY()));
     d->control.UserControl_Resize();
   });
   d->FollowActiveWidget();
@@ -298,38 +299,42 @@ void VumoCaixaWidget::SetExtensoNorma(bool value) {
 }
 
 QVariant VumoCaixaWidget::Text() const {
-  return d->Get("Text", QVariant(), [this] { return ToQVariant(d->control.Text()); });
+  return d->Get("Text", QVariant(), [this] { return qtcommon::ToQVariant(d->control.Text()); });
 }
 
 void VumoCaixaWidget::SetText(const QVariant& value) {
-  d->Call("Text", [&] { d->control.SetText(FromQVariant(value)); });
+  d->Call("Text", [&] { d->control.SetText(qtcommon::FromQVariant(value)); });
 }
 
 QColor VumoCaixaWidget::BackColor() const {
-  return d->Get("BackColor", QColor(), [this] { return ToQColor(d->control.BackColor()); });
+  return d->Get("BackColor", QColor(),
+                [this] { return qtcommon::ToQColor(d->control.BackColor()); });
 }
 
 void VumoCaixaWidget::SetBackColor(const QColor& value) {
-  d->Call("BackColor", [&] { d->control.SetBackColor(FromQColor(value)); });
+  d->Call("BackColor", [&] { d->control.SetBackColor(qtcommon::FromQColor(value)); });
 }
 
 QColor VumoCaixaWidget::ForeColor() const {
-  return d->Get("ForeColor", QColor(), [this] { return ToQColor(d->control.ForeColor()); });
+  return d->Get("ForeColor", QColor(),
+                [this] { return qtcommon::ToQColor(d->control.ForeColor()); });
 }
 
 void VumoCaixaWidget::SetForeColor(const QColor& value) {
-  d->Call("ForeColor", [&] { d->control.SetForeColor(FromQColor(value)); });
+  d->Call("ForeColor", [&] { d->control.SetForeColor(qtcommon::FromQColor(value)); });
 }
 
 QFont VumoCaixaWidget::Font() const {
   return d->Get("Font", QWidget::font(), [this] {
     const FontRef font = d->control.Font();
-    return font ? ToQFont(*font) : QWidget::font();
+    return font ? qtcommon::ToQFont(*font) : QWidget::font();
   });
 }
 
 void VumoCaixaWidget::SetFont(const QFont& value) {
-  d->Call("Font", [&] { d->control.SetFont(std::make_shared<vumocaixa::Font>(FromQFont(value))); });
+  d->Call("Font", [&] {
+    d->control.SetFont(std::make_shared<vumocaixa::Font>(qtcommon::FromQFont(value)));
+  });
 }
 
 void VumoCaixaWidget::ReadProperties(PropertyBag& bag) {
@@ -349,9 +354,9 @@ QtRuntime& VumoCaixaWidget::Runtime() const { return d->runtime; }
 // --- Qt events ------------------------------------------------------------------------
 
 QSize VumoCaixaWidget::sizeHint() const {
-  const int height = std::max(TwipsToPixels(kMinimumHeight, logicalDpiY()),
+  const int height = std::max(qtcommon::TwipsToPixels(kMinimumHeight, logicalDpiY()),
                               d->caixa->LineEdit().sizeHint().height());
-  const int design = TwipsToPixels(kDesignWidth, logicalDpiX());
+  const int design = qtcommon::TwipsToPixels(kDesignWidth, logicalDpiX());
   const int chars = TamanhoMaximo();
   if (LarguraLivre(static_cast<std::int16_t>(TipoDados())) || chars <= 0) return {design, height};
   const int minimum = minimumSizeHint().width();
@@ -359,8 +364,8 @@ QSize VumoCaixaWidget::sizeHint() const {
 }
 
 QSize VumoCaixaWidget::minimumSizeHint() const {
-  return {TwipsToPixels(d->button->Width(), logicalDpiX()),
-          TwipsToPixels(kMinimumHeight, logicalDpiY())};
+  return {qtcommon::TwipsToPixels(d->button->Width(), logicalDpiX()),
+          qtcommon::TwipsToPixels(kMinimumHeight, logicalDpiY())};
 }
 
 bool VumoCaixaWidget::event(QEvent* event) {

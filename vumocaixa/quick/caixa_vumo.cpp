@@ -9,8 +9,9 @@
 #include <QQmlProperty>
 #include <QtDebug>
 
+#include <vumocaixa/qtcommon/values.hpp>
+
 #include "caixa_vumo_p.hpp"
-#include "quick_values_p.hpp"
 
 namespace vumocaixa::quick {
 
@@ -237,45 +238,45 @@ void CaixaVumo::setExtensoNorma(bool value) {
 QVariant CaixaVumo::text() const {
   QVariant value;
   if (m_pending && m_pending->text) return *m_pending->text;
-  if (d) d->Call("text", [&] { value = ToQVariant(d->control.Text()); });
+  if (d) d->Call("text", [&] { value = qtcommon::ToQVariant(d->control.Text()); });
   return value;
 }
 
 void CaixaVumo::setText(const QVariant& value) {
   Assign(&Pending::text, value, "text",
-         [&](VumoCaixaControl& c) { c.SetText(FromQVariant(value)); });
+         [&](VumoCaixaControl& c) { c.SetText(qtcommon::FromQVariant(value)); });
 }
 
 QColor CaixaVumo::backColor() const {
   return Current<QColor>(&Pending::backColor, QColor(),
-                         [this] { return ToQColor(d->control.BackColor()); });
+                         [this] { return qtcommon::ToQColor(d->control.BackColor()); });
 }
 
 void CaixaVumo::setBackColor(const QColor& value) {
   Assign(&Pending::backColor, value, "backColor",
-         [&](VumoCaixaControl& c) { c.SetBackColor(FromQColor(value)); });
+         [&](VumoCaixaControl& c) { c.SetBackColor(qtcommon::FromQColor(value)); });
 }
 
 QColor CaixaVumo::foreColor() const {
   return Current<QColor>(&Pending::foreColor, QColor(),
-                         [this] { return ToQColor(d->control.ForeColor()); });
+                         [this] { return qtcommon::ToQColor(d->control.ForeColor()); });
 }
 
 void CaixaVumo::setForeColor(const QColor& value) {
   Assign(&Pending::foreColor, value, "foreColor",
-         [&](VumoCaixaControl& c) { c.SetForeColor(FromQColor(value)); });
+         [&](VumoCaixaControl& c) { c.SetForeColor(qtcommon::FromQColor(value)); });
 }
 
 QFont CaixaVumo::font() const {
   return Current<QFont>(&Pending::font, QFont(), [this] {
     const FontRef font = d->control.Font();
-    return font ? ToQFont(*font) : QFont();
+    return font ? qtcommon::ToQFont(*font) : QFont();
   });
 }
 
 void CaixaVumo::setFont(const QFont& value) {
   Assign(&Pending::font, value, "font", [&](VumoCaixaControl& c) {
-    c.SetFont(std::make_shared<vumocaixa::Font>(FromQFont(value)));
+    c.SetFont(std::make_shared<vumocaixa::Font>(qtcommon::FromQFont(value)));
   });
   if (!m_pending && d) d->FollowActiveBox();
 }

@@ -16,11 +16,15 @@
 
 #include <vumocaixa/control/descricao_entrada.hpp>
 #include <vumocaixa/host/errors.hpp>
+#include <vumocaixa/qtcommon/utf16.hpp>
+#include <vumocaixa/qtcommon/values.hpp>
 #include <vumocaixa/tipos/tipos_de_dados.hpp>
 
-#include "quick_values_p.hpp"
-
 namespace vumocaixa::quick {
+
+using qtcommon::FromUtf8;
+using qtcommon::TwipsToPixels;
+
 namespace {
 
 constexpr char kDialogQml[] = R"(
@@ -101,7 +105,7 @@ void CaixaVumo::Private::FollowActiveBox() {
                        std::max(minimum, design));
   }
   q.setImplicitWidth(width);
-  q.setImplicitHeight(std::max(TwipsToPixels(kMinimumHeight, dpi), metrics.height() + 8));
+  q.setImplicitHeight(std::max<qreal>(TwipsToPixels(kMinimumHeight, dpi), metrics.height() + 8));
   RefreshNames();
 }
 

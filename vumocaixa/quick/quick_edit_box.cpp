@@ -14,10 +14,20 @@
 
 #include <vumocaixa/host/errors.hpp>
 #include <vumocaixa/host/text.hpp>
-
-#include "quick_values_p.hpp"
+#include <vumocaixa/qtcommon/keys.hpp>
+#include <vumocaixa/qtcommon/utf16.hpp>
+#include <vumocaixa/qtcommon/values.hpp>
 
 namespace vumocaixa::quick {
+
+using qtcommon::CharText;
+using qtcommon::CodePointsBefore;
+using qtcommon::FromUtf8;
+using qtcommon::KeyCodeOf;
+using qtcommon::MouseButtons;
+using qtcommon::ShiftState;
+using qtcommon::Utf16Before;
+
 namespace {
 
 constexpr char kEditBoxQml[] = R"(
@@ -45,16 +55,6 @@ Rectangle {
   }
 }
 )";
-
-QString CharText(char32_t c) { return QString::fromUcs4(&c, 1); }
-
-std::int16_t MouseButtons(Qt::MouseButtons buttons) {
-  std::int16_t result = 0;
-  if (buttons & Qt::LeftButton) result |= 1;
-  if (buttons & Qt::RightButton) result |= 2;
-  if (buttons & Qt::MiddleButton) result |= 4;
-  return result;
-}
 
 }  // namespace
 
@@ -213,8 +213,7 @@ bool QuickEditBox::KeyPressed(QKeyEvent& event) {
   std::int16_t keyCode = code;
   std::int16_t shift = ShiftState(event.modifiers());
   bool ok = Guarded(Frame(), "KeyDown", [&] { m_listener->KeyDown(keyCode, shift); });
-  const bool command = IsEditingCommand(event);
-  const std::vector<TypedChar> chars = command ? std::vector<TypedChar>{} : TypedChars(event);
+  const std::vector<TypedChar> chars = qtcommon::TypedChars(event);
   bool consumed = !ok || (code != 0 && keyCode == 0);
   if (alive && !consumed && event.matches(QKeySequence::Paste)) {
     Paste();
@@ -297,9 +296,8 @@ void QuickEditBox::Mouse(QMouseEvent& event) {
   std::int16_t button =
       MouseButtons(event.type() == QEvent::MouseMove ? event.buttons() : event.button());
   std::int16_t shift = ShiftState(event.modifiers());
-  const qreal dpi = Frame().Dpi() > 0 ? Frame().Dpi() : 96.0;
-  float x = static_cast<float>(event.position().x() * 1440.0 / dpi);
-  float y = static_cast<float>(event.position().y() * 1440.0 / dpi);
+  float x = qtcommon::PixelsToTwipsF(event.position().x(), Frame().Dpi());
+  float y = qtcommon::PixelsToTwipsF(event.position().y(), Frame().Dpi());
   QPointer<QuickEditBox> alive(this);
   switch (event.type()) {
     case QEvent::MouseButtonPress:

@@ -13,7 +13,8 @@
 
 #include <QString>
 
-#include "quick_keys_p.hpp"
+#include <vumocaixa/host/keystroke.hpp>
+
 #include "quick_part_p.hpp"
 
 class QKeyEvent;

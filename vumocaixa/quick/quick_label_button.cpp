@@ -1,10 +1,12 @@
 #include "quick_label_button_p.hpp"
 
 #include <vumocaixa/host/errors.hpp>
-
-#include "quick_values_p.hpp"
+#include <vumocaixa/qtcommon/utf16.hpp>
 
 namespace vumocaixa::quick {
+
+using qtcommon::FromUtf8;
+
 namespace {
 
 constexpr char kLabelQml[] = R"(

@@ -6,10 +6,14 @@
 #include <QQmlEngine>
 
 #include <vumocaixa/host/errors.hpp>
-
-#include "quick_values_p.hpp"
+#include <vumocaixa/qtcommon/values.hpp>
 
 namespace vumocaixa::quick {
+
+using qtcommon::ToQColor;
+using qtcommon::ToQFont;
+using qtcommon::TwipsToPixels;
+
 namespace {
 
 // One component per kind of part and engine, kept as a child of the engine.

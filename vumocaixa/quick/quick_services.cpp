@@ -7,11 +7,20 @@
 #include <QTimer>
 
 #include <vumocaixa/host/errors.hpp>
+#include <vumocaixa/qtcommon/regional_locale.hpp>
+#include <vumocaixa/qtcommon/utf16.hpp>
+#include <vumocaixa/qtcommon/values.hpp>
 
 #include "caixa_vumo.hpp"
-#include "quick_values_p.hpp"
 
 namespace vumocaixa::quick {
+
+using qtcommon::FromQFont;
+using qtcommon::FromUtf8;
+using qtcommon::PixelsToTwips;
+using qtcommon::RegionalFromLocale;
+using qtcommon::TwipsToPixels;
+
 namespace {
 
 constexpr int kMaxResizeDepth = 100;

@@ -1,18 +1,22 @@
-#include <vumocaixa/qt/qt_values.hpp>
+#include <vumocaixa/qtcommon/values.hpp>
 
 #include <cmath>
 #include <string>
 
-#include <QApplication>
 #include <QDate>
+#include <QDateTime>
+#include <QGuiApplication>
 #include <QPalette>
 
-namespace vumocaixa::qt {
+#include <vumocaixa/host/decimal.hpp>
+
+namespace vumocaixa::qtcommon {
 namespace {
 
-constexpr double kTwipsPerInch = 1440.0;
+constexpr qreal kTwipsPerInch = 1440.0;
+constexpr double kLargestInt32 = 2147483647.0;
 
-int Resolution(int dpi) { return dpi > 0 ? dpi : 96; }
+qreal Resolution(qreal dpi) { return dpi > 0 ? dpi : 96.0; }
 
 QPalette::ColorRole SystemRole(std::uint32_t index) {
   switch (index) {
@@ -32,40 +36,30 @@ QPalette::ColorRole SystemRole(std::uint32_t index) {
   }
 }
 
-// The digits of a decimal with '.' before its fraction, which QVariant reads back as
-// a number without losing any of them.
-QString DecimalText(const Decimal& d) {
-  std::string digits;
-  unsigned __int128 m = d.magnitude;
-  do {
-    digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(m % 10)));
-    m /= 10;
-  } while (m != 0);
-  if (d.scale > 0) {
-    if (digits.size() <= d.scale) digits.insert(0, d.scale + 1 - digits.size(), '0');
-    digits.insert(digits.size() - d.scale, 1, '.');
-  }
-  if (d.negative && d.magnitude != 0) digits.insert(0, 1, '-');
-  return QString::fromStdString(digits);
+Date DateOf(const QDate& d) { return Date{d.year(), d.month(), d.day()}; }
+
+Variant FromDouble(double x) {
+  const bool whole = std::trunc(x) == x && std::abs(x) <= kLargestInt32;
+  return whole ? Variant{static_cast<std::int32_t>(x)} : Variant{x};
 }
 
 }  // namespace
 
-int TwipsToPixels(std::int32_t twips, int dpi) {
+int TwipsToPixels(std::int32_t twips, qreal dpi) {
   return static_cast<int>(std::lround(twips * Resolution(dpi) / kTwipsPerInch));
 }
 
-std::int32_t PixelsToTwips(int pixels, int dpi) {
+std::int32_t PixelsToTwips(qreal pixels, qreal dpi) {
   return static_cast<std::int32_t>(std::lround(pixels * kTwipsPerInch / Resolution(dpi)));
 }
 
-float PixelsToTwipsF(double pixels, int dpi) {
+float PixelsToTwipsF(qreal pixels, qreal dpi) {
   return static_cast<float>(pixels * kTwipsPerInch / Resolution(dpi));
 }
 
 QColor ToQColor(Color color) {
   if (color.value & 0x80000000u) {
-    return QApplication::palette().color(SystemRole(color.value & 0xFFu));
+    return QGuiApplication::palette().color(SystemRole(color.value & 0xFFu));
   }
   return QColor(static_cast<int>(color.value & 0xFFu), static_cast<int>((color.value >> 8) & 0xFFu),
                 static_cast<int>((color.value >> 16) & 0xFFu));
@@ -110,7 +104,9 @@ QVariant ToQVariant(const Variant& value) {
     QVariant operator()(Currency c) const {
       return static_cast<double>(c.raw) / static_cast<double>(Currency::kScale);
     }
-    QVariant operator()(const Decimal& d) const { return DecimalText(d); }
+    QVariant operator()(const Decimal& d) const {
+      return QString::fromStdString(DecimalText(d, '.'));
+    }
     QVariant operator()(const Date& d) const { return QDate(d.year, d.month, d.day); }
     QVariant operator()(const std::string& s) const { return QString::fromStdString(s); }
   };
@@ -127,18 +123,15 @@ Variant FromQVariant(const QVariant& value) {
     case QMetaType::UShort:
     case QMetaType::Char:
     case QMetaType::SChar:
-    case QMetaType::UChar: return static_cast<std::int32_t>(value.toInt());
+    case QMetaType::UChar:
     case QMetaType::Int: return static_cast<std::int32_t>(value.toInt());
     case QMetaType::Float: return value.toFloat();
-    case QMetaType::Double: return value.toDouble();
-    case QMetaType::QDate: {
-      const QDate d = value.toDate();
-      return Date{d.year(), d.month(), d.day()};
-    }
+    case QMetaType::Double: return FromDouble(value.toDouble());
+    case QMetaType::QDate: return DateOf(value.toDate());
+    case QMetaType::QDateTime: return DateOf(value.toDateTime().date());
     default: break;
   }
-  // Whole numbers beyond 32 bits and everything else keep every character as text.
   return value.toString().toStdString();
 }
 
-}  // namespace vumocaixa::qt
+}  // namespace vumocaixa::qtcommon
