@@ -75,6 +75,39 @@ class AccessibilityTest : public QObject {
     }
   }
 
+  // A screen reader reads the fields of a form before any of them has had the focus.
+  void boxesAreNamedBeforeTheyHaveTheFocus() {
+    auto* cpf = AddRow(QStringLiteral("&CPF:"), kCIC);
+    auto* salario = AddRow(QString::fromUtf8("Sal\xc3\xa1rio:"), kMoeda);
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    QCOMPARE(Read(cpf->focusProxy(), QAccessible::Name), QStringLiteral("CPF:"));
+    QCOMPARE(Read(salario->focusProxy(), QAccessible::Name), QString::fromUtf8("Sal\xc3\xa1rio:"));
+  }
+
+  // The labels a form already showed are not taken for the whole life of the form.
+  void aLabelGivenLaterNamesTheBoxWhenItTakesTheFocus() {
+    auto* field = new VumoCaixaWidget;
+    auto* other = new VumoCaixaWidget;
+    layout->addRow(field);
+    layout->addRow(QStringLiteral("&Outro:"), other);
+    form->show();
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    auto* added = new QLabel(QStringLiteral("&Nome:"), form.get());
+    added->setBuddy(field);
+    other->setFocus();
+    field->setFocus();
+    QCOMPARE(Read(QApplication::focusWidget(), QAccessible::Name), QStringLiteral("Nome:"));
+    QTest::qWait(0);
+    auto* moved = qobject_cast<QLabel*>(layout->labelForField(other));
+    moved->setBuddy(field);
+    added->setBuddy(nullptr);
+    other->setFocus();
+    field->setFocus();
+    QCOMPARE(Read(QApplication::focusWidget(), QAccessible::Name), QStringLiteral("Outro:"));
+  }
+
   void buddyShortcutAndTabReachTheBox() {
     auto* cpf = AddRow(QStringLiteral("&CPF:"), kCIC);
     auto* extenso = AddRow(QStringLiteral("Por extenso:"), kExtenso);

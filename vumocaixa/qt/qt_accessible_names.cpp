@@ -1,13 +1,57 @@
 #include <vumocaixa/qt/qt_accessible_names_p.hpp>
 
 #include <QEvent>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 
 #include <vumocaixa/control/descricao_entrada.hpp>
 
 namespace vumocaixa::qt {
+namespace {
+
+// The labels among the children of one parent, by their buddies, found in one pass
+// and kept until the event loop next runs: a form shows all its controls in one go,
+// and each control then finds its label without going over the form again.
+class SiblingLabels {
+ public:
+  [[nodiscard]] const QLabel* BuddyOf(const QWidget& widget) {
+    const QWidget* parent = widget.parentWidget();
+    if (parent == nullptr) return nullptr;
+    if (parent != m_parent || parent->children().size() != m_children) Fill(*parent);
+    const QLabel* label = m_labels.value(&widget);
+    // A label that was given another buddy meanwhile no longer names the widget.
+    return label != nullptr && label->buddy() == &widget ? label : nullptr;
+  }
+
+ private:
+  void Fill(const QWidget& parent) {
+    if (m_parent == nullptr) {
+      QTimer::singleShot(0, [this] {
+        m_parent = nullptr;
+        m_labels.clear();
+      });
+    }
+    m_parent = &parent;
+    m_children = parent.children().size();
+    m_labels.clear();
+    for (QObject* child : parent.children()) {
+      auto* label = qobject_cast<QLabel*>(child);
+      if (label != nullptr && label->buddy() != nullptr && !m_labels.contains(label->buddy())) {
+        m_labels.insert(label->buddy(), label);
+      }
+    }
+  }
+
+  QPointer<const QWidget> m_parent;
+  qsizetype m_children = 0;
+  QHash<const QWidget*, QPointer<QLabel>> m_labels;
+};
+
+}  // namespace
 
 QString EntryDescription(int tipo) {
   const std::string_view text = DescricaoDaEntrada(tipo);
@@ -20,47 +64,55 @@ QString ButtonAction(int tipo) {
 }
 
 QString BuddyText(const QWidget& widget) {
-  for (const QLabel* label : widget.window()->findChildren<QLabel*>()) {
-    if (label->buddy() != &widget) continue;
-    QString text = label->text();
-    // "&&" stands for one '&'; a single '&' marks the shortcut letter.
-    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-    text.remove(QLatin1Char('&'));
-    text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
-    return text;
-  }
-  return {};
+  static SiblingLabels labels;
+  const QLabel* label = labels.BuddyOf(widget);
+  if (label == nullptr) return {};
+  QString text = label->text();
+  // "&&" stands for one '&'; a single '&' marks the shortcut letter.
+  text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+  text.remove(QLatin1Char('&'));
+  text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+  return text;
 }
 
-AccessibleNames::AccessibleNames(QWidget& widget, QLineEdit& caixa, QLineEdit& caixa1,
-                                 QPushButton& button)
-    : m_widget(widget), m_caixa(caixa), m_caixa1(caixa1), m_button(button) {
-  widget.installEventFilter(this);
-  caixa.installEventFilter(this);
-  caixa1.installEventFilter(this);
+AccessibleNames::AccessibleNames(QWidget& widget) : m_widget(widget) {}
+
+void AccessibleNames::AddBox(QLineEdit& box) {
+  m_boxes.push_back(&box);
+  box.installEventFilter(this);
+  box.setAccessibleName(m_name);
+  Describe(box);
 }
 
-void AccessibleNames::Refresh(int tipo) {
+void AccessibleNames::AddButton(QPushButton& button) {
+  m_button = &button;
+  Describe(button);
+}
+
+void AccessibleNames::SetType(int tipo) {
   m_tipo = tipo;
-  Refresh();
+  for (QLineEdit* box : m_boxes) Describe(*box);
+  if (m_button != nullptr) Describe(*m_button);
 }
 
-void AccessibleNames::Refresh() {
+void AccessibleNames::Rename() {
   const QString own = m_widget.accessibleName();
-  const QString name = own.isEmpty() ? BuddyText(m_widget) : own;
-  const QString description = EntryDescription(m_tipo);
-  for (QLineEdit* box : {&m_caixa, &m_caixa1}) {
-    box->setAccessibleName(name);
-    box->setAccessibleDescription(description);
-  }
+  m_name = own.isEmpty() ? BuddyText(m_widget) : own;
+  for (QLineEdit* box : m_boxes) box->setAccessibleName(m_name);
+}
+
+void AccessibleNames::Describe(QLineEdit& box) const {
+  box.setAccessibleDescription(EntryDescription(m_tipo));
+}
+
+void AccessibleNames::Describe(QPushButton& button) const {
   const QString action = ButtonAction(m_tipo);
-  m_button.setAccessibleName(action);
-  m_button.setToolTip(action);
+  button.setAccessibleName(action);
+  button.setToolTip(action);
 }
 
 bool AccessibleNames::eventFilter(QObject* watched, QEvent* event) {
-  const bool shown = watched == &m_widget && event->type() == QEvent::Show;
-  if (shown || event->type() == QEvent::FocusIn) Refresh();
+  if (event->type() == QEvent::FocusIn) Rename();
   return QObject::eventFilter(watched, event);
 }
 

@@ -1,12 +1,16 @@
 #pragma once
 // What screen readers read for the parts of a VumoCaixaWidget. The edit boxes carry the
 // widget's accessible name (or, when the application gives none, the text of the label
-// whose buddy the widget is) and a description of the entry ("CPF", "Valor em reais");
-// the "..." button is named for what it does, with the same text as its tooltip.
+// beside the widget whose buddy it is) and a description of the entry ("CPF", "Valor em
+// reais"); the "..." button is named for what it does, with the same text as its tooltip.
 //
-// Qt has no event for a changed accessible name or buddy, so the names are taken again
-// when the widget is shown, when its data type changes and when a box gets the focus
-// (before Qt tells the screen reader about the new focus).
+// Qt has no event for a changed accessible name or buddy, so the name is taken again
+// when the widget is shown and when a box gets the focus (before Qt tells the screen
+// reader about the new focus). The label is looked for among the widget's siblings, as
+// Qt does for its own widgets, and the siblings are gone over once for all the
+// controls a form shows together: a form of many controls shows in linear time.
+
+#include <vector>
 
 #include <QObject>
 #include <QString>
@@ -23,26 +27,36 @@ namespace vumocaixa::qt {
 // text for a type without the button.
 [[nodiscard]] QString ButtonAction(int tipo);
 
-// The text of the label whose buddy is widget, without its '&' marks; empty if none.
+// The text, without its '&' marks, of the label among widget's siblings whose buddy is
+// widget; empty if there is none. The siblings' labels are gone over once until the
+// event loop next runs, or until the number of siblings changes.
 [[nodiscard]] QString BuddyText(const QWidget& widget);
 
 class AccessibleNames final : public QObject {
  public:
-  AccessibleNames(QWidget& widget, QLineEdit& caixa, QLineEdit& caixa1, QPushButton& button);
+  // Names the parts of widget.
+  explicit AccessibleNames(QWidget& widget);
 
-  // Names the parts for data type tipo.
-  void Refresh(int tipo);
+  // A box or the button of the widget, named from now on. They must outlive this object.
+  void AddBox(QLineEdit& box);
+  void AddButton(QPushButton& button);
+
+  // The parts describe data type tipo; the name stays.
+  void SetType(int tipo);
+  // Takes the name again and gives it to the boxes.
+  void Rename();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void Refresh();
+  void Describe(QLineEdit& box) const;
+  void Describe(QPushButton& button) const;
 
   QWidget& m_widget;
-  QLineEdit& m_caixa;
-  QLineEdit& m_caixa1;
-  QPushButton& m_button;
+  std::vector<QLineEdit*> m_boxes;
+  QPushButton* m_button = nullptr;
+  QString m_name;
   int m_tipo = 0;
 };
 

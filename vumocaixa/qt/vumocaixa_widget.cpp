@@ -53,10 +53,12 @@ class VumoCaixaWidget::Private final : public QtFrame {
             ConstituentWidgets{std::unique_ptr<Widget>(caixa), std::unique_ptr<Widget>(caixa1),
                                std::unique_ptr<Widget>(caixa2), std::unique_ptr<Widget>(button)},
             container, runtime),
-        names(std::make_unique<AccessibleNames>(widget, caixa->LineEdit(), caixa1->LineEdit(),
-                                                button->Button())) {
+        names(std::make_unique<AccessibleNames>(widget)) {
     container.SetLife(Life());
     runtime.SetFrame(*this);
+    names->AddBox(caixa->LineEdit());
+    names->AddBox(caixa1->LineEdit());
+    names->AddButton(button->Button());
   }
 
   QWidget& FrameWidget() override { return q; }
@@ -117,7 +119,7 @@ class VumoCaixaWidget::Private final : public QtFrame {
     q.setFocusPolicy(proxy != nullptr ? proxy->focusPolicy() : Qt::NoFocus);
     const int tipo = control.TipoDados();
     FollowWidth(LarguraLivre(control.TipoDados()) ? QSizePolicy::Preferred : QSizePolicy::Maximum);
-    names->Refresh(tipo);
+    names->SetType(tipo);
   }
 
   // A horizontal size policy that the application or a form gave the widget is kept.
@@ -369,6 +371,7 @@ QSize VumoCaixaWidget::minimumSizeHint() const {
 }
 
 bool VumoCaixaWidget::event(QEvent* event) {
+  if (event->type() == QEvent::Show && d->names) d->names->Rename();
   if (event->type() == QEvent::DynamicPropertyChange && !d->syncing) {
     const std::shared_ptr<FrameLife> life = d->Life();
     const QByteArray name = static_cast<QDynamicPropertyChangeEvent*>(event)->propertyName();

@@ -22,8 +22,9 @@
 //
 // The widget takes the focus for its active box (its focus proxy), so that setFocus,
 // the tab order and a buddy label reach the box. The box carries the widget's
-// accessible name, or the buddy label's text when the application sets none, and a
-// description of the entry ("CPF", "Valor em reais") for screen readers.
+// accessible name, or when the application sets none the text of its buddy label (a
+// label with the same parent as the widget), and a description of the entry ("CPF",
+// "Valor em reais") for screen readers.
 //
 // No exception leaves the widget: a failure inside an event handler or a property
 // assignment is reported through erro() and a warning, and the widget goes on.
