@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <vumocaixa/control/memory_form.hpp>
+#include <vumocaixa/host/memory_property_bag.hpp>
 #include <vumocaixa/pages/memory_page.hpp>
 
 #include "../control/propriedades_controle.hpp"
@@ -306,6 +307,56 @@ TEST_F(PageFixture, ATypeNumberTheListDoesNotHoldIsNotPassedOn) {
   EXPECT_TRUE(form.Runtime().Messages().empty());
   W("TipoDados").SetListIndex(kCEP);  // the page is still usable
   EXPECT_EQ(form.Control().TipoDados(), kCEP);
+}
+
+// A control loaded with a type the list does not hold shows that number; the list,
+// which showed another control's type before, has no choice and the options are
+// judged by the loaded type. Only a type the user chose is written back.
+TEST(PropriedadesTipoGravado, ALoadedTypeTheListDoesNotHoldIsWrittenOnlyWhenChosen) {
+  const struct {
+    const char* nome;
+    std::function<void(MemoryPageSurface&, Propriedades&)> edita;
+    std::int16_t tipo;
+    std::size_t mensagens;
+  } rows[] = {
+      {"aplicar só o TeclaEnter",
+       [](MemoryPageSurface& s, Propriedades& p) {
+         s.Widget("chkTeclaEnter").SetValue(0);
+         p.PropertyPage_ApplyChanges();
+       },
+       20, 0},
+      {"aplicar sem mudar nada",
+       [](MemoryPageSurface&, Propriedades& p) { p.PropertyPage_ApplyChanges(); }, 20, 0},
+      {"escolher Moeda na lista",
+       [](MemoryPageSurface& s, Propriedades&) { s.Widget("TipoDados").SetListIndex(kMoeda); },
+       kMoeda, 0},
+      {"outro número que a lista não tem, aplicado",
+       [](MemoryPageSurface& s, Propriedades& p) {
+         s.Widget("txtTipoDados").SetText("40");
+         p.PropertyPage_ApplyChanges();
+       },
+       kTexto, 1},
+  };
+  for (const auto& r : rows) {
+    MemoryForm texto;
+    MemoryPropertyBag bag;
+    bag.Store("TipoDados", std::int16_t{20});
+    MemoryForm f{MemoryFormOptions{PtBR(), &bag}};
+    MemoryPageSurface s;
+    Propriedades p(s);
+    p.SetSelectedControls({&texto.Control()});
+    p.PropertyPage_SelectionChanged();
+    p.SetSelectedControls({&f.Control()});
+    p.PropertyPage_SelectionChanged();
+    EXPECT_EQ(s.Widget("txtTipoDados").Text(), "20") << r.nome;
+    EXPECT_EQ(s.Widget("TipoDados").ListIndex(), -1) << r.nome;
+    for (const char* opcao : {"chkMaiusculoEMinusculo", "chkTudoMaiusculo", "chkEndereço"}) {
+      EXPECT_FALSE(s.Widget(opcao).Enabled()) << r.nome << ' ' << opcao;
+    }
+    r.edita(s, p);
+    EXPECT_EQ(f.Control().TipoDados(), r.tipo) << r.nome;
+    EXPECT_EQ(f.Runtime().Messages().size(), r.mensagens) << r.nome;
+  }
 }
 
 TEST_F(PageFixture, NoSelectionDoesNothing) {

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <utility>
 
 #include <vumocaixa/host/errors.hpp>
@@ -59,6 +60,23 @@ int LowestBit(const GeneralValue& value) {
 }
 
 bool Checked(const PageWidget& box) { return box.Value() == 1; }
+
+// The list position a type number names, the number rounded half to even: -1 for no
+// choice, 0 to 16 for a type; nothing for a number the list does not hold.
+std::optional<int> PosicaoNaLista(std::string_view numero) {
+  double posicao = 0;
+  try {
+    posicao = std::nearbyint(LeadingNumber(numero));
+  } catch (const OverflowError&) {
+    return std::nullopt;
+  }
+  if (!(posicao >= -1 && posicao < static_cast<double>(kTiposDeDados.size()))) {
+    return std::nullopt;
+  }
+  return static_cast<int>(posicao);
+}
+
+bool NomeiaUmTipo(std::string_view numero) { return PosicaoNaLista(numero).value_or(-1) >= 0; }
 
 // Whether a maximum length typed on the page can be written: a whole number from 0 to
 // the largest 32-bit one, digits only, spaces around allowed.
@@ -139,7 +157,10 @@ void Propriedades::PropertyPage_SelectionChanged() {
   m_chkMaiusculoEMinusculo->SetValue(LowestBit(GetProperty(*control, "MaiusculoEMinusculo")));
   m_chkTeclaEnter->SetValue(LowestBit(GetProperty(*control, "TeclaEnter")));
   m_txtTipoDados->SetText(GeneralText(GetProperty(*control, "TipoDados")));
-  AjustaOpcoes(TipoDaPagina());
+  // A stored type that names no list position leaves the list without a choice.
+  m_TipoDados->SetListIndex(PosicaoNaLista(m_txtTipoDados->Text()).value_or(-1));
+  m_TipoEscolhido = false;
+  AjustaOpcoes(control->TipoDados());
   MostraAviso();
   m_Carregando = false;
 }
@@ -157,7 +178,11 @@ void Propriedades::Write(VumoCaixaControl& control, std::string_view name,
 void Propriedades::PropertyPage_ApplyChanges() {
   VumoCaixaControl* control = First();
   if (control == nullptr) return;
-  Write(*control, "TipoDados", m_txtTipoDados->Text());
+  // A loaded type the list does not hold is the control's own: written back, the
+  // control would refuse it.
+  if (m_TipoEscolhido || NomeiaUmTipo(m_txtTipoDados->Text())) {
+    Write(*control, "TipoDados", m_txtTipoDados->Text());
+  }
   SetProperty(*control, "TeclaEnter", Checked(*m_chkTeclaEnter));
   if (TamanhoValido(m_txtTamanhoMáximo->Text())) {
     Write(*control, "TamanhoMáximo", m_txtTamanhoMáximo->Text());
@@ -173,14 +198,11 @@ void Propriedades::PropertyPage_ApplyChanges() {
   SetProperty(*control, "ExtensoNorma", Checked(*m_chkExtensoNorma) && UsaExtensoNorma(t));
 }
 
-// The type the page holds: the list's position (-1 when none is chosen).
-int Propriedades::TipoDaPagina() const { return m_TipoDados->ListIndex(); }
-
 // The options the type refuses or does not use are shown unchecked and cannot be
 // checked; the others can. With no type chosen, nothing is refused.
-void Propriedades::AjustaOpcoes(int tipo) {
-  const auto t = static_cast<std::int16_t>(tipo);
-  const bool livre = tipo < 0;
+void Propriedades::AjustaOpcoes(std::optional<std::int16_t> tipo) {
+  const std::int16_t t = tipo.value_or(kTexto);
+  const bool livre = !tipo;
   const std::pair<PageWidget*, bool> opcoes[] = {
       {m_chkMaiusculoEMinusculo, livre || PermiteMaiusculoEMinusculo(t)},
       {m_chkTudoMaiusculo, livre || PermiteTudoMaiusculo(t)},
@@ -198,22 +220,26 @@ void Propriedades::MostraAviso() {
   m_lblAviso->SetText(valido ? std::string_view{} : kAvisoTamanhoMáximo);
 }
 
+// Loading sets the list from the number, never the other way.
 void Propriedades::TipoDados_Click() {
+  if (m_Carregando) return;
   m_txtTipoDados->SetText(NumberText(static_cast<std::int32_t>(m_TipoDados->ListIndex())));
-  if (!m_Carregando) m_Changed = true;
+  m_Changed = true;
 }
 
 void Propriedades::TipoDados_Change() { TipoDados_Click(); }
 
 // The number box drives the list; a number that names no list position (outside -1 to
-// 16, or no number at all) is not passed on to the control. A type the user chose is
-// written at once, with the whole page.
+// 16, or no number at all) is not passed on to the control at once. A type the user
+// chose is written at once, with the whole page.
 void Propriedades::txtTipoDados_Change() {
-  const double number = std::nearbyint(LeadingNumber(m_txtTipoDados->Text()));
-  if (number < -1 || number >= static_cast<double>(kTiposDeDados.size())) return;
-  m_TipoDados->SetListIndex(static_cast<int>(number));
   if (m_Carregando) return;
-  AjustaOpcoes(static_cast<int>(number));
+  m_TipoEscolhido = true;
+  const std::optional<int> posicao = PosicaoNaLista(m_txtTipoDados->Text());
+  if (!posicao) return;
+  m_TipoDados->SetListIndex(*posicao);
+  AjustaOpcoes(*posicao < 0 ? std::nullopt
+                            : std::optional<std::int16_t>(static_cast<std::int16_t>(*posicao)));
   PropertyPage_ApplyChanges();
   m_Changed = true;
 }

@@ -10,6 +10,8 @@
 // unchecked, disabled and written as false, and a TamanhoMáximo that is no whole number of 0 or
 // more is not written (the page says why under it).
 
+#include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -49,7 +51,8 @@ class Propriedades {
   void PropertyPage_SelectionChanged();
   // Writes the seven properties to the first selected control (the type first), the
   // options the type refuses or does not use as false; a TamanhoMáximo that is no
-  // whole number of 0 or more is left out.
+  // whole number of 0 or more is left out, and so is a loaded type that names no list
+  // position (a stored 20) unless the type was changed on the page.
   void PropertyPage_ApplyChanges();
 
   void TipoDados_Click();
@@ -66,9 +69,9 @@ class Propriedades {
   [[nodiscard]] VumoCaixaControl* First() const;
   void Wire(PageWidget& widget, std::string_view name);
   void Write(VumoCaixaControl& control, std::string_view name, const std::string& text);
-  void AjustaOpcoes(int tipo);
+  // tipo: nothing when no type is chosen.
+  void AjustaOpcoes(std::optional<std::int16_t> tipo);
   void MostraAviso();
-  [[nodiscard]] int TipoDaPagina() const;
 
   PageWidget* m_txtTipoDados = nullptr;
   PageWidget* m_TipoDados = nullptr;
@@ -79,7 +82,8 @@ class Propriedades {
   PageWidget* m_chkEndereço = nullptr;
   PageWidget* m_chkExtensoNorma = nullptr;
   PageWidget* m_lblAviso = nullptr;
-  bool m_Carregando = false;  // the widgets are being loaded from the control
+  bool m_Carregando = false;     // the widgets are being loaded from the control
+  bool m_TipoEscolhido = false;  // the type number changed since the page was loaded
   std::vector<VumoCaixaControl*> m_Selected;
   bool m_Changed = false;
 };
