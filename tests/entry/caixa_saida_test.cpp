@@ -184,6 +184,24 @@ TEST(CaixaSaida, AnEmptyTextBoxStaysEmptyWhateverItsOptions) {
   }
 }
 
+// Blanks typed into an address box are no address: they stay as typed, never "Rua ".
+TEST(CaixaSaida, BlanksAloneAreNoAddress) {
+  const struct {
+    const char* digitado;
+    bool endereco;
+    const char* final;
+  } rows[] = {
+      {"   ", true, "   "},  {" ", true, " "},
+      {"   ", false, ""},    {"  av paulista ", true, "Av. Paulista"},
+      {" x", true, "Rua X"},
+  };
+  for (const auto& r : rows) {
+    const std::string nome = std::string("'") + r.digitado + (r.endereco ? "' endereco" : "'");
+    ConfereSaida({kTexto, r.digitado, Entrada::Digitada, "", r.final, nome.c_str()}, true,
+                 r.endereco);
+  }
+}
+
 TEST(CaixaSaida, SpacesCountAsContent) {
   ConfereSaida({kCIC, " ", Entrada::Colada, "CIC inválido. Redigite.", " ", "espaco no cpf"});
   ConfereSaida({kEmail, " ", Entrada::Colada, "email inválido. Redigite.", " ", "espaco no email"});

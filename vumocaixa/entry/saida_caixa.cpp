@@ -70,6 +70,13 @@ void LaNaMascara(std::string& texto, const Mascara& m) {
   texto.assign(saida.data(), m.texto.size());
 }
 
+// An empty text is no entry, and in an address box neither are blanks alone: neither
+// is given a street type.
+bool NadaAArrumar(std::string_view texto, bool endereco) {
+  if (texto.empty()) return true;
+  return endereco && texto.find_first_not_of(' ') == std::string_view::npos;
+}
+
 // The message of a refused entry, or an empty view when it passes. An empty text
 // always passes.
 std::string_view Recusa(bool valido, const std::string& texto, std::string_view mensagem) {
@@ -115,7 +122,7 @@ std::string_view ConfereSaidaDaCaixa(std::int16_t tipo, std::string& texto,
                                      const OpcoesDeSaida& opcoes, const RegionalSettings& r) {
   switch (tipo) {
     case kTexto:
-      if (opcoes.maiusculoEMinusculo && !texto.empty()) {
+      if (opcoes.maiusculoEMinusculo && !NadaAArrumar(texto, opcoes.endereco)) {
         texto = FormataPalavras(texto, opcoes.endereco);
       }
       return {};

@@ -24,7 +24,8 @@ struct OpcoesDeSaida {
 // "CIC inválido. Redigite.", or an empty view when the entry is accepted.
 //
 // - Texto: with maiusculoEMinusculo a non-empty text is tidied by FormataPalavras;
-//   an empty one stays empty. Never refused.
+//   an empty one stays empty, and so does one of spaces only with endereco. Never
+//   refused.
 // - Data: a date the locale reads is rewritten in the short form; anything else but
 //   the empty text is refused and left as it was.
 // - CIC, CNPJ, Cartão de Crédito, CEP, PIS: a text whose digits (and, for a CNPJ with
