@@ -1,5 +1,6 @@
 // Typing into the numeric box: a currency amount key by key, then leaving and
-// entering the box again; out-of-range whole numbers and an entry that is no number.
+// entering the box again; numbers out of their type's range and an entry that is no
+// number.
 #include <string>
 #include <string_view>
 
@@ -86,7 +87,7 @@ void Limites(std::ostream& out) {
 void CaixaNumerica(std::ostream& out) {
   out << "Digitando tecla a tecla numa caixa Moeda ('|' é o cursor, [ ] a seleção):\n";
   DigitaMoeda(out);
-  out << "\nAo sair, cada tipo traz o número para a sua faixa:\n";
+  out << "\nAo sair, o que o tipo não comporta é recusado:\n";
   Limites(out);
 }
 

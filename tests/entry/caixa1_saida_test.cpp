@@ -1,6 +1,6 @@
 // Entering and leaving the numeric box on a form in memory: the plain number for
-// editing, the range of each type, the message for what is no number, the display
-// and the stored value.
+// editing, the range of each type, the message for what is no number or out of
+// range, the display and the stored value.
 
 #include <cstdint>
 #include <string>
@@ -34,47 +34,21 @@ struct CasoSaida {
   const char* nome;
 };
 
-// Entries that are numbers end in range, formatted for the type, without a message;
+// Entries that are numbers the type holds are formatted for it, without a message;
 // the box keeps the result while the focus is elsewhere.
-TEST(Caixa1Saida, NumerosFicamNaFaixaDoTipo) {
-  const std::string noves40(40, '9');
+TEST(Caixa1Saida, NumerosDoTipoSaemFormatados) {
   const CasoSaida casos[] = {
-      {kInteiro, "32766", "32766", "um abaixo do maior Inteiro"},
-      {kInteiro, "32767", "32767", "o maior Inteiro"},
-      {kInteiro, "32768", "32767", "um acima do maior Inteiro"},
-      {kInteiro, "40000", "32767", "muito acima do maior Inteiro"},
-      {kInteiro, "-32768", "-32768", "o menor Inteiro"},
-      {kInteiro, "-32769", "-32768", "um abaixo do menor Inteiro"},
       {kInteiro, "12,5", "12", "metade arredonda para o par"},
       {kInteiro, "13,5", "14", "metade arredonda para o par acima"},
       {kInteiro, "32766,5", "32766", "metade junto do limite"},
-      {kInteiro, "1.000.000", "32767", "milhar com separadores, colado"},
-      {kInteiro, "-1.000.000", "-32768", "negativo com separadores, colado"},
-      {kInteiro, noves40, "32767", "quarenta dígitos"},
-      {kInteiro, "-" + noves40, "-32768", "menos quarenta dígitos"},
-      {kInteiro, "1e9", "32767", "expoente grande"},
-      {kInteiro, "1e400", "32767", "expoente além do duplo"},
-      {kInteiro, "-1e400", "-32768", "expoente negativo além do duplo"},
-      {kLongo, "-1E400", "-2147483648", "expoente maiúsculo além do duplo"},
+      {kInteiro, "-32768,5", "-32768", "metade no limite arredonda para dentro"},
+      {kInteiro, "1.000", "1000", "milhar com separador, colado"},
       {kInteiro, "-0", "0", "zero negativo"},
-      {kLongo, "2147483646", "2147483646", "um abaixo do maior Longo"},
-      {kLongo, "2147483647", "2147483647", "o maior Longo"},
-      {kLongo, "3000000000", "2147483647", "acima do maior Longo"},
-      {kLongo, "-2147483648", "-2147483648", "o menor Longo"},
-      {kLongo, "-2147483649", "-2147483648", "abaixo do menor Longo"},
       {kLongo, "40000", "40000", "além do Inteiro cabe no Longo"},
-      {kLongo, "5.000.000.000", "2147483647", "bilhões com separadores"},
       {kMoeda, "1234,5", "R$ 1.234,50", "centavos completados"},
       {kMoeda, "0", "R$ 0,00", "zero"},
       {kMoeda, "-7", "-R$ 7,00", "negativo"},
       {kMoeda, "922337203685476,57", "R$ 922.337.203.685.476,57", "um centavo abaixo do limite"},
-      {kMoeda, "922337203685476,58", kMaiorMoeda, "o limite"},
-      {kMoeda, "922337203685477", kMaiorMoeda, "acima do limite"},
-      {kMoeda, "-922337203685477,5808", kMenorMoeda, "o menor valor de moeda"},
-      {kMoeda, noves40, kMaiorMoeda, "além do alcance do decimal"},
-      {kMoeda, "-" + noves40, kMenorMoeda, "negativo além do alcance do decimal"},
-      {kMoeda, "1e40", kMaiorMoeda, "expoente além do decimal"},
-      {kMoeda, "-1e400", kMenorMoeda, "expoente além do duplo"},
       {kSimples, "1,5", "1,5", "Simples que cabe"},
       {kDuplo, "-2,25", "-2,25", "Duplo negativo"},
       {kDecimal, std::string(30, '9'), std::string(28, '9'), "trinta noves no Decimal"},
@@ -109,9 +83,10 @@ TEST(Caixa1Saida, VazioOuSinalSozinhoViraZeroSemMensagem) {
   }
 }
 
-// What is no number shows the message, becomes 0 and gets the focus back, where
-// the box shows it ready for editing.
-TEST(Caixa1Saida, OQueNaoENumeroMostraAMensagemEVoltaComZero) {
+// What is no number, or a number the type cannot hold, shows the message, becomes 0
+// and gets the focus back, where the box shows it ready for editing.
+TEST(Caixa1Saida, OQueOTipoNaoComportaMostraAMensagemEVoltaComZero) {
+  const std::string noves40(40, '9');
   const CasoSaida casos[] = {
       {kInteiro, "12w", "0", "12w colado"},
       {kMoeda, "12w", "0", "12w colado na Moeda"},
@@ -127,6 +102,17 @@ TEST(Caixa1Saida, OQueNaoENumeroMostraAMensagemEVoltaComZero) {
        "0", "UTF-8 malformado"},
       {kDecimal, "12\xc3", "0", "sequência UTF-8 cortada"},
       {kMoeda, "1 2", "0", "espaço no meio"},
+      {kInteiro, "32767,5", "0", "metade acima do maior Inteiro"},
+      {kInteiro, "1.000.000", "0", "milhar com separadores, colado"},
+      {kInteiro, "-1.000.000", "0", "negativo com separadores, colado"},
+      {kInteiro, "1e9", "0", "expoente grande"},
+      {kInteiro, "1e400", "0", "expoente além do duplo"},
+      {kLongo, "-1E400", "0", "expoente maiúsculo além do duplo"},
+      {kLongo, "5.000.000.000", "0", "bilhões com separadores"},
+      {kMoeda, "-922337203685477,5808", "0", "o menor valor de moeda"},
+      {kMoeda, noves40, "0", "além do alcance do decimal"},
+      {kMoeda, "-" + noves40, "0", "negativo além do alcance do decimal"},
+      {kMoeda, "1e40", "0", "expoente além do decimal"},
   };
   for (const auto& c : casos) {
     MemoryForm f;
@@ -134,6 +120,46 @@ TEST(Caixa1Saida, OQueNaoENumeroMostraAMensagemEVoltaComZero) {
     EXPECT_EQ(std::vector<ShownMessage>{kValorInvalido}, f.Runtime().Messages()) << c.nome;
     EXPECT_EQ(c.mostrado, f.Caixa1().Text()) << c.nome;
     EXPECT_TRUE(f.Caixa1().HasFocus()) << c.nome;
+  }
+}
+
+// Typed key by key: the limits themselves are kept, one past them is refused, never
+// stored as another number.
+TEST(Caixa1Saida, ForaDaFaixaDoTipoERecusadoNoLugarDoLimite) {
+  const struct {
+    std::int16_t tipo;
+    const char* digitado;
+    std::string mostrado;  // "0" when refused
+    const char* nome;
+  } casos[] = {
+      {kInteiro, "32767", "32767", "o maior Inteiro"},
+      {kInteiro, "32768", "0", "um acima do maior Inteiro"},
+      {kInteiro, "-32768", "-32768", "o menor Inteiro"},
+      {kInteiro, "-32769", "0", "um abaixo do menor Inteiro"},
+      {kInteiro, "123456", "0", "seis dígitos"},
+      {kLongo, "2147483647", "2147483647", "o maior Longo"},
+      {kLongo, "2147483648", "0", "um acima do maior Longo"},
+      {kLongo, "-2147483648", "-2147483648", "o menor Longo"},
+      {kLongo, "-2147483649", "0", "um abaixo do menor Longo"},
+      {kLongo, "99999999999", "0", "onze noves"},
+      {kMoeda, "922337203685476,58", kMaiorMoeda, "o limite da Moeda"},
+      {kMoeda, "922337203685476,59", "0", "um centavo acima do limite"},
+      {kMoeda, "-922337203685476,58", kMenorMoeda, "o limite negativo"},
+      {kMoeda, "-922337203685476,581", "0", "um milésimo abaixo do limite negativo"},
+      {kMoeda, "922337203685477", "0", "a parte inteira do maior valor de moeda"},
+  };
+  for (const auto& c : casos) {
+    MemoryForm f;
+    f.Control().SetTipoDados(c.tipo);
+    f.Type(c.digitado);
+    f.Leave();
+    const bool recusado = c.mostrado == "0";
+    const std::vector<ShownMessage> esperadas =
+        recusado ? std::vector<ShownMessage>{kValorInvalido} : std::vector<ShownMessage>{};
+    EXPECT_EQ(esperadas, f.Runtime().Messages()) << c.nome;
+    EXPECT_EQ(c.mostrado, f.Caixa1().Text()) << c.nome;
+    EXPECT_EQ(c.mostrado, std::get<std::string>(f.Control().Text())) << c.nome;
+    EXPECT_EQ(recusado, f.Caixa1().HasFocus()) << c.nome;
   }
 }
 

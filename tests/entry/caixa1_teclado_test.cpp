@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -126,6 +127,16 @@ TEST(Caixa1Teclado, ValoresAgrupadosDigitadosTeclaATecla) {
     const char* nome;
   } casos[] = {
       {kMoeda, "1.234,56", "1.234,56", "R$ 1.234,56", false, "milhar na Moeda"},
+      {kMoeda, "1.234", "1,234", "R$ 1.234,00", false, "ponto de milhar na Moeda"},
+      {kMoeda, "-1.000", "-1,000", "-R$ 1.000,00", false, "milhar negativo na Moeda"},
+      {kMoeda, "12.345", "12,345", "R$ 12.345,00", false, "dois dígitos antes do milhar"},
+      {kMoeda, "12.345.678", "12.345,678", "R$ 12.345.678,00", false, "dois pontos de milhar"},
+      {kMoeda, "1.5", "1,5", "R$ 1,50", false, "um decimal na Moeda"},
+      {kMoeda, "1.50", "1,50", "R$ 1,50", false, "dois decimais na Moeda"},
+      {kMoeda, "1.2345", "1,2345", "R$ 1,23", false, "quatro dígitos depois do ponto"},
+      {kMoeda, "0.500", "0,500", "R$ 0,50", false, "zero antes do ponto"},
+      {kMoeda, "1,234", "1,234", "R$ 1,23", false, "vírgula digitada é decimal"},
+      {kSimples, "1.234", "1,234", "1,234", false, "três decimais fora da Moeda"},
       {kDuplo, "-1.234,5", "-1.234,5", "-1234,5", false, "negativo agrupado"},
       {kDecimal, "12.345.678,9", "12.345.678,9", "12345678,9", false, "dois grupos"},
       {kSimples, "1.5", "1,5", "1,5", false, "ponto do teclado numérico"},
@@ -146,6 +157,111 @@ TEST(Caixa1Teclado, ValoresAgrupadosDigitadosTeclaATecla) {
     f.Leave();
     EXPECT_EQ(c.mostrado, f.Caixa1().Text()) << c.nome;
     EXPECT_EQ(c.recusado, !f.Runtime().Messages().empty()) << c.nome;
+  }
+}
+
+// Regrouping follows the separator's insertion: the host sees the key before any
+// change of the text.
+TEST(Caixa1Teclado, OAgrupamentoVemDepoisDaTecla) {
+  MemoryForm f;
+  f.Control().SetTipoDados(kMoeda);
+  f.Type("1.234");
+  f.Container().ClearLog();
+  f.Type(",");
+  EXPECT_EQ("1.234,", f.Caixa1().Text());
+  EXPECT_EQ(6, f.Caixa1().SelStart());
+  EXPECT_EQ((std::vector<std::string>{"KeyDown(188, 0)", "KeyPress(44)", "Change",
+                                      "PropertyChanged(Text)", "Change", "PropertyChanged(Text)",
+                                      "KeyUp(188, 0)"}),
+            f.Container().Log());
+}
+
+// The comma typed as '.' is followed while the entry grows key by key; any other
+// change forgets it, and a separator kept out of the box regroups nothing.
+TEST(Caixa1Teclado, AVirgulaDoPontoNaoFicaVelha) {
+  const auto seleciona = [](MemoryForm& f, std::int32_t inicio, std::int32_t tamanho) {
+    f.Caixa1().SetSelStart(inicio);
+    f.Caixa1().SetSelLength(tamanho);
+  };
+  const auto recusaSeparador = [](MemoryForm& f) {
+    f.Container().On.KeyPress = [](std::int16_t& KeyAscii) {
+      if (KeyAscii == ',') KeyAscii = 0;
+    };
+  };
+  const struct {
+    std::int16_t tipo;
+    std::function<void(MemoryForm&)> passos;
+    const char* caixa;
+    const char* mostrado;
+    const char* nome;
+  } casos[] = {
+      {kSimples,
+       [&](MemoryForm& f) {
+         f.Type("9.");
+         seleciona(f, 0, 2);
+         f.Paste("1,5");
+         f.Type(".");
+       },
+       "1,5", "1,5", "colado sobre tudo"},
+      {kDuplo,
+       [&](MemoryForm& f) {
+         f.Type("1.5");
+         seleciona(f, 0, 0);
+         f.PressDelete();
+         f.Type("2");
+         seleciona(f, 3, 0);
+         f.Type(".");
+       },
+       "2,5", "2,5", "Delete"},
+      {kMoeda,
+       [](MemoryForm& f) {
+         f.Type("1.2345");
+         f.PressBackspace();
+       },
+       "1,234", "R$ 1,23", "Backspace"},
+      {kMoeda,
+       [&](MemoryForm& f) {
+         f.Type("1.5");
+         seleciona(f, 2, 1);
+         f.Type("234");
+       },
+       "1,234", "R$ 1,23", "seleção digitada por cima"},
+      {kMoeda,
+       [](MemoryForm& f) {
+         f.Type("5.678");
+         f.Control().SetTextByReference(Variant{std::string("1,234")});
+       },
+       "1,234", "R$ 1,23", "atribuição"},
+      {kDuplo,
+       [](MemoryForm& f) {
+         f.Caixa1().SetMaxLength(3);
+         f.Type("1.5.");
+       },
+       "1,5", "1,5", "caixa cheia"},
+      {kDuplo,
+       [&](MemoryForm& f) {
+         f.Type("1.5");
+         recusaSeparador(f);
+         f.Type(".");
+       },
+       "1,5", "1,5", "o host recusa o separador"},
+      {kMoeda,
+       [&](MemoryForm& f) {
+         f.Type("1.234");
+         seleciona(f, 0, 0);
+         f.Type("-");
+       },
+       "-1,234", "-R$ 1.234,00", "sinal digitado antes da vírgula"},
+  };
+  for (const auto& c : casos) {
+    MemoryForm f;
+    f.Control().SetTipoDados(c.tipo);
+    f.Enter();
+    c.passos(f);
+    EXPECT_EQ(c.caixa, f.Caixa1().Text()) << c.nome;
+    f.Leave();
+    EXPECT_EQ(c.mostrado, f.Caixa1().Text()) << c.nome;
+    EXPECT_TRUE(f.Runtime().Messages().empty()) << c.nome;
   }
 }
 

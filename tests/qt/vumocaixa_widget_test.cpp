@@ -111,6 +111,7 @@ class WidgetTest : public QObject {
       caixa->SetTipoDados(kTexto);
       caixa->SetText(QString());
       caixa->SetTipoDados(r.tipo);
+      caixa->SetEndereco(r.endereco);
       caixa->setFocus();
       messages.clear();
       auto* active = qobject_cast<QLineEdit*>(focused());

@@ -104,6 +104,7 @@ class CaixaVumoTest : public QObject {
       setTipo(caixa, kTexto);
       caixa->setProperty("text", QString());
       setTipo(caixa, r.tipo);
+      caixa->setProperty("endereco", r.endereco);
       caixa->forceActiveFocus();
       messages.clear();
       QQuickItem* active = focused();

@@ -1,8 +1,9 @@
 #pragma once
 // Typing scripts that every host's tests play on a real box, key by key: the data type,
 // the keys typed, the text shown after them, the text once the focus has left and the
-// message shown on leaving ("texto|estilo|título", empty for none). The same rows run
-// through the Qt Widgets host and the Qt Quick host, so both behave alike.
+// message shown on leaving ("texto|estilo|título", empty for none), and whether the
+// box is a street address (Endereço on). The same rows run through the Qt Widgets host
+// and the Qt Quick host, so both behave alike.
 
 #include <vumocaixa/control/vumocaixa_control.hpp>
 
@@ -15,12 +16,14 @@ struct RoteiroDigitacao {
   const char* mostrado;
   const char* aoSair;
   const char* mensagem;
+  bool endereco = false;
 };
 
 // Free text keeps the width of the type before it: its rows come first, on a new box.
 inline constexpr RoteiroDigitacao kRoteirosDigitacao[] = {
     {"e-mail", kEmail, "ana@vumo.com.br", "ana@vumo.com.br", "ana@vumo.com.br", ""},
     {"texto", kTexto, "São Paulo", "São Paulo", "São Paulo", ""},
+    {"endereço só de espaços", kTexto, "   ", "   ", "   ", "", true},
     {"página", kHomePage, "www.vumo.com.br", "www.vumo.com.br", "www.vumo.com.br", ""},
     {"cpf válido, com uma tecla além da máscara", kCIC, "123456789091a", "123.456.789-09",
      "123.456.789-09", ""},
@@ -30,7 +33,10 @@ inline constexpr RoteiroDigitacao kRoteirosDigitacao[] = {
     {"cep com dígitos além da largura", kCEP, "123456789", "12.345-678", "12.345-678", ""},
     {"data", kData, "01022024", "01/02/2024", "01/02/2024", ""},
     {"moeda com o ponto digitado como vírgula", kMoeda, "1234.5", "1234,5", "R$ 1.234,50", ""},
-    {"inteiro além da largura e do maior inteiro", kInteiro, "1234567890", "123456", "32767", ""},
+    {"moeda com o ponto de milhar", kMoeda, "1.234", "1,234", "R$ 1.234,00", ""},
+    {"moeda agrupada ao digitar a vírgula", kMoeda, "12.345,6", "12.345,6", "R$ 12.345,60", ""},
+    {"inteiro além da largura e do maior inteiro", kInteiro, "1234567890", "123456", "0",
+     "Valor Inválido. Redigite.|64|Erro nos dados"},
     {"inteiro sem letras", kInteiro, "1a2", "12", "12", ""},
     {"longo", kLongo, "1234567", "1234567", "1234567", ""},
     {"simples com vírgula", kSimples, "62.5", "62,5", "62,5", ""},

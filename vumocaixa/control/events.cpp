@@ -1,6 +1,7 @@
 #include <vumocaixa/control/vumocaixa_control.hpp>
 
 #include <vumocaixa/entry/mascara_continua.hpp>
+#include <vumocaixa/entry/virgula_do_ponto.hpp>
 #include <vumocaixa/host/errors.hpp>
 
 namespace vumocaixa {
@@ -14,7 +15,18 @@ void VumoCaixaControl::Caixa_Change() {
   m_MascaraContinua->Mudou();
   RaiseChangeAndNotify();
 }
-void VumoCaixaControl::Caixa1_Change() { RaiseChangeAndNotify(); }
+// A separator typed right of a comma typed as '.' regroups the entry once the host has
+// seen the insertion, unless its handler has changed the text meanwhile.
+void VumoCaixaControl::Caixa1_Change() {
+  const std::optional<std::string> agrupado = m_VirgulaDoPonto->Mudou(Caixa1());
+  if (!agrupado) {
+    RaiseChangeAndNotify();
+    return;
+  }
+  const std::string inserido = Caixa1().Text();
+  RaiseChangeAndNotify();
+  if (Caixa1().Text() == inserido) AgrupaVirgulaDoPonto(*agrupado);
+}
 
 void VumoCaixaControl::Caixa_Click() { m_Container.Events().Click(); }
 void VumoCaixaControl::Caixa1_Click() { m_Container.Events().Click(); }

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include <vumocaixa/entry/mascara_continua.hpp>
+#include <vumocaixa/entry/virgula_do_ponto.hpp>
 #include <vumocaixa/host/errors.hpp>
 
 namespace vumocaixa {
@@ -110,6 +111,7 @@ VumoCaixaControl::VumoCaixaControl(ConstituentWidgets widgets, Container& contai
   Btn_Evento().SetVisible(false);
   m_Caixa = &Caixa();
   m_MascaraContinua = std::make_unique<MascaraContinua>();
+  m_VirgulaDoPonto = std::make_unique<VirgulaDoPonto>();
 
   m_CaixaEvents = std::make_unique<WidgetAdapter>(*this, WidgetAdapter::kCaixaHandlers);
   m_Caixa1Events = std::make_unique<WidgetAdapter>(*this, WidgetAdapter::kCaixa1Handlers);

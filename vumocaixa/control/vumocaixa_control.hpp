@@ -25,6 +25,7 @@
 namespace vumocaixa {
 
 class MascaraContinua;
+class VirgulaDoPonto;
 
 // The control's four constituent widgets, made by the host.
 struct ConstituentWidgets {
@@ -165,9 +166,9 @@ class VumoCaixaControl : private ContainerClient {
   void RaiseChangeAndNotify();
   // Enter in either box: KeyEnter to the host, then on to the next field or a beep.
   void VaiAoProximoCampo();
-  // Caixa1: a decimal separator typed right of a comma that was typed as '.' turns
-  // that comma back into a grouping point.
-  void AgrupaVirgulaDoPonto();
+  // Caixa1: a decimal separator typed right of a comma that was typed as '.' has
+  // turned that comma back into a grouping point; the box shows agrupado.
+  void AgrupaVirgulaDoPonto(const std::string& agrupado);
   // How the Extenso box writes an amount.
   [[nodiscard]] OpcoesExtenso EstiloDoExtenso() const;
 
@@ -187,9 +188,10 @@ class VumoCaixaControl : private ContainerClient {
   bool m_ExtensoNorma = false;
   Widget* m_Caixa = nullptr;
   std::string m_MascaraData;
-  std::int32_t m_VirgulaDoPonto = -1;  // Caixa1: where the comma typed as '.' stands
   // What Caixa holds while digits follow its mask.
   std::unique_ptr<MascaraContinua> m_MascaraContinua;
+  // Where the comma typed as '.' into Caixa1 stands.
+  std::unique_ptr<VirgulaDoPonto> m_VirgulaDoPonto;
 };
 
 }  // namespace vumocaixa

@@ -1,6 +1,6 @@
 // Entering and leaving the numeric box Caixa1. Entering shows the plain number,
-// selected, for editing; leaving checks that the entry is a number, brings it into
-// the range of the data type, shows it in the type's form and stores it as Text.
+// selected, for editing; leaving checks that the entry is a number the data type
+// holds, shows it in the type's form and stores it as Text.
 
 #include <algorithm>
 #include <cstdint>
@@ -11,6 +11,7 @@
 
 #include <vumocaixa/control/vumocaixa_control.hpp>
 #include <vumocaixa/entry/numerico.hpp>
+#include <vumocaixa/entry/virgula_do_ponto.hpp>
 #include <vumocaixa/host/errors.hpp>
 #include <vumocaixa/host/text.hpp>
 
@@ -19,68 +20,6 @@ namespace {
 
 constexpr std::string_view kMensagemInvalido = "Valor Inválido. Redigite.";
 constexpr std::string_view kTituloInvalido = "Erro nos dados";
-
-// Whether the box's text is a number for the data type: it reads as one, and the
-// type's own conversion does not reject it as no number (being too large is left
-// to the range checks).
-bool LeComoNumero(std::string_view texto, std::int16_t tipo, const RegionalSettings& r) {
-  if (!IsValidUtf8(texto) || !IsNumericText(texto, r)) return false;
-  if (tipo != kMoeda && tipo != kInteiro && tipo != kLongo) return true;
-  const NumberKind kind = tipo == kMoeda ? NumberKind::Decimal : *TipoNumerico(tipo);
-  const Conversao c = Converte(texto, kind, r);
-  return c.valor.has_value() || c.estouro;
-}
-
-// A number past a limit of its type, or too large to convert at all, takes the
-// limit on the side of its sign.
-Faixa LadoDoSinal(std::string_view texto, const RegionalSettings& r) {
-  return TextoNegativo(texto, r) ? Faixa::NoLimiteInferior : Faixa::NoLimiteSuperior;
-}
-
-// The leading number of a text; one too large for a double counts as infinite, on
-// the side of the text's sign.
-double NumeroInicial(std::string_view texto, const RegionalSettings& r) {
-  try {
-    return LeadingNumber(texto);
-  } catch (const OverflowError&) {
-    const double infinito = std::numeric_limits<double>::infinity();
-    return TextoNegativo(texto, r) ? -infinito : infinito;
-  }
-}
-
-void MostraMoeda(Widget& caixa, const RegionalSettings& r) {
-  const std::string texto = caixa.Text();
-  const auto valor = Converte(texto, NumberKind::Decimal, r).valor;
-  const Faixa faixa = valor ? FaixaMoeda(std::get<Decimal>(*valor)) : LadoDoSinal(texto, r);
-  switch (faixa) {
-    case Faixa::NoLimiteInferior:
-      caixa.SetText(FormatValue(Currency{-kLimiteMoeda.raw}, kCurrencyFormat, r));
-      break;
-    case Faixa::NoLimiteSuperior:
-      caixa.SetText(FormatValue(kLimiteMoeda, kCurrencyFormat, r));
-      break;
-    case Faixa::Dentro:
-      // The exact decimal value is formatted, so that no digit is lost on the way.
-      caixa.SetText(FormatValue(*valor, kCurrencyFormat, r));
-      break;
-  }
-}
-
-void MostraInteiro(Widget& caixa, std::int16_t tipo, const RegionalSettings& r) {
-  const std::string texto = caixa.Text();
-  Faixa faixa = FaixaInteira(NumeroInicial(texto, r), tipo);
-  if (faixa == Faixa::Dentro) {
-    // The leading number stops at a digit grouping ("1.000.000" reads as 1), so a
-    // text inside by that test may still be too large for the kind.
-    if (const auto valor = Converte(texto, *TipoNumerico(tipo), r).valor) {
-      caixa.SetText(NumberText(*valor, r));
-      return;
-    }
-    faixa = LadoDoSinal(texto, r);
-  }
-  caixa.SetText(faixa == Faixa::NoLimiteInferior ? LimiteInferiorTexto(tipo)
-                                                 : LimiteSuperiorTexto(tipo));
-}
 
 // A comma typed as '.' with a grouping point left of it was a grouping point too
 // ("1.000,000", typed as 1.000.000): the user who groups with points does not also
@@ -100,26 +39,42 @@ std::optional<std::string> AgrupamentoCompleto(std::string_view texto, std::int3
   return agrupado;
 }
 
-// Brings the box's number into the form and range of the data type.
-void MostraParaOTipo(Widget& caixa, std::int16_t tipo, const RegionalSettings& r) {
-  switch (tipo) {
-    case kMoeda: MostraMoeda(caixa, r); break;
-    case kInteiro:
-    case kLongo: MostraInteiro(caixa, tipo, r); break;
-    case kSimples:
-    case kDuplo:
-    case kDecimal:
-      caixa.SetText(EncurtaNumero(caixa.Text(), *TipoNumerico(tipo), r).value_or("0"));
-      break;
-    default: break;
+// Three digits after a comma typed as '.' in an amount, and nothing after them, were
+// thousands ("1.234" is R$ 1.234,00): money never has three decimals. Not when a
+// comma was typed as ',' too, nor after a leading zero ("0.500" is R$ 0,50), and only
+// when the text then reads as a number.
+std::optional<std::string> MilharDoPonto(std::string_view texto, std::int32_t virgula,
+                                         const RegionalSettings& r) {
+  if (virgula < 0) return std::nullopt;
+  std::u32string caracteres = DecodeUtf8(texto);
+  const auto posicao = static_cast<std::size_t>(virgula);
+  if (caracteres.size() != posicao + 4 || caracteres[posicao] != U',') return std::nullopt;
+  const auto digito = [](char32_t c) { return c >= U'0' && c <= U'9'; };
+  if (!std::all_of(caracteres.begin() + virgula + 1, caracteres.end(), digito)) {
+    return std::nullopt;
   }
+  if (std::count(caracteres.begin(), caracteres.end(), U',') != 1) return std::nullopt;
+  const auto primeiro = std::find_if(caracteres.begin(), caracteres.end(), digito);
+  if (primeiro - caracteres.begin() >= virgula || *primeiro == U'0') return std::nullopt;
+  caracteres[posicao] = U'.';
+  std::string agrupado = EncodeUtf8(caracteres);
+  if (!IsNumericText(agrupado, r)) return std::nullopt;
+  return agrupado;
+}
+
+// The entry with the commas typed as '.' that were grouping points made points again.
+std::optional<std::string> Agrupamento(std::string_view texto, std::int16_t tipo,
+                                       std::int32_t virgula, const RegionalSettings& r) {
+  if (auto agrupado = AgrupamentoCompleto(texto, virgula, r)) return agrupado;
+  if (tipo == kMoeda) return MilharDoPonto(texto, virgula, r);
+  return std::nullopt;
 }
 
 }  // namespace
 
 void VumoCaixaControl::Caixa1_GotFocus() {
   Widget& caixa = Caixa1();
-  m_VirgulaDoPonto = -1;
+  m_VirgulaDoPonto->Esquece();
   const RegionalSettings& r = m_Runtime.Regional();
   if (caixa.Text().empty()) caixa.SetText("0");
   if (m_TipoDados == kMoeda) {
@@ -133,17 +88,21 @@ void VumoCaixaControl::Caixa1_GotFocus() {
       std::min<std::size_t>(tamanho, std::numeric_limits<std::int32_t>::max())));
 }
 
+// A number the type cannot hold is refused as what is no number at all: the user is
+// told and retypes, rather than find another number stored.
 void VumoCaixaControl::Caixa1_LostFocus() {
   Widget& caixa = Caixa1();
   const RegionalSettings& r = m_Runtime.Regional();
-  if (const auto agrupado = AgrupamentoCompleto(caixa.Text(), m_VirgulaDoPonto, r)) {
+  const std::int32_t virgula = m_VirgulaDoPonto->Posicao();
+  m_VirgulaDoPonto->Esquece();
+  if (const auto agrupado = Agrupamento(caixa.Text(), m_TipoDados, virgula, r)) {
     caixa.SetText(*agrupado);
   }
-  m_VirgulaDoPonto = -1;
   const std::string texto = caixa.Text();
   if (texto == "," || texto == "-") caixa.SetText("0");
   if (caixa.Text().empty()) caixa.SetText("0");
-  if (!LeComoNumero(caixa.Text(), m_TipoDados, r)) {
+  std::optional<std::string> mostrado = NumeroDoTipo(caixa.Text(), m_TipoDados, r);
+  if (!mostrado) {
     m_Runtime.ShowMessage(kMensagemInvalido, kInformationIcon, kTituloInvalido);
     caixa.SetText("0");
     try {
@@ -152,8 +111,9 @@ void VumoCaixaControl::Caixa1_LostFocus() {
       // The focus may be refused (the box is being hidden or disabled); the entry
       // has been replaced all the same.
     }
+    mostrado = NumeroDoTipo("0", m_TipoDados, r);
   }
-  MostraParaOTipo(caixa, m_TipoDados, r);
+  caixa.SetText(mostrado.value_or("0"));
   SetText(Variant{caixa.Text()});
   m_Container.PropertyChanged("Text");
 }

@@ -10,6 +10,7 @@
 
 #include <vumocaixa/control/vumocaixa_control.hpp>
 #include <vumocaixa/entry/numerico.hpp>
+#include <vumocaixa/entry/virgula_do_ponto.hpp>
 #include <vumocaixa/host/teclas.hpp>
 
 namespace vumocaixa {
@@ -19,14 +20,14 @@ bool ECtrlEnter(std::int16_t KeyCode, std::int16_t Shift) {
   return KeyCode == kTeclaEnter && Shift == kComCtrl;
 }
 
-// Whether a sign under regra may go into the box, testing it against the box's
-// current text and caret only when the rule asks for it.
+// Whether a sign under regra may go into texto at caret, testing it only when the
+// rule asks for it.
 template <typename Teste>
-bool SinalAceito(RegraSinal regra, const Widget& caixa, Teste teste) {
+bool SinalAceito(RegraSinal regra, std::string_view texto, std::int32_t caret, Teste teste) {
   switch (regra) {
     case RegraSinal::Livre: return true;
     case RegraSinal::Recusado: return false;
-    case RegraSinal::Condicional: return teste(caixa.Text(), caixa.SelStart());
+    case RegraSinal::Condicional: return teste(texto, caret);
   }
   return false;
 }
@@ -34,6 +35,7 @@ bool SinalAceito(RegraSinal regra, const Widget& caixa, Teste teste) {
 }  // namespace
 
 void VumoCaixaControl::Caixa1_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) {
+  m_VirgulaDoPonto->NadaAChegar();
   if (ECtrlEnter(KeyCode, Shift)) {
     KeyCode = 0;
     Shift = 0;
@@ -42,49 +44,53 @@ void VumoCaixaControl::Caixa1_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift
 }
 
 void VumoCaixaControl::Caixa1_KeyPress(std::int16_t& KeyAscii) {
+  Widget& caixa = Caixa1();
+  bool ponto = false;
   switch (ClassificaTecla(KeyAscii, m_Runtime.Regional())) {
     case ClasseTecla::Enter:
+      m_VirgulaDoPonto->NadaAChegar();
       VaiAoProximoCampo();
       KeyAscii = 0;
       return;
-    case ClasseTecla::Outra: KeyAscii = 0; return;
+    case ClasseTecla::Outra:
+      m_VirgulaDoPonto->NadaAChegar();
+      KeyAscii = 0;
+      return;
     case ClasseTecla::Virgula: {
-      const bool ponto = KeyAscii == kCodigoPonto;
-      KeyAscii = kCodigoVirgula;
       const RegraSinal regra = RegraDaVirgula(m_TipoDados);
-      if (regra == RegraSinal::Condicional) AgrupaVirgulaDoPonto();
-      if (!SinalAceito(regra, Caixa1(), AceitaVirgula)) {
+      ponto = KeyAscii == kCodigoPonto && regra == RegraSinal::Condicional;
+      KeyAscii = kCodigoVirgula;
+      // A separator right of a comma typed as '.' is judged as if that comma were
+      // the grouping point it then becomes.
+      const std::optional<std::string> agrupado = m_VirgulaDoPonto->Agrupado(caixa);
+      if (!SinalAceito(regra, agrupado ? *agrupado : caixa.Text(), caixa.SelStart(),
+                       AceitaVirgula)) {
         KeyAscii = 0;
-      } else {
-        m_VirgulaDoPonto = ponto ? Caixa1().SelStart() : -1;
       }
       break;
     }
     case ClasseTecla::Menos:
-      if (!SinalAceito(RegraDoMenos(m_TipoDados), Caixa1(), AceitaMenos)) KeyAscii = 0;
+      if (!SinalAceito(RegraDoMenos(m_TipoDados), caixa.Text(), caixa.SelStart(), AceitaMenos)) {
+        KeyAscii = 0;
+      }
       break;
     case ClasseTecla::Controle:
     case ClasseTecla::Digito: break;
   }
   m_Container.Events().KeyPress(KeyAscii);
+  m_VirgulaDoPonto->Espera(caixa, KeyAscii, ponto);
 }
 
-// The caret and selection stay where they were, so the separator goes in at the
-// caret as typed.
-void VumoCaixaControl::AgrupaVirgulaDoPonto() {
+// The caret stays after the separator just typed.
+void VumoCaixaControl::AgrupaVirgulaDoPonto(const std::string& agrupado) {
   Widget& caixa = Caixa1();
   const std::int32_t caret = caixa.SelStart();
-  const std::optional<std::string> agrupado =
-      DesfazVirgulaDoPonto(caixa.Text(), caret, m_VirgulaDoPonto);
-  m_VirgulaDoPonto = -1;
-  if (!agrupado) return;
-  const std::int32_t selecao = caixa.SelLength();
-  caixa.SetText(*agrupado);
+  caixa.SetText(agrupado);
   caixa.SetSelStart(caret);
-  caixa.SetSelLength(selecao);
 }
 
 void VumoCaixaControl::Caixa1_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) {
+  m_VirgulaDoPonto->NadaAChegar();
   if (ECtrlEnter(KeyCode, Shift)) {
     // Carriage returns and line feeds are single bytes in UTF-8 and never part of
     // a longer sequence, so removing them bytewise keeps every other character.

@@ -1,7 +1,6 @@
 #include <vumocaixa/entry/numerico.hpp>
 
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 #include <vumocaixa/entry/mascara.hpp>
@@ -111,7 +110,7 @@ ClasseTecla ClassificaTecla(std::int16_t KeyAscii, const RegionalSettings& r) {
   return ClasseTecla::Outra;
 }
 
-Faixa FaixaMoeda(const Decimal& valor) {
+bool MoedaNaFaixa(const Decimal& valor) {
   // The limit is 922337203685476,58; compare whole parts, then the fractions at a
   // common scale (both products stay far below 2^128).
   constexpr unsigned __int128 kParteInteira = 922'337'203'685'476;
@@ -119,48 +118,31 @@ Faixa FaixaMoeda(const Decimal& valor) {
   const int escala = std::min<int>(valor.scale, Decimal::kMaxScale);
   const unsigned __int128 unidade = PotenciaDeDez(escala);
   const unsigned __int128 inteira = valor.magnitude / unidade;
-  bool alcanca = inteira > kParteInteira;
-  if (inteira == kParteInteira) {
-    alcanca = (valor.magnitude % unidade) * 100 >= kFracao * unidade;
-  }
-  if (!alcanca) return Faixa::Dentro;
-  return valor.negative ? Faixa::NoLimiteInferior : Faixa::NoLimiteSuperior;
+  if (inteira != kParteInteira) return inteira < kParteInteira;
+  return (valor.magnitude % unidade) * 100 <= kFracao * unidade;
 }
 
-Faixa FaixaInteira(double valor, std::int16_t tipo) {
-  double menor = 0;
-  double maior = 0;
-  if (tipo == kInteiro) {
-    menor = -32768.0, maior = 32767.0;
-  } else if (tipo == kLongo) {
-    menor = -2147483648.0, maior = 2147483647.0;
-  } else {
-    return Faixa::Dentro;
+std::optional<std::string> NumeroDoTipo(std::string_view texto, std::int16_t tipo,
+                                        const RegionalSettings& r) {
+  if (!IsValidUtf8(texto) || !IsNumericText(texto, r)) return std::nullopt;
+  switch (tipo) {
+    case kMoeda: {
+      // The exact decimal value is formatted, so that no digit is lost on the way.
+      const auto valor = Converte(texto, NumberKind::Decimal, r).valor;
+      if (!valor || !MoedaNaFaixa(std::get<Decimal>(*valor))) return std::nullopt;
+      return FormatValue(*valor, kCurrencyFormat, r);
+    }
+    case kInteiro:
+    case kLongo: {
+      const auto valor = Converte(texto, *TipoNumerico(tipo), r).valor;
+      if (!valor) return std::nullopt;
+      return NumberText(*valor, r);
+    }
+    case kSimples:
+    case kDuplo:
+    case kDecimal: return EncurtaNumero(texto, *TipoNumerico(tipo), r).value_or("0");
+    default: return std::string(texto);
   }
-  if (valor <= menor) return Faixa::NoLimiteInferior;
-  if (valor >= maior) return Faixa::NoLimiteSuperior;
-  return Faixa::Dentro;
-}
-
-std::string_view LimiteInferiorTexto(std::int16_t tipo) {
-  return tipo == kInteiro ? "-32768" : "-2147483648";
-}
-
-std::string_view LimiteSuperiorTexto(std::int16_t tipo) {
-  return tipo == kInteiro ? "32767" : "2147483647";
-}
-
-bool TextoNegativo(std::string_view texto, const RegionalSettings& r) {
-  if (const auto valor = Converte(texto, NumberKind::Double, r).valor) {
-    const double* numero = std::get_if<double>(&*valor);
-    return numero != nullptr && *numero < 0;
-  }
-  const auto primeiro = std::find_if(texto.begin(), texto.end(), EDigito);
-  if (std::any_of(texto.begin(), primeiro, [](char c) { return c == '-' || c == '('; })) {
-    return true;
-  }
-  const auto ultimo = std::find_if(texto.rbegin(), texto.rend(), EDigito);
-  return std::any_of(texto.rbegin(), ultimo, [](char c) { return c == '-' || c == ')'; });
 }
 
 Conversao Converte(std::string_view texto, NumberKind kind, const RegionalSettings& r) {

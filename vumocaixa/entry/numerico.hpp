@@ -1,8 +1,8 @@
 #pragma once
 // The decisions of the numeric box Caixa1, kept apart from its handlers: which
-// typed characters it takes, where a comma and a minus sign may go, the ranges of
-// the whole and currency kinds, and the shortening of a number too large for its
-// kind.
+// typed characters it takes, where a comma and a minus sign may go, which numbers
+// each data type takes on leaving and how it shows them, and the shortening of a
+// number too large for its kind.
 //
 // Texts are UTF-8; carets count characters before the caret (0 = at the start).
 
@@ -59,27 +59,24 @@ enum class ClasseTecla {
 [[nodiscard]] ClasseTecla ClassificaTecla(std::int16_t KeyAscii,
                                           const RegionalSettings& r = PtBR());
 
-// Where a number stands against the limits of its type. The limits themselves
-// count as outside: a value equal to a limit is shown as that limit.
-enum class Faixa { NoLimiteInferior, Dentro, NoLimiteSuperior };
+// Whether an amount lies within the currency box's range, the limits included: it
+// keeps one unit inside the currency kind's own range, 922 337 203 685 476,58 and
+// its negative.
+//   MoedaNaFaixa(922337203685476,58) == true;  MoedaNaFaixa(922337203685476,59) == false
+[[nodiscard]] bool MoedaNaFaixa(const Decimal& valor);
 
-// The currency box keeps one unit inside the currency kind's own range:
-// 922 337 203 685 476,58 and its negative.
-inline constexpr Currency kLimiteMoeda{9'223'372'036'854'765'800};
-
-[[nodiscard]] Faixa FaixaMoeda(const Decimal& valor);
-// For Inteiro (-32768 to 32767) and Longo (-2147483648 to 2147483647), tested on
-// the leading number of the text. A NaN lies inside; any other tipo is Dentro.
-[[nodiscard]] Faixa FaixaInteira(double valor, std::int16_t tipo);
-
-// The limits of Inteiro and Longo as the box shows them.
-[[nodiscard]] std::string_view LimiteInferiorTexto(std::int16_t tipo);
-[[nodiscard]] std::string_view LimiteSuperiorTexto(std::int16_t tipo);
-
-// Whether a text that reads as a number stands for a negative one: its value when
-// it converts to a double, else a '-' or an opening parenthesis in front of the
-// first digit.
-[[nodiscard]] bool TextoNegativo(std::string_view texto, const RegionalSettings& r = PtBR());
+// What a numeric box of data type tipo shows for texto when the user leaves it, or
+// nothing when it refuses the entry: texto reads as no number, or as a number the
+// type cannot hold.
+// - Moeda: the "Currency" form of an amount within MoedaNaFaixa ("1234,5" gives
+//   "R$ 1.234,50"); beyond it, refused.
+// - Inteiro, Longo: the number rounded half to even, within -32768..32767 or
+//   -2147483648..2147483647 ("12,5" gives "12"); beyond, refused ("32768").
+// - Simples, Duplo, Decimal: a number too large for the kind is shortened from the
+//   right (EncurtaNumero); one with no start that converts shows "0".
+// - Any other type (a stored type outside 0 to 16): any number, as it is.
+[[nodiscard]] std::optional<std::string> NumeroDoTipo(std::string_view texto, std::int16_t tipo,
+                                                      const RegionalSettings& r = PtBR());
 
 // The outcome of converting a text to a number kind.
 struct Conversao {
