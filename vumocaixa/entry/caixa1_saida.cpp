@@ -12,6 +12,7 @@
 #include <vumocaixa/control/vumocaixa_control.hpp>
 #include <vumocaixa/entry/numerico.hpp>
 #include <vumocaixa/entry/virgula_do_ponto.hpp>
+#include <vumocaixa/host/ascii.hpp>
 #include <vumocaixa/host/errors.hpp>
 #include <vumocaixa/host/text.hpp>
 
@@ -49,7 +50,7 @@ std::optional<std::string> MilharDoPonto(std::string_view texto, std::int32_t vi
   std::u32string caracteres = DecodeUtf8(texto);
   const auto posicao = static_cast<std::size_t>(virgula);
   if (caracteres.size() != posicao + 4 || caracteres[posicao] != U',') return std::nullopt;
-  const auto digito = [](char32_t c) { return c >= U'0' && c <= U'9'; };
+  const auto digito = [](char32_t c) { return IsAsciiDigit(static_cast<int>(c)); };
   if (!std::all_of(caracteres.begin() + virgula + 1, caracteres.end(), digito)) {
     return std::nullopt;
   }
