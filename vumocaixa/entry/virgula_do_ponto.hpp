@@ -13,7 +13,9 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
+#include <vumocaixa/host/regional.hpp>
 #include <vumocaixa/host/widget.hpp>
 
 namespace vumocaixa {
@@ -52,5 +54,18 @@ class VirgulaDoPonto {
   std::int32_t m_posicao = -1;
   std::optional<Chegada> m_chegada;
 };
+
+// On leaving the box: texto with the comma typed as '.' at character virgulaDoPonto
+// made a grouping point again where the rest of the entry shows it was one, or nothing.
+// It was when a grouping point stands left of it ("1.000,000", typed as 1.000.000),
+// and in an amount (tipo kMoeda) when exactly three digits follow it and nothing else
+// ("1.234" is R$ 1.234,00: money never has three decimals), unless a comma was typed
+// as ',' too or the number starts with 0. Only a text that then reads as a number is
+// given.
+//   AgrupamentoNaSaida("1,234", kMoeda, 1) == "1.234"; for kDuplo it gives nothing
+[[nodiscard]] std::optional<std::string> AgrupamentoNaSaida(std::string_view texto,
+                                                            std::int16_t tipo,
+                                                            std::int32_t virgulaDoPonto,
+                                                            const RegionalSettings& r = PtBR());
 
 }  // namespace vumocaixa
