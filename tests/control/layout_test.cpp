@@ -86,18 +86,6 @@ TEST(Layout, ButtonStandsRightOfCaixaForEmailAndHomePage) {
   }
 }
 
-TEST(Layout, FortyThousandTwipEmailControlLaysOutWithoutError) {
-  MemoryFormOptions wide;
-  wide.width = 40000;
-  MemoryForm f(wide);
-  ASSERT_NO_THROW(f.Control().SetTipoDados(kEmail));
-  EXPECT_EQ(f.Caixa().Width(), 39700);
-  EXPECT_EQ(f.Btn_Evento().Left(), 39700);
-  EXPECT_EQ(f.Container().Width(), 40000);
-  EXPECT_EQ(f.Container().Height(), 315);
-  EXPECT_TRUE(f.Runtime().Messages().empty());
-}
-
 TEST(Layout, ButtonTypesKeepTheWidthsOfTheOtherWidgets) {
   MemoryForm f;
   f.Resize(5000, 315);
@@ -118,16 +106,6 @@ TEST(Layout, FromEmailBackToTextoHidesTheButtonAndWidensEverything) {
   EXPECT_EQ(f.Caixa1().Width(), 3015);
   EXPECT_EQ(f.Caixa2().Width(), 3015);
   EXPECT_EQ(f.Container().Width(), 3015);
-}
-
-TEST(Layout, FromMoedaToEmailShrinksCaixaByTheButton) {
-  MemoryForm f;
-  f.Control().SetTipoDados(kMoeda);
-  f.Control().SetTipoDados(kEmail);
-  EXPECT_TRUE(f.Caixa().Visible());
-  EXPECT_FALSE(f.Caixa1().Visible());
-  EXPECT_TRUE(f.Btn_Evento().Visible());
-  EXPECT_EQ(f.Caixa().Width(), 3015 - 300);
 }
 
 TEST(Layout, ResizeIsReenteredWhenItChangesTheControlsOwnSize) {

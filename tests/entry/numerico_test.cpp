@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include <vumocaixa/control/vumocaixa_control.hpp>
+#include <vumocaixa/tipos/tipos_de_dados.hpp>
 
 namespace vumocaixa {
 namespace {
@@ -95,29 +95,6 @@ TEST(ClassificaTecla, SoOsDezAlgarismosSaoDigitos) {
     const bool algarismo = codigo >= '0' && codigo <= '9';
     EXPECT_EQ(algarismo, ClassificaTecla(static_cast<std::int16_t>(codigo)) == ClasseTecla::Digito)
         << "código " << codigo;
-  }
-}
-
-TEST(RegrasDeSinal, PorTipoDeDados) {
-  const struct {
-    std::int16_t tipo;
-    RegraSinal virgula;
-    RegraSinal menos;
-    const char* nome;
-  } casos[] = {
-      {kMoeda, RegraSinal::Condicional, RegraSinal::Condicional, "Moeda"},
-      {kInteiro, RegraSinal::Recusado, RegraSinal::Condicional, "Inteiro"},
-      {kLongo, RegraSinal::Recusado, RegraSinal::Condicional, "Longo"},
-      {kSimples, RegraSinal::Condicional, RegraSinal::Condicional, "Simples"},
-      {kDuplo, RegraSinal::Condicional, RegraSinal::Condicional, "Duplo"},
-      {kDecimal, RegraSinal::Condicional, RegraSinal::Condicional, "Decimal"},
-      {20, RegraSinal::Livre, RegraSinal::Livre, "tipo gravado fora de 0 a 16"},
-      {-1, RegraSinal::Livre, RegraSinal::Livre, "tipo negativo"},
-      {kTexto, RegraSinal::Livre, RegraSinal::Livre, "Texto"},
-  };
-  for (const auto& c : casos) {
-    EXPECT_EQ(c.virgula, RegraDaVirgula(c.tipo)) << c.nome;
-    EXPECT_EQ(c.menos, RegraDoMenos(c.tipo)) << c.nome;
   }
 }
 
@@ -227,18 +204,6 @@ TEST(EncurtaNumero, OTextoMostradoConverteDeVolta) {
     ASSERT_TRUE(mostrado.has_value()) << c.nome;
     EXPECT_TRUE(Converte(*mostrado, c.kind).valor.has_value()) << c.nome << ": " << *mostrado;
   }
-}
-
-TEST(TipoNumerico, UmKindPorTipo) {
-  EXPECT_EQ(NumberKind::Currency, TipoNumerico(kMoeda));
-  EXPECT_EQ(NumberKind::Int16, TipoNumerico(kInteiro));
-  EXPECT_EQ(NumberKind::Int32, TipoNumerico(kLongo));
-  EXPECT_EQ(NumberKind::Single, TipoNumerico(kSimples));
-  EXPECT_EQ(NumberKind::Double, TipoNumerico(kDuplo));
-  EXPECT_EQ(NumberKind::Decimal, TipoNumerico(kDecimal));
-  EXPECT_EQ(std::nullopt, TipoNumerico(kTexto));
-  EXPECT_EQ(std::nullopt, TipoNumerico(kExtenso));
-  EXPECT_EQ(std::nullopt, TipoNumerico(20));
 }
 
 }  // namespace
