@@ -37,47 +37,6 @@ struct PageFixture : ::testing::Test {
   }
 };
 
-TEST(PropriedadesLayout, WidgetsCaptionsPositionsAndTabOrder) {
-  MemoryPageSurface surface;
-  Propriedades page(surface);
-  EXPECT_EQ(surface.Page().caption, "Propriedades");
-  EXPECT_EQ(surface.Page().width, 5910);
-  EXPECT_EQ(surface.Page().height, 3975);
-  struct Row {
-    std::string_view name, caption, container;
-    int left, top, width, height;
-  } rows[] = {
-      {"Area_1", "Mascara", "", 120, 120, 5655, 1335},
-      {"txtTipoDados", "", "Area_1", 5160, 240, 420, 330},
-      {"lblTipoDados", "TipoDados:", "Area_1", 120, 480, 2700, 240},
-      {"TipoDados", "", "Area_1", 150, 720, 3735, 315},
-      {"chkTeclaEnter", "TeclaEnter", "Area_1", 4080, 720, 1260, 285},
-      {"Area_2", "Especificações", "", 120, 1560, 5655, 2295},
-      {"chkMaiusculoEMinusculo", "MaiusculoEMinusculo", "Area_2", 240, 600, 2220, 285},
-      {"chkTudoMaiusculo", "TudoMaiusculo", "Area_2", 240, 1080, 2340, 285},
-      {"lblTamanhoMáximo", "TamanhoMáximo:", "Area_2", 2760, 480, 2700, 240},
-      {"txtTamanhoMáximo", "", "Area_2", 2760, 720, 2700, 330},
-      {"chkEndereço", "Endereço", "Area_2", 2760, 1200, 2625, 285},
-      {"chkExtensoNorma", "ExtensoNorma", "Area_2", 240, 1560, 2340, 285},
-      {"lblAviso", "", "Area_2", 240, 1980, 5295, 240},
-  };
-  const auto widgets = surface.Widgets();
-  ASSERT_EQ(widgets.size(), std::size(rows));
-  for (std::size_t tab = 0; tab < widgets.size(); ++tab) {
-    const PageWidgetLayout& s = widgets[tab]->Layout();
-    const Row& r = rows[tab];
-    EXPECT_EQ(s.name, r.name) << "tab " << tab;
-    EXPECT_EQ(s.tabIndex, static_cast<int>(tab)) << r.name;
-    EXPECT_EQ(widgets[tab]->Text(), r.caption) << r.name;
-    EXPECT_EQ(s.container, r.container) << r.name;
-    EXPECT_EQ(s.left, r.left) << r.name;
-    EXPECT_EQ(s.top, r.top) << r.name;
-    EXPECT_EQ(s.width, r.width) << r.name;
-    EXPECT_EQ(s.height, r.height) << r.name;
-  }
-  EXPECT_FALSE(surface.Widget("txtTipoDados").Layout().visible);
-}
-
 TEST(PropriedadesLayout, ListHoldsTheSeventeenTypesAtTheirNumbers) {
   MemoryPageSurface surface;
   Propriedades page(surface);
