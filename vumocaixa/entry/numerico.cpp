@@ -4,6 +4,7 @@
 #include <vector>
 
 #include <vumocaixa/entry/mascara.hpp>
+#include <vumocaixa/host/ascii.hpp>
 #include <vumocaixa/host/errors.hpp>
 #include <vumocaixa/host/teclas.hpp>
 #include <vumocaixa/host/text.hpp>
@@ -13,12 +14,10 @@ namespace {
 
 bool ComecaComMenos(std::string_view texto) { return !texto.empty() && texto.front() == '-'; }
 
-bool EDigito(char c) { return c >= '0' && c <= '9'; }
-
 // An optional leading '-' followed by one or more ASCII digits and nothing else.
 bool SoSinalEDigitos(std::string_view texto) {
   if (ComecaComMenos(texto)) texto.remove_prefix(1);
-  return !texto.empty() && std::all_of(texto.begin(), texto.end(), EDigito);
+  return !texto.empty() && std::all_of(texto.begin(), texto.end(), IsAsciiDigit);
 }
 
 // The length in bytes of a sequence by its first byte; 1 for a byte that starts none.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <vumocaixa/host/ascii.hpp>
 #include <vumocaixa/host/errors.hpp>
 #include <vumocaixa/host/memory_focus.hpp>
 #include <vumocaixa/host/teclas.hpp>
@@ -17,12 +18,12 @@ std::int32_t Length(const std::u32string& text) {
 // The key code and Shift state of the key that types c on a plain keyboard.
 void KeyOf(char32_t c, std::int16_t& keyCode, std::int16_t& shift) {
   shift = 0;
-  if (c >= U'a' && c <= U'z') {
-    keyCode = static_cast<std::int16_t>(c - U'a' + 'A');
-  } else if (c >= U'A' && c <= U'Z') {
+  if (IsAsciiLower(c)) {
+    keyCode = static_cast<std::int16_t>(AsciiUpper(c));
+  } else if (IsAsciiUpper(c)) {
     keyCode = static_cast<std::int16_t>(c);
     shift = kComShift;
-  } else if ((c >= U'0' && c <= U'9') || c == U' ') {
+  } else if (IsAsciiDigit(c) || c == U' ') {
     keyCode = static_cast<std::int16_t>(c);
   } else if (c == U',') {
     keyCode = kTeclaVirgula;

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include <vumocaixa/host/ascii.hpp>
+
 namespace vumocaixa {
 namespace {
 
@@ -139,7 +141,7 @@ char32_t FromWindows1252(std::int16_t code) {
 }
 
 char32_t UpperChar(char32_t c) {
-  if (c >= U'a' && c <= U'z') return c - 32;
+  if (IsAsciiLower(c)) return AsciiUpper(c);
   if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 32;  // à..þ, not ÷
   switch (c) {
     case 0x0161: return 0x0160;  // š
@@ -151,7 +153,7 @@ char32_t UpperChar(char32_t c) {
 }
 
 char32_t LowerChar(char32_t c) {
-  if (c >= U'A' && c <= U'Z') return c + 32;
+  if (IsAsciiUpper(c)) return AsciiLower(c);
   if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;  // À..Þ, not ×
   switch (c) {
     case 0x0160: return 0x0161;
