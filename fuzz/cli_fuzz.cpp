@@ -6,7 +6,8 @@
 //  - the reader gives the input's lines in order, with their numbers, each without
 //    its "\n" and one "\r", skipping only lines at least as long as its limit;
 //  - a CSV row has at least one field and no field longer than the row;
-//  - "valida" over CSV rows ends with one of its statuses.
+//  - "valida" over CSV rows ends with one of its statuses, and writes the same bytes
+//    to standard output and error read as one stream and read by threads in parts.
 
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -58,29 +59,49 @@ class MemoryFile {
   int m_fd;
 };
 
-// Standard output and error go nowhere while it lives.
-class Silence {
+// Standard output and error go to memory files while it lives; Text() reads them.
+class Capture {
  public:
-  Silence() : m_out(::dup(STDOUT_FILENO)), m_err(::dup(STDERR_FILENO)) {
+  Capture() : m_out(::dup(STDOUT_FILENO)), m_err(::dup(STDERR_FILENO)), m_output(""), m_errors("") {
     std::fflush(stdout);
-    const int null = ::open("/dev/null", O_WRONLY);
-    ::dup2(null, STDOUT_FILENO);
-    ::dup2(null, STDERR_FILENO);
-    ::close(null);
+    std::fflush(stderr);
+    ::dup2(m_output.Fd(), STDOUT_FILENO);
+    ::dup2(m_errors.Fd(), STDERR_FILENO);
   }
-  ~Silence() {
+  ~Capture() {
     std::fflush(stdout);
+    std::fflush(stderr);
     ::dup2(m_out, STDOUT_FILENO);
     ::dup2(m_err, STDERR_FILENO);
     ::close(m_out);
     ::close(m_err);
   }
-  Silence(const Silence&) = delete;
-  Silence& operator=(const Silence&) = delete;
+  Capture(const Capture&) = delete;
+  Capture& operator=(const Capture&) = delete;
+
+  // What was written to standard output, then to standard error.
+  std::string Text() const {
+    std::fflush(stdout);
+    std::fflush(stderr);
+    return Read(m_output) + "\n--\n" + Read(m_errors);
+  }
 
  private:
+  static std::string Read(const MemoryFile& file) {
+    std::string text;
+    char block[4096];
+    for (off_t at = 0;;) {
+      const ssize_t n = ::pread(file.Fd(), block, sizeof block, at);
+      if (n <= 0) return text;
+      text.append(block, static_cast<std::size_t>(n));
+      at += n;
+    }
+  }
+
   int m_out;
   int m_err;
+  MemoryFile m_output;
+  MemoryFile m_errors;
 };
 
 std::vector<std::string> Arguments(FuzzedDataProvider& in) {
@@ -88,7 +109,8 @@ std::vector<std::string> Arguments(FuzzedDataProvider& in) {
       "cic",        "cnpj",       "--coluna",       "--separador", "--cabecalho",  "--invalidos",
       "--contagem", "--endereco", "--alfanumerico", "--norma",     "--maiusculas", "--help",
       "--",         "-",          "-1,5",           "1",           "nome",         "--coluna=2",
-      ";",          ",",          "--separador=\t"};
+      ";",          ",",          "--separador=\t", "--formata",   "--compacta",   "--motivo",
+      "--estrito"};
   std::vector<std::string> args;
   for (int n = in.ConsumeIntegralInRange(0, 6); n > 0; --n) {
     if (in.ConsumeBool()) {
@@ -173,14 +195,20 @@ void CheckCsv(FuzzedDataProvider& in, std::string_view data) {
   const MemoryFile file(data);
   const std::string path = file.Path();
   const std::string_view arquivos[] = {path};
-  // The text box's own verdict on leaving, for a data type of any kind.
-  cli::Check check(in.ConsumeIntegralInRange<std::int16_t>(0, 16));
-  int status = 0;
-  {
-    const Silence quiet;
-    status = cli::CheckCsv(check, opcoes, arquivos);
-  }
-  Require(status >= 0 && status <= 3, "valida ends with a known status", std::to_string(status));
+  // The text box's own verdict on leaving, for a data type of any kind, with the
+  // options of a cleaning pass.
+  const cli::Regras regras{.tipo = in.ConsumeIntegralInRange<std::int16_t>(0, 16),
+                           .estrito = opcoes.estrito,
+                           .forma = opcoes.forma};
+  const cli::Divisao parts{.threads = 3, .part = in.ConsumeIntegralInRange<std::size_t>(1, 64)};
+  const auto run = [&](const cli::Divisao& divisao) {
+    const Capture capture;
+    const int status = cli::CheckCsv(regras, opcoes, arquivos, divisao);
+    return std::to_string(status) + "\n" + capture.Text();
+  };
+  const std::string stream = run({.threads = 1});
+  Require(stream[0] >= '0' && stream[0] <= '3', "valida ends with a known status", stream);
+  Require(stream == run(parts), "threads write what one stream writes", stream);
 }
 
 }  // namespace

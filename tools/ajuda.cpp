@@ -1,5 +1,10 @@
 #include "ajuda.hpp"
 
+#include <algorithm>
+#include <string>
+
+#include "motivos.hpp"
+
 namespace vumocaixa::cli {
 namespace {
 
@@ -12,6 +17,10 @@ Comandos:
                               (TIPO: cic ou cpf, cnpj, pis, cartao, cep, email, data)
   valida TIPO --coluna N|NOME [-- ARQUIVO...]
                               valida uma coluna de arquivos CSV (separados por ;)
+  valida ... --formata, --compacta, --motivo, --estrito
+                              limpa: escreve os valores na forma certa, diz por
+                              que cada um foi recusado, recusa o que um arquivo
+                              limpo não deve ter
   mascara TIPO [VALOR...]     põe os dígitos de cada valor na máscara do tipo
                               (TIPO: cic ou cpf, cnpj, pis, cartao, cep, data)
   valida cnpj --alfanumerico, mascara cnpj --alfanumerico
@@ -72,12 +81,35 @@ podem estar ou não. Um valor vazio é sempre válido; um texto que não é UTF-
 válido ou que tem um byte nulo é inválido e é avisado.
 
 Opções:
-  --invalidos      escreve só as linhas (ou registros) inválidos, sem mudança
+  --invalidos      escreve só as linhas (ou registros) inválidos, como foram
+                   lidos (ou com o valor na forma pedida), sem o veredito
   --contagem       escreve só os totais: "válidos: N<tab>inválidos: M"
   --alfanumerico   só com cnpj: aceita o CNPJ com letras de A a Z nas 12
                    primeiras posições (minúsculas valem como maiúsculas); os
                    dois dígitos verificadores continuam sendo dígitos
 
+Limpeza:
+  --formata        escreve cada valor como a caixa o mostra: na máscara do
+                   tipo (12345678909 vira 123.456.789-09, 01310100 vira
+                   01.310-100) e a data na forma curta (1/2/26 vira
+                   01/02/2026); o e-mail fica como foi lido
+  --compacta       escreve só os dígitos (e as letras do CNPJ alfanumérico):
+                   123.456.789-09 vira 12345678909
+                   Com uma das duas, o valor que não cabe na máscara sai como
+                   foi lido e é inválido, mesmo um CEP de 10 caracteres.
+  --motivo         diz por que cada valor foi recusado, num campo a mais (uma
+                   tabulação e o motivo, ou mais uma coluna "motivo" no CSV;
+                   vazio nos válidos); com --contagem, conta por motivo
+  --estrito        recusa também o que a caixa aceita mas um arquivo limpo não
+                   deve ter: valor vazio; CPF, CNPJ ou PIS de um dígito só; CEP
+                   que não tem 8 dígitos; e-mail que não é nome, um "@" e um
+                   domínio com ponto, sem espaços; cartão de um tamanho que o
+                   emissor não usa (ou de emissor desconhecido)
+
+Motivos (com --motivo):
+)";
+
+constexpr std::string_view kValidaArquivos = R"(
 Arquivos CSV:
   --coluna N       valida o campo N (contando de 1) de cada registro
   --coluna NOME    valida o campo com esse nome na primeira linha, o cabeçalho
@@ -88,11 +120,14 @@ Lê os arquivos dados depois do tipo (ou de --), ou a entrada padrão; "-" é a
 entrada padrão. Campos podem estar entre aspas, com aspas dobradas dentro, e
 ocupar mais de uma linha; linhas terminam em LF ou CRLF. Cada registro sai
 sem mudança, com mais um campo: "válido" ou "inválido" ("validação" no
-cabeçalho). Linhas em branco são puladas. Um registro sem a coluna, aspas
-não fechadas ou uma linha com mais de 8 MiB são avisados na saída de erro
+cabeçalho). Linhas em branco são puladas; uma marca de ordem de bytes (BOM) no
+início é mantida. Um registro sem a coluna, aspas não fechadas (o registro sai
+como foi lido) ou uma linha com mais de 8 MiB são avisados na saída de erro
 com o número da linha, e a validação continua.
 
-Sem valores nem --coluna, lê um valor por linha da entrada padrão.
+Sem valores nem --coluna, lê um valor por linha da entrada padrão. Um arquivo
+comum (não um pipe) é lido por todos os núcleos do computador, e a saída sai na
+ordem do arquivo.
 Situação de saída: 0 se todos forem válidos, 1 se algum for inválido, 2 erro de
 uso, 3 erro de leitura ou de escrita ou entrada malformada (mesmo que o resto
 tenha sido validado).
@@ -104,7 +139,24 @@ Exemplos:
   vumocaixa valida cpf --coluna CPF --invalidos -- clientes.csv > ruins.csv
   vumocaixa valida cnpj --coluna 2 --separador , fornecedores.csv
   vumocaixa valida cnpj --alfanumerico 12.ABC.345/01DE-35
+  vumocaixa valida cpf --coluna CPF --formata --estrito clientes.csv > limpo.csv
+  vumocaixa valida cpf --coluna CPF --invalidos --motivo clientes.csv
+  vumocaixa valida email --coluna email --estrito --contagem --motivo a.csv
 )";
+
+// The reasons of refusal, one per line: "  tamanho  dígitos ... a mais".
+std::string ReasonsList() {
+  std::string list;
+  for (const auto& d : Motivos()) {
+    std::string line = "  " + std::string(d.palavra);
+    // Pad by characters, not bytes: the words hold accented letters.
+    const auto width = static_cast<std::size_t>(std::count_if(
+        d.palavra.begin(), d.palavra.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+    line.append(width < 20 ? 20 - width : 1, ' ');
+    list += line + std::string(d.explicacao) + "\n";
+  }
+  return list;
+}
 
 constexpr std::string_view kMascara = R"(Uso: vumocaixa mascara TIPO [VALOR...]
 
@@ -181,11 +233,13 @@ Exemplos:
 
 std::string_view GeneralHelp() { return kGeneral; }
 
-std::string_view CommandHelp(std::string_view command) {
-  if (command == "valida") return kValida;
-  if (command == "mascara") return kMascara;
-  if (command == "extenso") return kExtenso;
-  if (command == "palavras") return kPalavras;
+std::string CommandHelp(std::string_view command) {
+  if (command == "valida") {
+    return std::string(kValida) + ReasonsList() + std::string(kValidaArquivos);
+  }
+  if (command == "mascara") return std::string(kMascara);
+  if (command == "extenso") return std::string(kExtenso);
+  if (command == "palavras") return std::string(kPalavras);
   return {};
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The tool's help texts, in Portuguese.
 
+#include <string>
 #include <string_view>
 
 namespace vumocaixa::cli {
@@ -10,6 +11,6 @@ namespace vumocaixa::cli {
 
 // The help of one subcommand ("valida", "mascara", "extenso", "palavras"); empty for
 // any other name.
-[[nodiscard]] std::string_view CommandHelp(std::string_view command);
+[[nodiscard]] std::string CommandHelp(std::string_view command);
 
 }  // namespace vumocaixa::cli

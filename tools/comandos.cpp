@@ -54,11 +54,12 @@ void WriteLine(std::string_view text, Output& out) {
 
 }  // namespace
 
-std::optional<Check> FindCheck(std::string_view tipo, bool alfanumerico) {
+std::optional<Regras> FindRegras(std::string_view tipo, bool alfanumerico) {
   for (const auto& named : kTypes) {
     if (named.tipo != tipo) continue;
-    if (named.validator != nullptr && !alfanumerico) return Check(named.validator);
-    return Check(named.tipo_dados, {.cnpjAlfanumerico = alfanumerico});
+    return Regras{.tipo = named.tipo_dados,
+                  .validador = alfanumerico ? nullptr : named.validator,
+                  .alfanumerico = alfanumerico};
   }
   return std::nullopt;
 }

@@ -7,17 +7,18 @@
 
 #include <vumocaixa/words/extenso.hpp>
 
+#include "juiz.hpp"
 #include "linhas.hpp"
-#include "valida.hpp"
 
 namespace vumocaixa::cli {
 
 // Handles one value: writes its output line and tells whether the value passed.
 using Operation = std::function<bool(std::string_view value, Output& out)>;
 
-// The check of "valida TIPO", or nothing for an unknown type. Types: cic (or cpf),
-// cnpj, pis, cartao, cep, email, data; alfanumerico lets a CNPJ hold letters.
-[[nodiscard]] std::optional<Check> FindCheck(std::string_view tipo, bool alfanumerico);
+// The rules of "valida TIPO", or nothing for an unknown type. Types: cic (or cpf),
+// cnpj, pis, cartao, cep, email, data; alfanumerico lets a CNPJ hold letters. Only
+// the type and its validator are set.
+[[nodiscard]] std::optional<Regras> FindRegras(std::string_view tipo, bool alfanumerico);
 
 // The mask of "mascara TIPO" laid over the value's digits, or nothing for an unknown
 // type. Types: cic (or cpf), cnpj, pis, cartao, cep, data (99/99/9999).

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 namespace vumocaixa::cli {
 namespace {
@@ -56,7 +57,7 @@ std::size_t RowEnd::FindUnquoted(std::string_view pending, std::size_t& at) {
   const std::size_t line_end = newline == kNone ? pending.size() : newline;
   for (std::size_t quote = Search(pending, '"', at, line_end); quote != kNone;
        quote = Search(pending, '"', quote + 1, line_end)) {
-    if (quote == 0 || pending[quote - 1] == separator_) {
+    if (quote == 0 ? field_starts_ : pending[quote - 1] == separator_) {
       at = quote + 1;
       state_ = State::kQuoted;
       return kNone;
@@ -68,7 +69,9 @@ std::size_t RowEnd::FindUnquoted(std::string_view pending, std::size_t& at) {
 
 bool Campos::Next(std::string_view& field, std::string& scratch) {
   if (done_) return false;
-  if (!rest_.empty() && rest_.front() == '"') {
+  begin_ = row_.size() - rest_.size();
+  quoted_ = !rest_.empty() && rest_.front() == '"';
+  if (quoted_) {
     field = Quoted(scratch);
     return true;
   }
@@ -105,9 +108,27 @@ void Campos::SkipPast(std::size_t separator) {
   if (separator == kNone) {
     done_ = true;
     rest_ = {};
+    end_ = row_.size();
   } else {
+    end_ = row_.size() - rest_.size() + separator;
     rest_.remove_prefix(separator + 1);
   }
+}
+
+void AppendField(std::string& out, std::string_view value, char separator, bool quoted) {
+  const auto special = [separator](char c) {
+    return c == separator || c == '"' || c == '\n' || c == '\r';
+  };
+  if (!quoted && std::none_of(value.begin(), value.end(), special)) {
+    out.append(value);
+    return;
+  }
+  out.push_back('"');
+  for (char c : value) {
+    if (c == '"') out.push_back('"');
+    out.push_back(c);
+  }
+  out.push_back('"');
 }
 
 }  // namespace vumocaixa::cli

@@ -28,7 +28,12 @@ class RowEnd {
     unclosed_ = state_ == State::kQuoted;
     state_ = State::kUnquoted;
     lines_ = 1;
+    field_starts_ = true;
   }
+  // The row goes on in a new pending text, after a part of it that ended in `last`
+  // was dropped: a quote that then starts the pending text opens a field only after a
+  // separator.
+  void Drop(char last) { field_starts_ = last == separator_; }
   [[nodiscard]] bool LastRowUnclosed() const { return unclosed_; }
 
  private:
@@ -39,12 +44,13 @@ class RowEnd {
   State state_ = State::kUnquoted;
   std::uint64_t lines_ = 1;
   bool unclosed_ = false;
+  bool field_starts_ = true;  // whether a field starts at the pending text's first byte
 };
 
 // The fields of one CSV row, in order. A row of no characters has one empty field.
 class Campos {
  public:
-  Campos(std::string_view row, char separator) : rest_(row), separator_(separator) {}
+  Campos(std::string_view row, char separator) : row_(row), rest_(row), separator_(separator) {}
 
   // The next field, its quotes taken away and doubled quotes made single; text
   // between a closing quote and the separator stays in the field, and a quote never
@@ -52,13 +58,29 @@ class Campos {
   // False after the last field.
   bool Next(std::string_view& field, std::string& scratch);
 
+  // Where the last field given stands in the row, as written (quotes included):
+  // the row is row.substr(0, Begin()) + the field + row.substr(End()).
+  [[nodiscard]] std::size_t Begin() const { return begin_; }
+  [[nodiscard]] std::size_t End() const { return end_; }
+  // Whether the last field given was in quotes.
+  [[nodiscard]] bool WasQuoted() const { return quoted_; }
+
  private:
   std::string_view Quoted(std::string& scratch);
   void SkipPast(std::size_t separator);
 
+  std::string_view row_;
   std::string_view rest_;
   char separator_;
   bool done_ = false;
+  bool quoted_ = false;
+  std::size_t begin_ = 0;
+  std::size_t end_ = 0;
 };
+
+// Appends value to out as one CSV field: in quotes, with its quotes doubled, when
+// `quoted` asks for it or when it holds the separator, a quote or a line break;
+// as it is otherwise.
+void AppendField(std::string& out, std::string_view value, char separator, bool quoted = false);
 
 }  // namespace vumocaixa::cli

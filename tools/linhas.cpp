@@ -1,19 +1,30 @@
 #include "linhas.hpp"
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <system_error>
 
 #include <vumocaixa/host/text.hpp>
 
+#include "plataforma.hpp"
+
 namespace vumocaixa::cli {
 
-LineReader::LineReader(int fd, std::size_t capacity, std::size_t limit)
-    : fd_(fd), buffer_(capacity + kSlack), limit_(limit) {}
+std::size_t Fonte::Le(char* destino, std::size_t tamanho) {
+  if (!posicional_) {
+    const std::size_t n = cli::Le(fd_, destino, tamanho);
+    posicao_ += n;
+    return n;
+  }
+  const std::size_t antes = posicao_ < ate_ ? static_cast<std::size_t>(ate_ - posicao_) : kPedaco;
+  const std::size_t n = LeEm(fd_, posicao_, destino, std::min(tamanho, antes));
+  posicao_ += n;
+  return n;
+}
+
+LineReader::LineReader(Fonte fonte, std::size_t capacity, std::size_t limit)
+    : fonte_(fonte), buffer_(capacity + kSlack), limit_(limit) {}
 
 // Moves the unfinished line to the front, grows the buffer when that line fills it,
 // and reads more. False at the end of the input.
@@ -24,26 +35,27 @@ bool LineReader::Fill() {
     begin_ = 0;
   }
   if (end_ == Usable()) buffer_.resize(Usable() * 2 + kSlack);
-  for (;;) {
-    const ssize_t n = ::read(fd_, buffer_.data() + end_, Usable() - end_);
-    if (n > 0) {
-      const auto count = static_cast<std::size_t>(n);
-      nul_seen_ = nul_seen_ || std::memchr(buffer_.data() + end_, '\0', count) != nullptr;
-      end_ += count;
-      return true;
-    }
-    if (n == 0) return false;
-    if (errno != EINTR) throw std::system_error(errno, std::generic_category(), "leitura");
-  }
+  const std::size_t count = fonte_.Le(buffer_.data() + end_, Usable() - end_);
+  if (count == 0) return false;
+  nul_seen_ = nul_seen_ || std::memchr(buffer_.data() + end_, '\0', count) != nullptr;
+  end_ += count;
+  return true;
+}
+
+bool LineReader::SkipByteOrderMark() {
+  constexpr std::string_view kMarca = "\xEF\xBB\xBF";
+  while (end_ - begin_ < kMarca.size() && !eof_) eof_ = !Fill();
+  if (!Pending().starts_with(kMarca)) return false;
+  begin_ += kMarca.size();
+  return true;
 }
 
 Lido LineReader::NextLines(std::string_view& lines) {
   for (;;) {
     const std::size_t from = begin_ + scanned_;
-    const void* last = ::memrchr(buffer_.data() + from, '\n', end_ - from);
+    const char* last = UltimaQuebra(buffer_.data() + from, end_ - from);
     if (last != nullptr) {
-      const auto stop =
-          static_cast<std::size_t>(static_cast<const char*>(last) - buffer_.data()) + 1;
+      const auto stop = static_cast<std::size_t>(last - buffer_.data()) + 1;
       lines = std::string_view(buffer_.data() + begin_, stop - begin_);
       begin_ = stop;
       scanned_ = 0;
@@ -59,25 +71,11 @@ Lido LineReader::NextLines(std::string_view& lines) {
       return Lido::kLinha;
     }
     if (end_ - begin_ >= limit_) {
-      SkipLine();
+      LineEnd end;
+      SkipLine(end);
       return Lido::kLongaDemais;
     }
     eof_ = !Fill();
-  }
-}
-
-// Drops what is held of the current line and reads on past its "\n".
-void LineReader::SkipLine() {
-  begin_ = end_;
-  scanned_ = 0;
-  while (!eof_) {
-    eof_ = !Fill();
-    const void* found = std::memchr(buffer_.data() + begin_, '\n', end_ - begin_);
-    if (found != nullptr) {
-      begin_ = static_cast<std::size_t>(static_cast<const char*>(found) - buffer_.data()) + 1;
-      return;
-    }
-    begin_ = end_;
   }
 }
 
@@ -91,30 +89,31 @@ Output::~Output() {
   }
 }
 
-void Output::WriteLarge(std::string_view text) {
+// Writes out what is held, or in memory grows, so that `needed` more bytes fit.
+void Output::MakeRoom(std::size_t needed) {
+  if (fd_ == kEmMemoria) {
+    buffer_.resize(std::max(buffer_.size() * 2, used_ + needed));
+    return;
+  }
   Flush();
-  if (text.size() > buffer_.size()) buffer_.resize(text.size());
-  std::memcpy(buffer_.data(), text.data(), text.size());
-  used_ = text.size();
+  if (needed > buffer_.size()) buffer_.resize(needed);
+}
+
+void Output::WriteThrough(std::string_view text) {
+  Flush();
+  EscreveTudo(fd_, text);
 }
 
 void Output::Flush() {
-  std::size_t done = 0;
-  while (done < used_) {
-    const ssize_t n = ::write(fd_, buffer_.data() + done, used_ - done);
-    if (n >= 0) {
-      done += static_cast<std::size_t>(n);
-    } else if (errno != EINTR) {
-      used_ = 0;
-      throw std::system_error(errno, std::generic_category(), "escrita");
-    }
-  }
+  if (fd_ == kEmMemoria || used_ == 0) return;
+  const std::string_view held(buffer_.data(), used_);
   used_ = 0;
+  EscreveTudo(fd_, held);
 }
 
 void AnnounceTerminalInput() {
   static bool announced = false;
-  if (announced || ::isatty(STDIN_FILENO) == 0) return;
+  if (announced || !EhTerminal(kEntradaPadrao)) return;
   announced = true;
   std::fputs("vumocaixa: lendo da entrada padrão; Ctrl+D termina\n", stderr);
 }

@@ -1,6 +1,6 @@
 #pragma once
-// Line and CSV row input and buffered output on file descriptors, for piping files of
-// millions of lines through the tool in constant memory.
+// Line and CSV row input and buffered output, for piping files of millions of lines
+// through the tool in constant memory.
 
 #include <cstddef>
 #include <cstdint>
@@ -13,6 +13,31 @@
 #endif
 
 namespace vumocaixa::cli {
+
+// Where a reader's bytes come from: a stream read in order, or a part of a regular
+// file read at its offsets (as threads do, each in its own part).
+class Fonte {
+ public:
+  // The stream fd, from its current position, which counts as offset 0.
+  explicit Fonte(int fd) : fd_(fd) {}
+  // The regular file fd from offset inicio. Reads end at offset ate, and past it go
+  // on in small pieces: enough to finish the row that crosses it.
+  Fonte(int fd, std::uint64_t inicio, std::uint64_t ate)
+      : fd_(fd), posicional_(true), posicao_(inicio), ate_(ate) {}
+
+  // Reads up to tamanho bytes; 0 at the end. Throws std::system_error on failure.
+  std::size_t Le(char* destino, std::size_t tamanho);
+  // The offset of the next byte to be read.
+  [[nodiscard]] std::uint64_t Posicao() const { return posicao_; }
+
+ private:
+  static constexpr std::size_t kPedaco = std::size_t{4} << 10;
+
+  int fd_;
+  bool posicional_ = false;
+  std::uint64_t posicao_ = 0;
+  std::uint64_t ate_ = 0;
+};
 
 // What a reader gave.
 enum class Lido {
@@ -36,15 +61,20 @@ struct LineEnd {
   // How many lines of the input the current line spans.
   [[nodiscard]] std::uint64_t Lines() const { return 1; }
   void Reset() {}
+  void Drop(char /*last*/) {}
 };
 
-// Reads a file descriptor line by line, or row by row with a finder that knows where
-// a row ends. Memory stays at the buffer's size unless a single line is longer; the
-// buffer then grows up to the limit, and a line beyond it is skipped.
+// Reads a source line by line, or row by row with a finder that knows where a row
+// ends. Memory stays at the buffer's size unless a single line is longer; the buffer
+// then grows up to the limit, and a line beyond it is skipped up to its end as the
+// finder sees it (a CSV row's end lies outside quotes).
 class LineReader {
  public:
-  explicit LineReader(int fd, std::size_t capacity = std::size_t{1} << 20,
+  explicit LineReader(Fonte fonte, std::size_t capacity = std::size_t{1} << 20,
                       std::size_t limit = kLinhaMaxima);
+  explicit LineReader(int fd, std::size_t capacity = std::size_t{1} << 20,
+                      std::size_t limit = kLinhaMaxima)
+      : LineReader(Fonte(fd), capacity, limit) {}
 
   // The next line (or row), without its "\n" and without one trailing "\r". A last
   // line without "\n" counts when it is not empty. The view lives until the next
@@ -60,15 +90,34 @@ class LineReader {
   // more when none is; at the end of the input, a last line without "\n" alone,
   // followed in memory by a "\n" that is not part of it. Lines beyond the limit are
   // skipped (kLongaDemais) as in Next. Split the block with LineEndAt. Does not count
-  // lines for Line(), and is not to be mixed with Next on one reader.
+  // lines for Line().
   Lido NextLines(std::string_view& lines);
+
+  // Reads fonte from its start, as a new reader would, keeping the buffer.
+  void Restart(Fonte fonte) {
+    fonte_ = fonte;
+    begin_ = scanned_ = end_ = 0;
+    line_ = 0;
+    next_line_ = 1;
+    eof_ = crlf_ = newline_ = nul_seen_ = false;
+  }
+
+  // Drops a byte-order mark at the reader's position, before anything has been
+  // read; gives whether there was one.
+  bool SkipByteOrderMark();
 
   // The number of the first line of what Next gave last, counting from 1.
   [[nodiscard]] std::uint64_t Line() const { return line_; }
+  // The number of the line that Next gives next.
+  [[nodiscard]] std::uint64_t NextLine() const { return next_line_; }
   // Whether what Next gave last ended in "\r\n".
   [[nodiscard]] bool EndedInCrLf() const { return crlf_; }
+  // Whether what Next gave last was followed by its "\n" (a last line may lack it).
+  [[nodiscard]] bool EndedInNewline() const { return newline_; }
   // False while no NUL byte has been read.
   [[nodiscard]] bool MayHoldNul() const { return nul_seen_; }
+  // The source's offset of the first byte not yet given out.
+  [[nodiscard]] std::uint64_t Offset() const { return fonte_.Posicao() - (end_ - begin_); }
 
  private:
   // Bytes after the buffer's usable part, so that LineEndAt may read a block past
@@ -85,7 +134,8 @@ class LineReader {
     line = std::string_view(buffer_.data() + begin_, length);
     crlf_ = !line.empty() && line.back() == '\r';
     if (crlf_) line.remove_suffix(1);
-    begin_ += length + (begin_ + length < end_ ? 1 : 0);
+    newline_ = begin_ + length < end_;
+    begin_ += length + (newline_ ? 1 : 0);
     scanned_ = 0;
     line_ = next_line_;
     next_line_ += finder.Lines();
@@ -104,7 +154,7 @@ class LineReader {
         return Take(end_ - begin_ - (newline_at_end ? 1 : 0), finder, line);
       }
       if (end_ - begin_ >= limit_) {
-        SkipLine();
+        SkipLine(finder);
         line_ = next_line_;
         next_line_ += finder.Lines();
         finder.Reset();
@@ -116,10 +166,26 @@ class LineReader {
     }
   }
 
-  bool Fill();
-  void SkipLine();
+  // Drops what is held of the current line and reads on past its end, which the
+  // finder goes on looking for with what it learnt of the bytes dropped.
+  template <class Finder>
+  void SkipLine(Finder& finder) {
+    scanned_ = 0;
+    for (;;) {
+      if (end_ > begin_) finder.Drop(buffer_[end_ - 1]);
+      begin_ = end_;
+      if (eof_ || (eof_ = !Fill())) return;
+      const std::size_t at = finder.Find(Pending(), 0);
+      if (at != std::string_view::npos) {
+        begin_ += at + 1;
+        return;
+      }
+    }
+  }
 
-  int fd_;
+  bool Fill();
+
+  Fonte fonte_;
   std::vector<char> buffer_;
   std::size_t limit_;
   std::size_t begin_ = 0;    // start of the current line
@@ -129,6 +195,7 @@ class LineReader {
   std::uint64_t next_line_ = 1;
   bool eof_ = false;
   bool crlf_ = false;
+  bool newline_ = false;
   bool nul_seen_ = false;
 };
 
@@ -156,31 +223,37 @@ void AnnounceTerminalInput();
 // Whether text, which holds some byte above 0x7F, is well-formed UTF-8.
 [[nodiscard]] bool IsUtf8Beyond(std::string_view text);
 
-// Collects output and writes it to a file descriptor in large blocks.
+// Collects output and writes it to a file descriptor in large blocks; or, made
+// without one, holds it all in memory until it is taken.
 class Output {
  public:
   explicit Output(int fd, std::size_t capacity = std::size_t{1} << 20);
+  Output() : Output(kEmMemoria, 0) {}
   Output(const Output&) = delete;
   Output& operator=(const Output&) = delete;
   ~Output();
 
   void Write(std::string_view text) {
-    if (text.size() > buffer_.size() - used_) {
-      WriteLarge(text);
-      return;
-    }
-    std::memcpy(buffer_.data() + used_, text.data(), text.size());
+    if (text.size() > buffer_.size() - used_) MakeRoom(text.size());
+    if (!text.empty()) std::memcpy(buffer_.data() + used_, text.data(), text.size());
     used_ += text.size();
   }
   void Write(char c) {
-    if (used_ == buffer_.size()) Flush();
+    if (used_ == buffer_.size()) MakeRoom(1);
     buffer_[used_++] = c;
   }
+  // Writes what is held, then text, which is not copied. Throws as Flush does.
+  void WriteThrough(std::string_view text);
   // Writes what is held. Throws std::system_error when writing fails.
   void Flush();
 
+  // What an output in memory holds, and emptying it (keeping its memory).
+  [[nodiscard]] std::string_view Held() const { return {buffer_.data(), used_}; }
+  void Clear() { used_ = 0; }
+
  private:
-  void WriteLarge(std::string_view text);
+  static constexpr int kEmMemoria = -1;
+  void MakeRoom(std::size_t needed);
 
   int fd_;
   std::vector<char> buffer_;

@@ -1,7 +1,5 @@
 // vumocaixa: the control's validators, masks, amount in words and capitalisation on
 // the command line, one value per argument or per line of standard input.
-#include <unistd.h>
-
 #include <cstdio>
 #include <optional>
 #include <span>
@@ -16,6 +14,7 @@
 #include "comandos.hpp"
 #include "linhas.hpp"
 #include "opcoes.hpp"
+#include "plataforma.hpp"
 #include "relato.hpp"
 #include "valida.hpp"
 
@@ -33,7 +32,7 @@ int UsageError(const std::string& message, std::string_view command = {}) {
 }
 
 int Print(std::string_view text) {
-  Output out(STDOUT_FILENO);
+  Output out(kSaidaPadrao);
   out.Write(text);
   out.Flush();
   return kAllValid;
@@ -43,14 +42,14 @@ int Print(std::string_view text) {
 // there are none. Gives 1 when the operation failed on some value, 3 when a line
 // was too long to read.
 int RunValues(const Operation& operation, std::span<const std::string_view> values) {
-  Output out(STDOUT_FILENO);
+  Output out(kSaidaPadrao);
   bool all_passed = true;
   Problemas problemas;
   if (!values.empty()) {
     for (std::string_view value : values) all_passed = operation(value, out) && all_passed;
   } else {
     AnnounceTerminalInput();
-    LineReader in(STDIN_FILENO);
+    LineReader in(kEntradaPadrao);
     std::string_view line;
     for (Lido lido; (lido = in.Next(line)) != Lido::kFim;) {
       if (lido == Lido::kLinha) {
@@ -76,14 +75,16 @@ std::string UnknownType(std::string_view command, std::string_view tipo, std::st
 
 int RunValida(const Opcoes& opcoes) {
   const std::string_view tipo = opcoes.valores.front();
-  std::optional<Check> check = FindCheck(tipo, opcoes.alfanumerico);
-  if (!check) return UsageError(UnknownType("valida", tipo, kValidaTypes), "valida");
+  std::optional<Regras> regras = FindRegras(tipo, opcoes.alfanumerico);
+  if (!regras) return UsageError(UnknownType("valida", tipo, kValidaTypes), "valida");
+  regras->estrito = opcoes.estrito;
+  regras->forma = opcoes.forma;
   const auto rest = std::span(opcoes.valores).subspan(1);
-  if (opcoes.coluna) return CheckCsv(*check, opcoes, rest);
+  if (opcoes.coluna) return CheckCsv(*regras, opcoes, rest);
   if (opcoes.cabecalho || opcoes.separador) {
     return UsageError("as opções --separador e --cabecalho só valem com --coluna.", "valida");
   }
-  return CheckValues(*check, opcoes.saida, rest);
+  return CheckValues(*regras, opcoes, rest);
 }
 
 int RunMascara(const Opcoes& opcoes) {

@@ -34,14 +34,24 @@ std::string SetSeparador(Opcoes& opcoes, std::string_view value) {
   return {};
 }
 
-// A column number is all digits; anything else names a header field.
+std::string SetForma(Opcoes& opcoes, Forma forma) {
+  if (opcoes.forma != Forma::kComoLido && opcoes.forma != forma) {
+    return "as opções --formata e --compacta não se combinam.";
+  }
+  opcoes.forma = forma;
+  return {};
+}
+
+// A column number is digits, with a sign or not; anything else names a header field.
 std::string SetColuna(Opcoes& opcoes, std::string_view value) {
   if (value.empty()) return "a opção --coluna precisa de um número ou de um nome.";
+  const bool negative = value.front() == '-';
+  const std::string_view digits = value.substr(value.front() == '-' || value.front() == '+');
   std::size_t number = 0;
-  const auto [stop, error] = std::from_chars(value.data(), value.data() + value.size(), number);
-  if (stop != value.data() + value.size()) {
+  const auto [stop, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+  if (digits.empty() || stop != digits.data() + digits.size()) {
     opcoes.coluna = Coluna{0, std::string(value)};
-  } else if (error != std::errc() || number == 0) {
+  } else if (error != std::errc() || number == 0 || negative) {
     return "coluna inválida: " + std::string(value) + ". As colunas contam de 1.";
   } else {
     opcoes.coluna = Coluna{number - 1, {}};
@@ -49,7 +59,7 @@ std::string SetColuna(Opcoes& opcoes, std::string_view value) {
   return {};
 }
 
-constexpr std::array<OptionRow, 13> kOptions = {{
+constexpr std::array<OptionRow, 17> kOptions = {{
     {"-h", "", false, [](Opcoes& o, std::string_view) { return o.help = true, std::string(); }},
     {"--help", "", false, [](Opcoes& o, std::string_view) { return o.help = true, std::string(); }},
     {"--endereco", "palavras", false,
@@ -66,6 +76,14 @@ constexpr std::array<OptionRow, 13> kOptions = {{
      [](Opcoes& o, std::string_view) { return SetSaida(o, Saida::kInvalidos); }},
     {"--contagem", "valida", false,
      [](Opcoes& o, std::string_view) { return SetSaida(o, Saida::kContagem); }},
+    {"--formata", "valida", false,
+     [](Opcoes& o, std::string_view) { return SetForma(o, Forma::kFormatada); }},
+    {"--compacta", "valida", false,
+     [](Opcoes& o, std::string_view) { return SetForma(o, Forma::kCompacta); }},
+    {"--motivo", "valida", false,
+     [](Opcoes& o, std::string_view) { return o.motivo = true, std::string(); }},
+    {"--estrito", "valida", false,
+     [](Opcoes& o, std::string_view) { return o.estrito = true, std::string(); }},
     {"--coluna", "valida", true, SetColuna},
     {"--separador", "valida", true, SetSeparador},
     {"--cabecalho", "valida", false,

@@ -17,6 +17,13 @@ enum class Saida {
   kContagem,   // only the totals
 };
 
+// How "valida" writes each judged value.
+enum class Forma {
+  kComoLido,   // as it was read
+  kFormatada,  // laid into its type's mask, as the box shows it when left
+  kCompacta,   // its digits (and letters) alone
+};
+
 // The CSV column that "valida" checks: a 1-based number or a header name.
 struct Coluna {
   std::size_t indice = 0;  // 0-based; found in the header when nome is set
@@ -32,6 +39,9 @@ struct Opcoes {
   bool norma = false;
   bool maiusculas = false;
   Saida saida = Saida::kTodas;
+  Forma forma = Forma::kComoLido;
+  bool motivo = false;            // the reason of each refusal
+  bool estrito = false;           // the strict rules of a cleaning pass
   std::optional<Coluna> coluna;   // "valida" reads CSV when set
   std::optional<char> separador;  // given with --separador; ';' otherwise
   bool cabecalho = false;         // the first row is a header (implied by a column name)

@@ -2,14 +2,16 @@
 // What a run of "valida" writes: the lines or rows as asked, the totals, and the
 // problems of the input on standard error.
 
-#include <unistd.h>
-
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "linhas.hpp"
+#include "motivos.hpp"
 #include "opcoes.hpp"
+#include "plataforma.hpp"
 
 namespace vumocaixa::cli {
 
@@ -22,17 +24,31 @@ inline constexpr int kBadInput = 3;
 // The problem of a line beyond kLinhaMaxima.
 inline constexpr std::string_view kLinhaLongaDemais = "mais de 8 MiB sem fim de linha; ignorada";
 
+// How many problems are shown in full; the rest are only counted.
+inline constexpr std::uint64_t kShownProblems = 10;
+
+// Where the problems of an input are told, each with the number of its line.
+class Avisos {
+ public:
+  virtual void Report(std::uint64_t line, std::string_view what) = 0;
+
+ protected:
+  ~Avisos() = default;
+};
+
 // Problems of the input, each with where it happened: the first few in full on
 // standard error, then only how many there were.
-class Problemas {
+class Problemas final : public Avisos {
  public:
   // Where the following lines come from: a file name, or empty for standard input.
   void SetOrigem(std::string_view origem) { origem_ = origem; }
   // One problem of line `line` ("linha 7: <what>"), or of value `line` when values
   // come from the command line.
-  void Report(std::uint64_t line, std::string_view what);
+  void Report(std::uint64_t line, std::string_view what) override;
   // A problem of the whole input, such as a file that cannot be opened.
   void Report(std::string_view what);
+  // Problems that are counted without being shown.
+  void CountUnshown(std::uint64_t count) { count_ += count; }
   void ReportValues() { unidade_ = "valor"; }
   [[nodiscard]] bool Any() const { return count_ > 0; }
   // Says how many problems went unshown.
@@ -46,61 +62,58 @@ class Problemas {
   std::uint64_t count_ = 0;
 };
 
-// The output and totals of one run.
+// Problems kept to be told later, in order: those of the rows that one thread judged.
+// Only as many are kept as could be shown; the rest are counted.
+class AvisosGuardados final : public Avisos {
+ public:
+  void Report(std::uint64_t line, std::string_view what) override;
+  // Tells them to problemas, the line numbers counted from `first` on.
+  void TellTo(Problemas& problemas, std::uint64_t first) const;
+  void Clear() {
+    kept_.clear();
+    more_ = 0;
+  }
+
+ private:
+  std::vector<std::pair<std::uint64_t, std::string>> kept_;
+  std::uint64_t more_ = 0;
+};
+
+// How a run writes what it judged.
+struct Escrita {
+  Saida saida = Saida::kTodas;
+  bool motivo = false;   // adds the reason of each refusal, or with kContagem counts by reason
+  char separador = ';';  // before each field added to a CSV row
+};
+
+// The output, totals and problems of one run.
 class Relato {
  public:
-  Relato(Saida saida, char separador) : saida_(saida), separador_(separador) {}
+  explicit Relato(const Escrita& escrita) : escrita_(escrita) {}
 
-  // A line and its verdict: "<line>\tválido" or "<line>\tinválido".
-  template <Saida S>
-  void Line(std::string_view line, bool valid) {
-    Count(valid);
-    if constexpr (S == Saida::kTodas) {
-      out_.Write(line);
-      out_.Write(valid ? std::string_view("\tválido\n") : std::string_view("\tinválido\n"));
-    } else if constexpr (S == Saida::kInvalidos) {
-      if (!valid) WriteLine(line, false);
-    }
-  }
+  // The header row, written for the first file only, after prefixo (a byte-order mark).
+  void Header(std::string_view prefixo, std::string_view header, bool crlf);
+  // What a thread made of a part of the input, told in order: its text, its totals
+  // and its problems, whose lines are numbered from first_line.
+  void Part(std::string_view text, const Contas& contas, const AvisosGuardados& avisos,
+            std::uint64_t first_line);
 
-  // A CSV row and its verdict, as one more field before the row's own line end.
-  template <Saida S>
-  void Row(std::string_view row, bool valid, bool crlf) {
-    Count(valid);
-    if constexpr (S == Saida::kTodas) {
-      out_.Write(row);
-      out_.Write(separador_);
-      out_.Write(valid ? std::string_view("válido") : std::string_view("inválido"));
-      out_.Write(crlf ? std::string_view("\r\n") : std::string_view("\n"));
-    } else if constexpr (S == Saida::kInvalidos) {
-      if (!valid) WriteLine(row, crlf);
-    }
-  }
-
-  // The header row, written for the first file only.
-  void Header(std::string_view header, bool crlf);
-  // A line or row that failed without being written: one more invalid.
-  void Unwritten() { ++invalidos_; }
-  [[nodiscard]] Saida saida() const { return saida_; }
+  [[nodiscard]] const Escrita& escrita() const { return escrita_; }
+  Output& out() { return out_; }
   Problemas& problemas() { return problemas_; }
+  Contas& contas() { return contas_; }
 
   // Writes the totals when asked for them, flushes and gives the exit status:
   // 3 when some problem was reported, else 1 when some value failed, else 0.
   [[nodiscard]] int Finish();
 
  private:
-  void Count(bool valid) { ++(valid ? validos_ : invalidos_); }
-  void WriteLine(std::string_view text, bool crlf) {
-    out_.Write(text);
-    out_.Write(crlf ? std::string_view("\r\n") : std::string_view("\n"));
-  }
+  void WriteTotals();
 
-  Saida saida_;
-  char separador_;
-  Output out_{STDOUT_FILENO};
+  Escrita escrita_;
+  Output out_{kSaidaPadrao};
   Problemas problemas_;
-  std::uint64_t validos_ = 0;
-  std::uint64_t invalidos_ = 0;
+  Contas contas_;
   bool header_written_ = false;
 };
 

@@ -3,108 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
-extern char** environ;
+#include "executa.hpp"
 
 namespace {
 
-struct Result {
-  int status = -1;
-  std::string out;
-  std::string err;
-  long peak_kb = 0;  // the child's largest resident set
-};
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-std::string TempPath(std::string_view name) {
-  return ::testing::TempDir() + "vumocaixa_cli_" + std::to_string(::getpid()) + "_" +
-         std::string(name);
-}
-
-// Runs the installed tool with args, its standard input read from in_path.
-Result RunToolOnFile(const std::vector<std::string>& args, const std::string& in_path) {
-  const std::string out_path = TempPath("out"), err_path = TempPath("err");
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 0, in_path.c_str(), O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 1, out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                   0600);
-  posix_spawn_file_actions_addopen(&actions, 2, err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                   0600);
-  std::vector<std::string> all{VUMOCAIXA_INSTALLED_CLI};
-  all.insert(all.end(), args.begin(), args.end());
-  std::vector<char*> argv;
-  for (auto& a : all) argv.push_back(a.data());
-  argv.push_back(nullptr);
-  pid_t pid = 0;
-  Result result;
-  if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
-    int status = 0;
-    rusage usage{};
-    ::wait4(pid, &status, 0, &usage);
-    result.peak_kb = usage.ru_maxrss;
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-  }
-  posix_spawn_file_actions_destroy(&actions);
-  result.out = ReadFile(out_path);
-  result.err = ReadFile(err_path);
-  return result;
-}
-
-// Runs the installed tool with args, feeding input to its standard input.
-Result RunTool(const std::vector<std::string>& args, const std::string& input = "") {
-  const std::string in_path = TempPath("in");
-  std::ofstream(in_path, std::ios::binary) << input;
-  return RunToolOnFile(args, in_path);
-}
-
-struct Row {
-  std::vector<std::string> args;
-  std::string input;
-  std::string expected_out;
-  int expected_status;
-  std::string name;
-  std::string in_err = {};  // a part of standard error
-};
-
-// The bytes of a literal, NULs included.
-template <std::size_t N>
-std::string Bytes(const char (&text)[N]) {
-  return std::string(text, N - 1);
-}
-
-void CheckRows(const std::vector<Row>& rows) {
-  for (const auto& r : rows) {
-    const Result result = RunTool(r.args, r.input);
-    EXPECT_EQ(r.expected_out, result.out) << r.name;
-    EXPECT_EQ(r.expected_status, result.status) << r.name << "\n" << result.err;
-    EXPECT_NE(std::string::npos, result.err.find(r.in_err)) << r.name << "\n" << result.err;
-  }
-}
-
-// Writes text to a file of its own and gives its path.
-std::string TempFile(std::string_view name, std::string_view text) {
-  const std::string path = TempPath(name);
-  std::ofstream(path, std::ios::binary) << text;
-  return path;
-}
+using namespace vumocaixa::testing;
 
 TEST(ValidaCommand, ChecksEachValue) {
   CheckRows({
@@ -245,7 +156,7 @@ TEST(ValidaCommand, ReportsBadInput) {
        "linha 1: o texto tem um byte nulo"},
       {{"valida", "cic", "--coluna", "2"},
        "a;123.456.789-09\nb;\"1\n\nc;2\n",
-       "a;123.456.789-09;válido\nb;\"1\n\nc;2;inválido\n",
+       "a;123.456.789-09;válido\nb;\"1\n\nc;2\n",
        3,
        "aspas não fechadas",
        "linha 2: aspas abertas e não fechadas"},
