@@ -1,8 +1,8 @@
 #include "juiz.hpp"
 
-#include <vumocaixa/tipos/tipos_de_dados.hpp>
 #include <vumocaixa/entry/saida_caixa.hpp>
 #include <vumocaixa/host/errors.hpp>
+#include <vumocaixa/tipos/tipos_de_dados.hpp>
 #include <vumocaixa/validate/mascara.hpp>
 #include <vumocaixa/validate/mascara_alfanumerica.hpp>
 
@@ -18,6 +18,7 @@ bool EhDocumento(std::int16_t tipo) {
 }  // namespace
 
 Motivo Juiz::Recusa(std::string_view valor) const {
+  if (!regras_.motivos) return Motivo::kRecusado;
   return MotivoDaRecusa(regras_.tipo, valor, regras_.alfanumerico);
 }
 
@@ -47,20 +48,20 @@ Motivo Juiz::JulgaPorInteiro(std::string_view valor, std::string_view& escrito) 
 
 // The value as written in the form asked, from what the box made of it.
 Motivo Juiz::NaForma(std::string_view valor, Motivo motivo, std::string_view& escrito) {
-  const bool formatada = regras_.forma == Forma::kFormatada;
   if (valor.empty()) return motivo;
-  if (EhDocumento(regras_.tipo)) {
-    if (!CabeNaMascara(regras_.tipo, valor, regras_.alfanumerico)) {
-      return motivo == Motivo::kNenhum ? Motivo::kTamanho : motivo;
-    }
-    const bool letras = regras_.alfanumerico && regras_.tipo == kCNPJ;
-    compacto_ = letras ? SoDigitosELetras(texto_) : SoDigitos(texto_);
-  } else if (regras_.tipo == kData && motivo == Motivo::kNenhum) {
-    compacto_ = SoDigitos(texto_);
-  } else {
-    return motivo;  // a refused date, an e-mail: no form but the one read
+  const bool documento = EhDocumento(regras_.tipo);
+  if (documento && !CabeNaMascara(regras_.tipo, valor, regras_.alfanumerico)) {
+    return motivo == Motivo::kNenhum ? Motivo::kTamanho : motivo;
   }
-  escrito = formatada ? std::string_view(texto_) : std::string_view(compacto_);
+  // A refused date and an e-mail have no form but the one read.
+  if (!documento && !(regras_.tipo == kData && motivo == Motivo::kNenhum)) return motivo;
+  if (regras_.forma == Forma::kFormatada) {
+    escrito = texto_;
+    return motivo;
+  }
+  const bool letras = regras_.alfanumerico && regras_.tipo == kCNPJ;
+  compacto_ = letras ? SoDigitosELetras(texto_) : SoDigitos(texto_);
+  escrito = compacto_;
   return motivo;
 }
 

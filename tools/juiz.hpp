@@ -25,6 +25,7 @@ struct Regras {
   Validator validador = nullptr;
   bool alfanumerico = false;  // a CNPJ may hold letters
   bool estrito = false;       // the strict rules of RecusaEstrita as well
+  bool motivos = false;       // refusals give their reason, not only kRecusado
   Forma forma = Forma::kComoLido;
 };
 
@@ -35,7 +36,8 @@ class Juiz {
   explicit Juiz(const Regras& regras) : regras_(regras) {}
 
   // The verdict on valor, UTF-8 text without NUL bytes: kNenhum when it passes,
-  // otherwise the reason. escrito is set to what is written in the value's place: the
+  // otherwise the reason (kRecusado when the rules ask for none; the strict rules and
+  // the forms give theirs always). escrito is set to what is written in the value's place: the
   // value, or its form when the rules ask for one. A value that cannot be laid into
   // its type's mask is written as it was read, and refused (kTamanho) if it passed.
   // Without estrito and a form, the verdict is the box's.

@@ -79,6 +79,7 @@ int RunValida(const Opcoes& opcoes) {
   if (!regras) return UsageError(UnknownType("valida", tipo, kValidaTypes), "valida");
   regras->estrito = opcoes.estrito;
   regras->forma = opcoes.forma;
+  regras->motivos = opcoes.motivo;
   const auto rest = std::span(opcoes.valores).subspan(1);
   if (opcoes.coluna) return CheckCsv(*regras, opcoes, rest);
   if (opcoes.cabecalho || opcoes.separador) {

@@ -3,7 +3,7 @@
 namespace vumocaixa::cli {
 namespace {
 
-constexpr std::array<DescricaoDoMotivo, kMotivos - 1> kMotivosDescritos = {{
+constexpr std::array<DescricaoDoMotivo, kMotivos - 2> kMotivosDescritos = {{
     {Motivo::kVazio, "vazio", "valor vazio (só com --estrito)"},
     {Motivo::kTamanho, "tamanho", "dígitos (no CEP, caracteres) a menos ou a mais"},
     {Motivo::kDigitoVerificador, "dígito verificador",
@@ -21,7 +21,7 @@ constexpr std::array<DescricaoDoMotivo, kMotivos - 1> kMotivosDescritos = {{
 
 constexpr bool InEnumOrder() {
   for (std::size_t i = 0; i < kMotivosDescritos.size(); ++i) {
-    if (static_cast<std::size_t>(kMotivosDescritos[i].motivo) != i + 1) return false;
+    if (static_cast<std::size_t>(kMotivosDescritos[i].motivo) != i + 2) return false;
   }
   return true;
 }
@@ -29,11 +29,11 @@ static_assert(InEnumOrder(), "the reasons are described in the order of Motivo")
 
 }  // namespace
 
-const std::array<DescricaoDoMotivo, kMotivos - 1>& Motivos() { return kMotivosDescritos; }
+const std::array<DescricaoDoMotivo, kMotivos - 2>& Motivos() { return kMotivosDescritos; }
 
 std::string_view Palavra(Motivo motivo) {
-  if (motivo == Motivo::kNenhum) return {};
-  return kMotivosDescritos[static_cast<std::size_t>(motivo) - 1].palavra;
+  if (motivo == Motivo::kNenhum || motivo == Motivo::kRecusado) return {};
+  return kMotivosDescritos[static_cast<std::size_t>(motivo) - 2].palavra;
 }
 
 void Contas::Soma(const Contas& outras) {

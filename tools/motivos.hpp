@@ -11,6 +11,7 @@ namespace vumocaixa::cli {
 
 enum class Motivo : std::uint8_t {
   kNenhum,             // not refused
+  kRecusado,           // refused, for a reason nobody asked for
   kVazio,              // an empty value, in strict mode
   kTamanho,            // too few or too many digits (or characters)
   kDigitoVerificador,  // the check digits do not fit
@@ -33,10 +34,11 @@ struct DescricaoDoMotivo {
   std::string_view explicacao;
 };
 
-// Every reason but kNenhum, in the order the totals list them.
-[[nodiscard]] const std::array<DescricaoDoMotivo, kMotivos - 1>& Motivos();
+// Every reason but kNenhum and kRecusado, in the order the totals list them.
+[[nodiscard]] const std::array<DescricaoDoMotivo, kMotivos - 2>& Motivos();
 
-// The word of a reason: "dígito verificador" for kDigitoVerificador; empty for kNenhum.
+// The word of a reason: "dígito verificador" for kDigitoVerificador; empty for kNenhum
+// and kRecusado.
 [[nodiscard]] std::string_view Palavra(Motivo motivo);
 
 // The values or rows of a run, valid and refused, and the refused by reason.

@@ -7,6 +7,7 @@
 #include <exception>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -190,7 +191,7 @@ void Partes::Run(std::uint64_t first_line) {
     ~Joiner() { partes.StopAll(threads); }
   } joiner{*this, threads};
   for (unsigned i = 0; i < threads_; ++i) threads.emplace_back([this] { Work(); });
-  Ferramentas own(modelo_, part_);
+  std::optional<Ferramentas> own;  // for the parts judged again here, made when one is
   std::uint64_t expected = begin_;
   std::uint64_t line = first_line;
   for (std::size_t k = 0; k < count_; ++k) {
@@ -198,7 +199,7 @@ void Partes::Run(std::uint64_t first_line) {
     WaitFor(p);
     if (p.error) std::rethrow_exception(p.error);
     if (expected < Cut(k + 1)) {
-      if (p.start != expected) Judge(k, expected, own, p);
+      if (p.start != expected) Judge(k, expected, own ? *own : own.emplace(modelo_, part_), p);
       relato_.Part(p.text.Held(), p.contas, p.avisos, line);
       line += p.stop.line - 1;
       expected = p.stop.offset;

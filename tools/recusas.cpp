@@ -79,7 +79,13 @@ bool EmailCompleto(std::string_view email) {
 }  // namespace
 
 bool CabeNaMascara(std::int16_t tipo, std::string_view valor, bool alfanumerico) {
-  return Guardados(tipo, valor, alfanumerico).size() == Posicoes(tipo, alfanumerico);
+  // Counted rather than gathered: this runs for every value of a formatting pass.
+  const bool letras = LetrasContam(tipo, alfanumerico);
+  const auto guardado = [letras](char c) {
+    return IsDigit(c) || (letras && ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')));
+  };
+  return static_cast<std::size_t>(std::count_if(valor.begin(), valor.end(), guardado)) ==
+         Posicoes(tipo, alfanumerico);
 }
 
 Motivo MotivoDaRecusa(std::int16_t tipo, std::string_view valor, bool alfanumerico) {

@@ -88,6 +88,8 @@ class Entrada {
   Entrada(int fd, Relato& relato, const Divisao& divisao)
       : fd_(fd), in_(fd), relato_(relato), divisao_(divisao) {
     if (divisao.threads > 1) arquivo_ = ArquivoComumEm(fd);
+    // Files of the kernel's own (/proc, /sys) say they are empty and are not.
+    if (arquivo_ && arquivo_->tamanho == 0) arquivo_.reset();
     if (in_.SkipByteOrderMark()) prefixo_ = kByteOrderMark;
   }
 

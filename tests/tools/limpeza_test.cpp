@@ -223,6 +223,12 @@ TEST(CsvEdges, ReadsWhatUsersFilesHold) {
        3,
        "aspas não fechadas sem fim de linha",
        "linha 2: aspas abertas e não fechadas"},
+      {{"valida", "cpf", "--coluna", "1", "--contagem", "/proc/self/cmdline"},
+       "",
+       "válidos: 0\tinválidos: 1\n",
+       3,
+       "arquivo do núcleo que se diz vazio e não é",
+       "linha 1: o texto tem um byte nulo"},
   });
   for (const std::string coluna : {"-1", "0", "-0", "+0"}) {
     const Result result = RunTool({"valida", "cpf", "--coluna", coluna});
