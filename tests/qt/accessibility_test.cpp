@@ -130,14 +130,17 @@ class AccessibilityTest : public QObject {
       QString button;
     };
     const Row rows[] = {{kEmail, "Enviar e-mail"}, {kHomePage, "Abrir p\xc3\xa1gina"}};
-    for (const Row& r : rows) {
-      auto* field = AddRow(QStringLiteral("Contato:"), r.tipo);
-      auto* button = field->findChild<QPushButton*>(QStringLiteral("Btn_Evento"));
-      QCOMPARE(Read(button, QAccessible::Name), r.button);
-      QCOMPARE(button->toolTip(), r.button);
-    }
+    std::vector<VumoCaixaWidget*> fields;
+    for (const Row& r : rows) fields.push_back(AddRow(QStringLiteral("Contato:"), r.tipo));
     auto* extenso = AddRow(QStringLiteral("Por extenso:"), kExtenso);
     extenso->SetText(2.5);
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+      auto* button = fields[i]->findChild<QPushButton*>(QStringLiteral("Btn_Evento"));
+      QCOMPARE(Read(button, QAccessible::Name), rows[i].button);
+      QCOMPARE(button->toolTip(), rows[i].button);
+    }
     auto* words = extenso->findChild<QLabel*>(QStringLiteral("Caixa2"));
     QCOMPARE(Read(words, QAccessible::Name), QStringLiteral("Dois Reais e Cinquenta Centavos"));
   }

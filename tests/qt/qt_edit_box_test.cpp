@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <vumocaixa/host/container.hpp>
 #include <vumocaixa/host/errors.hpp>
 #include <vumocaixa/qt/qt_edit_box.hpp>
 #include <vumocaixa/qt/qt_label_button.hpp>
@@ -233,6 +234,7 @@ class EditBoxTest : public QObject {
 
   void labelHoldsItsCaptionAndRefusesTheFocus() {
     QtLabelBox label(*frame, "Caixa2");
+    label.SetWidth(vumocaixa::kDesignWidth);
     label.SetText(reinterpret_cast<const char*>(u8"Cento e vinte reais"));
     QCOMPARE(label.Label().text(), "Cento e vinte reais");
     QCOMPARE(label.Label().objectName(), "Caixa2");

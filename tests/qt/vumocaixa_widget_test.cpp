@@ -37,6 +37,11 @@ class WidgetTest : public QObject {
   QStringList messages;
 
   QLineEdit& box(const char* name = "Caixa") { return *caixa->findChild<QLineEdit*>(name); }
+  // Whether the part of that name is made and shown.
+  bool shown(const char* name) const {
+    const auto* part = caixa->findChild<QWidget*>(name);
+    return part != nullptr && part->isVisible();
+  }
   QWidget* focused() { return QApplication::focusWidget(); }
 
   void leave() { QTest::mouseClick(next, Qt::LeftButton); }
@@ -223,8 +228,8 @@ class WidgetTest : public QObject {
     QVERIFY(label->isVisible());
     QCOMPARE(label->text(), "Um Real e Cinquenta Centavos");
     QVERIFY(label->toolTip().isEmpty());
-    QVERIFY(!box().isVisible());
-    QVERIFY(!box("Caixa1").isVisible());
+    QVERIFY(!shown("Caixa"));
+    QVERIFY(!shown("Caixa1"));
     QCOMPARE(caixa->Text().toString(), "Um Real e Cinquenta Centavos");
   }
 
@@ -410,6 +415,19 @@ class WidgetTest : public QObject {
     QCOMPARE(box().palette().color(QPalette::Base), QColor(10, 20, 30));
   }
 
+  // A box in the system colours shows the style's colours in every state, a disabled
+  // box its disabled ones; a colour of its own holds in every state.
+  void colorsOfABoxInEveryState() {
+    const QPalette system = QApplication::palette(&box());
+    QVERIFY(system.color(QPalette::Disabled, QPalette::Text) != system.color(QPalette::Text));
+    caixa->SetHabilitado(false);
+    QCOMPARE(box().palette().color(QPalette::Disabled, QPalette::Text),
+             system.color(QPalette::Disabled, QPalette::Text));
+    caixa->SetForeColor(QColor(200, 0, 0));
+    QCOMPARE(box().palette().color(QPalette::Disabled, QPalette::Text), QColor(200, 0, 0));
+    QCOMPARE(box().palette().color(QPalette::Active, QPalette::Text), QColor(200, 0, 0));
+  }
+
   void cnpjWithLettersIsTypedThroughTheProperty() {
     QCOMPARE(caixa->property("CNPJAlfanumerico").toBool(), false);
     QVERIFY(caixa->setProperty("CNPJAlfanumerico", true));
@@ -456,6 +474,7 @@ class WidgetTest : public QObject {
     QFont formFont(QStringLiteral("DejaVu Serif"), 13);
     other.setFont(formFont);
     VumoCaixaWidget own(&other);
+    other.ensurePolished();  // as showing the form does: the boxes are made
     auto& ownBox = *own.findChild<QLineEdit*>("Caixa");
     QCOMPARE(ownBox.font().family(), formFont.family());
     QCOMPARE(own.Font().pointSizeF(), 13.0);

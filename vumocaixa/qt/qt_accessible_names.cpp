@@ -1,6 +1,5 @@
 #include <vumocaixa/qt/qt_accessible_names_p.hpp>
 
-#include <QEvent>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
@@ -79,7 +78,6 @@ AccessibleNames::AccessibleNames(QWidget& widget) : m_widget(widget) {}
 
 void AccessibleNames::AddBox(QLineEdit& box) {
   m_boxes.push_back(&box);
-  box.installEventFilter(this);
   box.setAccessibleName(m_name);
   Describe(box);
 }
@@ -109,11 +107,6 @@ void AccessibleNames::Describe(QPushButton& button) const {
   const QString action = ButtonAction(m_tipo);
   button.setAccessibleName(action);
   button.setToolTip(action);
-}
-
-bool AccessibleNames::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusIn) Rename();
-  return QObject::eventFilter(watched, event);
 }
 
 }  // namespace vumocaixa::qt

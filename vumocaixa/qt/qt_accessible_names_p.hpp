@@ -12,11 +12,11 @@
 
 #include <vector>
 
-#include <QObject>
 #include <QString>
 
 class QLineEdit;
 class QPushButton;
+class QWidget;
 
 namespace vumocaixa::qt {
 
@@ -32,7 +32,7 @@ namespace vumocaixa::qt {
 // event loop next runs, or until the number of siblings changes.
 [[nodiscard]] QString BuddyText(const QWidget& widget);
 
-class AccessibleNames final : public QObject {
+class AccessibleNames final {
  public:
   // Names the parts of widget.
   explicit AccessibleNames(QWidget& widget);
@@ -45,9 +45,6 @@ class AccessibleNames final : public QObject {
   void SetType(int tipo);
   // Takes the name again and gives it to the boxes.
   void Rename();
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void Describe(QLineEdit& box) const;

@@ -27,7 +27,10 @@ QtContainer::~QtContainer() = default;
 
 void QtContainer::PropertyChanged(std::string_view name) {
   const QString changed = FromUtf8(name);
-  Emit([&] { emit propertyChanged(changed); });
+  Emit([&] {
+    if (m_propertyObserver) m_propertyObserver(changed);
+    emit propertyChanged(changed);
+  });
 }
 
 bool QtContainer::CanPropertyChange(std::string_view /*name*/) { return m_canPropertyChange; }

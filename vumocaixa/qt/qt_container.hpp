@@ -7,6 +7,7 @@
 //   connect(&container, &QtContainer::keyEnter, [](qint16& Cancel) { Cancel = 1; });
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include <QObject>
@@ -45,6 +46,11 @@ class QtContainer final : public QObject, public Container, private ControlEvent
   // The life of the widget that the signals reach (see qt_frame.hpp): after a signal
   // whose slot deleted it, the control's handler stops with WidgetDeleted.
   void SetLife(std::shared_ptr<FrameLife> life) { m_life = std::move(life); }
+
+  // Called with the name of each persisted property that changed, before the signal.
+  void SetPropertyObserver(std::function<void(const QString&)> observer) {
+    m_propertyObserver = std::move(observer);
+  }
 
   // The answer of CanPropertyChange (true unless set).
   void SetCanPropertyChange(bool answer) { m_canPropertyChange = answer; }
@@ -98,6 +104,7 @@ class QtContainer final : public QObject, public Container, private ControlEvent
   int m_resizeDepth = 0;
   bool m_canPropertyChange = true;
   std::shared_ptr<FrameLife> m_life = std::make_shared<FrameLife>();
+  std::function<void(const QString&)> m_propertyObserver;
 };
 
 }  // namespace vumocaixa::qt

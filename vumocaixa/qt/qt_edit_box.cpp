@@ -13,61 +13,90 @@ using qtcommon::FromUtf8;
 using qtcommon::Utf16Before;
 
 QtEditBox::QtEditBox(QtFrame& frame, const QString& name)
-    : QtWidgetBase(frame, new VumoLineEdit(frame), QPalette::Base, QPalette::Text),
-      m_edit(static_cast<VumoLineEdit*>(&QtWidget())) {
-  m_edit->setObjectName(name);
+    : QtWidgetBase(frame, QPalette::Base, QPalette::Text), m_name(name) {}
+
+QtEditBox::~QtEditBox() {
+  if (VumoLineEdit* edit = Edit()) edit->SetListener(nullptr);
 }
 
-QtEditBox::~QtEditBox() { m_edit->SetListener(nullptr); }
+QLineEdit& QtEditBox::LineEdit() { return static_cast<QLineEdit&>(QtWidget()); }
 
-QLineEdit& QtEditBox::LineEdit() const { return *m_edit; }
+VumoLineEdit* QtEditBox::Edit() const { return static_cast<VumoLineEdit*>(MadeWidget()); }
 
-std::string QtEditBox::Text() const { return m_edit->text().toStdString(); }
+QWidget* QtEditBox::MakeWidget() {
+  auto* edit = new VumoLineEdit(Frame());
+  edit->setObjectName(m_name);
+  return edit;
+}
 
-void QtEditBox::SetText(std::string_view text) { m_edit->SetTextByProgram(FromUtf8(text)); }
+void QtEditBox::Made() {
+  Edit()->SetMaxChars(m_maxChars);
+  Edit()->SetListener(m_listener);
+}
+
+// A box not made yet is empty: a text makes it. Until then its caret stands at 0 with
+// nothing selected, as in an empty QLineEdit.
+std::string QtEditBox::Text() const {
+  const VumoLineEdit* edit = Edit();
+  return edit != nullptr ? edit->text().toStdString() : std::string();
+}
+
+void QtEditBox::SetText(std::string_view text) {
+  if (Edit() == nullptr && text.empty()) return;
+  static_cast<VumoLineEdit&>(LineEdit()).SetTextByProgram(FromUtf8(text));
+}
 
 std::int32_t QtEditBox::SelStart() const {
-  const int utf16 = m_edit->hasSelectedText() ? m_edit->selectionStart() : m_edit->cursorPosition();
-  return CodePointsBefore(m_edit->text(), utf16);
+  const VumoLineEdit* edit = Edit();
+  if (edit == nullptr) return 0;
+  const int utf16 = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+  return CodePointsBefore(edit->text(), utf16);
 }
 
 void QtEditBox::SetSelStart(std::int32_t start) {
-  m_edit->setCursorPosition(Utf16Before(m_edit->text(), std::max(start, 0)));
+  VumoLineEdit* edit = Edit();
+  if (edit == nullptr) return;
+  edit->setCursorPosition(Utf16Before(edit->text(), std::max(start, 0)));
 }
 
 std::int32_t QtEditBox::SelLength() const {
-  return CodePointsBefore(m_edit->selectedText(), static_cast<int>(m_edit->selectedText().size()));
+  const VumoLineEdit* edit = Edit();
+  if (edit == nullptr) return 0;
+  return CodePointsBefore(edit->selectedText(), static_cast<int>(edit->selectedText().size()));
 }
 
 void QtEditBox::SetSelLength(std::int32_t length) {
-  const QString text = m_edit->text();
+  VumoLineEdit* edit = Edit();
+  if (edit == nullptr) return;
+  const QString text = edit->text();
   const std::int32_t start = SelStart();
   const int from = Utf16Before(text, start);
   const int to = Utf16Before(text, start + std::max(length, 0));
   if (to == from) {
-    m_edit->setCursorPosition(from);
+    edit->setCursorPosition(from);
   } else {
-    m_edit->setSelection(from, to - from);
+    edit->setSelection(from, to - from);
   }
 }
-
-std::int32_t QtEditBox::MaxLength() const { return m_edit->MaxChars(); }
 
 void QtEditBox::SetMaxLength(std::int32_t length) {
   if (length < 0) {
     throw HostError("MaxLength must not be negative");
   }
-  m_edit->SetMaxChars(length);
+  m_maxChars = length;
+  if (VumoLineEdit* edit = Edit()) edit->SetMaxChars(length);
 }
 
 void QtEditBox::SetFocus() {
-  if (!m_edit->isEnabled() || !m_edit->isVisibleTo(m_edit->window())) {
-    throw HostError("a hidden or disabled box cannot take the focus: " +
-                    m_edit->objectName().toStdString());
+  if (!Enabled() || !Visible() || !LineEdit().isVisibleTo(LineEdit().window())) {
+    throw HostError("a hidden or disabled box cannot take the focus: " + m_name.toStdString());
   }
-  m_edit->setFocus(Qt::OtherFocusReason);
+  LineEdit().setFocus(Qt::OtherFocusReason);
 }
 
-void QtEditBox::SetListener(WidgetListener* listener) { m_edit->SetListener(listener); }
+void QtEditBox::SetListener(WidgetListener* listener) {
+  m_listener = listener;
+  if (VumoLineEdit* edit = Edit()) edit->SetListener(listener);
+}
 
 }  // namespace vumocaixa::qt

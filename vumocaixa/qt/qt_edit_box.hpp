@@ -31,11 +31,13 @@ class VumoLineEdit;
 
 class QtEditBox final : public QtWidgetBase {
  public:
-  // Makes the QLineEdit, named name, as a child of the frame's widget.
+  // A box whose QLineEdit, named name, becomes a child of the frame's widget once it is
+  // made (see QtWidgetBase).
   QtEditBox(QtFrame& frame, const QString& name);
   ~QtEditBox() override;
 
-  [[nodiscard]] QLineEdit& LineEdit() const;
+  // The QLineEdit, made now if it was not yet.
+  [[nodiscard]] QLineEdit& LineEdit();
 
   [[nodiscard]] WidgetKind Kind() const override { return WidgetKind::EditBox; }
   [[nodiscard]] std::string Text() const override;
@@ -44,7 +46,7 @@ class QtEditBox final : public QtWidgetBase {
   void SetSelStart(std::int32_t start) override;
   [[nodiscard]] std::int32_t SelLength() const override;
   void SetSelLength(std::int32_t length) override;
-  [[nodiscard]] std::int32_t MaxLength() const override;
+  [[nodiscard]] std::int32_t MaxLength() const override { return m_maxChars; }
   // A negative length fails with HostError.
   void SetMaxLength(std::int32_t length) override;
   // Fails with HostError when the box is hidden or disabled.
@@ -52,7 +54,13 @@ class QtEditBox final : public QtWidgetBase {
   void SetListener(WidgetListener* listener) override;
 
  private:
-  VumoLineEdit* m_edit;
+  [[nodiscard]] QWidget* MakeWidget() override;
+  void Made() override;
+  [[nodiscard]] VumoLineEdit* Edit() const;
+
+  QString m_name;
+  WidgetListener* m_listener = nullptr;
+  std::int32_t m_maxChars = 0;
 };
 
 }  // namespace vumocaixa::qt

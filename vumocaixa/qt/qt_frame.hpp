@@ -18,6 +18,8 @@ class QWidget;
 
 namespace vumocaixa::qt {
 
+class QtWidgetBase;
+
 // Whether the widget of a frame still exists, shared by everything that may outlive it
 // for the rest of a handler.
 struct FrameLife {
@@ -68,6 +70,8 @@ class QtFrame {
   virtual void ReportError(const QString& where, const QString& what) noexcept = 0;
   // A keystroke of a constituent box is complete: play the keys it queued.
   virtual void KeystrokeDone() = 0;
+  // A constituent part made its Qt widget, a child of FrameWidget (see qt_widget_base.hpp).
+  virtual void PartMade(QtWidgetBase& /*part*/) {}
 
  private:
   std::shared_ptr<FrameLife> m_life = std::make_shared<FrameLife>();

@@ -17,7 +17,7 @@ namespace {
 // a cut text is whole in the tooltip, and the accessible name is always the whole text.
 class ElidingLabel final : public QLabel {
  public:
-  ElidingLabel() {
+  explicit ElidingLabel(QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   }
@@ -52,44 +52,60 @@ class ElidingLabel final : public QLabel {
 }  // namespace
 
 QtLabelBox::QtLabelBox(QtFrame& frame, const QString& name)
-    : QtWidgetBase(frame, new ElidingLabel, QPalette::Window, QPalette::WindowText),
-      m_label(static_cast<QLabel*>(&QtWidget())) {
-  m_label->setObjectName(name);
+    : QtWidgetBase(frame, QPalette::Window, QPalette::WindowText), m_name(name) {}
+
+QLabel& QtLabelBox::Label() { return static_cast<QLabel&>(QtWidget()); }
+
+QWidget* QtLabelBox::MakeWidget() {
+  auto* label = new ElidingLabel(&Frame().FrameWidget());
+  label->setObjectName(m_name);
+  return label;
 }
 
-std::string QtLabelBox::Text() const {
-  return static_cast<const ElidingLabel*>(m_label)->FullText().toStdString();
-}
+void QtLabelBox::Made() { static_cast<ElidingLabel&>(Label()).SetFullText(m_text); }
+
+std::string QtLabelBox::Text() const { return m_text.toStdString(); }
 
 void QtLabelBox::SetText(std::string_view text) {
-  static_cast<ElidingLabel*>(m_label)->SetFullText(FromUtf8(text));
+  m_text = FromUtf8(text);
+  if (QWidget* label = MadeWidget()) static_cast<ElidingLabel*>(label)->SetFullText(m_text);
 }
 
 void QtLabelBox::SetFocus() { throw HostError("a label cannot take the focus"); }
 
 QtPushButton::QtPushButton(QtFrame& frame, const QString& name)
-    : QtWidgetBase(frame, new QPushButton, QPalette::Button, QPalette::ButtonText),
-      m_button(static_cast<QPushButton*>(&QtWidget())) {
-  m_button->setObjectName(name);
-  m_button->setAutoDefault(false);
-  QObject::connect(m_button, &QPushButton::clicked, m_button, [this, &frame] {
-    if (m_listener != nullptr) {
-      Guarded(frame, "Click", [this] { m_listener->Click(); });
-    }
-  });
-}
+    : QtWidgetBase(frame, QPalette::Button, QPalette::ButtonText), m_name(name) {}
 
 QtPushButton::~QtPushButton() { m_listener = nullptr; }
 
-std::string QtPushButton::Text() const { return m_button->text().toStdString(); }
+QPushButton& QtPushButton::Button() { return static_cast<QPushButton&>(QtWidget()); }
 
-void QtPushButton::SetText(std::string_view text) { m_button->setText(FromUtf8(text)); }
+QWidget* QtPushButton::MakeWidget() {
+  auto* button = new QPushButton(&Frame().FrameWidget());
+  button->setObjectName(m_name);
+  button->setAutoDefault(false);
+  QObject::connect(button, &QPushButton::clicked, button, [this] {
+    if (m_listener != nullptr) {
+      Guarded(Frame(), "Click", [this] { m_listener->Click(); });
+    }
+  });
+  return button;
+}
+
+void QtPushButton::Made() { Button().setText(m_text); }
+
+std::string QtPushButton::Text() const { return m_text.toStdString(); }
+
+void QtPushButton::SetText(std::string_view text) {
+  m_text = FromUtf8(text);
+  if (QWidget* button = MadeWidget()) static_cast<QPushButton*>(button)->setText(m_text);
+}
 
 void QtPushButton::SetFocus() {
-  if (!m_button->isEnabled() || !m_button->isVisibleTo(m_button->window())) {
+  if (!Enabled() || !Visible() || !Button().isVisibleTo(Button().window())) {
     throw HostError("a hidden or disabled button cannot take the focus");
   }
-  m_button->setFocus(Qt::OtherFocusReason);
+  Button().setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace vumocaixa::qt

@@ -3,6 +3,7 @@
 // Btn_Evento over a QPushButton. The label shows one line: a text longer than its width
 // ends in "…", whole in the label's tooltip and accessible name. Neither takes the focus from the
 // control: SetFocus on the label fails with HostError, and the button keeps its caret-less members.
+// Each keeps its text until its Qt widget is made (see qt_widget_base.hpp).
 
 #include <cstdint>
 #include <string>
@@ -21,7 +22,8 @@ class QtLabelBox final : public QtWidgetBase {
  public:
   QtLabelBox(QtFrame& frame, const QString& name);
 
-  [[nodiscard]] QLabel& Label() const { return *m_label; }
+  // The QLabel, made now if it was not yet.
+  [[nodiscard]] QLabel& Label();
 
   [[nodiscard]] WidgetKind Kind() const override { return WidgetKind::LabelBox; }
   [[nodiscard]] std::string Text() const override;
@@ -36,7 +38,11 @@ class QtLabelBox final : public QtWidgetBase {
   void SetListener(WidgetListener* /*listener*/) override {}
 
  private:
-  QLabel* m_label;
+  [[nodiscard]] QWidget* MakeWidget() override;
+  void Made() override;
+
+  QString m_name;
+  QString m_text;
   std::int32_t m_selStart = 0;
   std::int32_t m_selLength = 0;
   std::int32_t m_maxLength = 0;
@@ -47,7 +53,8 @@ class QtPushButton final : public QtWidgetBase {
   QtPushButton(QtFrame& frame, const QString& name);
   ~QtPushButton() override;
 
-  [[nodiscard]] QPushButton& Button() const { return *m_button; }
+  // The QPushButton, made now if it was not yet.
+  [[nodiscard]] QPushButton& Button();
 
   [[nodiscard]] WidgetKind Kind() const override { return WidgetKind::PushButton; }
   [[nodiscard]] std::string Text() const override;
@@ -63,7 +70,11 @@ class QtPushButton final : public QtWidgetBase {
   void SetListener(WidgetListener* listener) override { m_listener = listener; }
 
  private:
-  QPushButton* m_button;
+  [[nodiscard]] QWidget* MakeWidget() override;
+  void Made() override;
+
+  QString m_name;
+  QString m_text;
   WidgetListener* m_listener = nullptr;
   std::int32_t m_selStart = 0;
   std::int32_t m_selLength = 0;

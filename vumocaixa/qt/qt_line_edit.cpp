@@ -50,7 +50,7 @@ bool IsAccelerator(const QKeyEvent& event) {
 
 }  // namespace
 
-VumoLineEdit::VumoLineEdit(QtFrame& frame) : m_frame(frame) {
+VumoLineEdit::VumoLineEdit(QtFrame& frame) : QLineEdit(&frame.FrameWidget()), m_frame(frame) {
   // The limit is the box's own, in characters; Qt's would cut programmatic texts too.
   setMaxLength(std::numeric_limits<int>::max());
   setValidator(new CharLimit(*this));

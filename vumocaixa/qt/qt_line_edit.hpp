@@ -16,6 +16,7 @@ namespace vumocaixa::qt {
 
 class VumoLineEdit final : public QLineEdit {
  public:
+  // A child of the frame's widget.
   explicit VumoLineEdit(QtFrame& frame);
   ~VumoLineEdit() override;
 

@@ -2,6 +2,11 @@
 // QtWidgetBase: the members that the control's Qt widgets share (enabled state,
 // visibility, colours, font, size and position in twips), over one QWidget child of
 // the frame. The kinds add their value, caret and events.
+//
+// A part keeps what the control gives it and makes its Qt widget only when the control
+// shows it and the frame's widget is polished (about to be shown for the first time) or
+// already in a window on the screen, or when something needs the Qt widget itself: a
+// form of many controls builds only the widgets its data types show.
 
 #include <cstdint>
 
@@ -20,9 +25,14 @@ class QtWidgetBase : public Widget {
   QtWidgetBase(const QtWidgetBase&) = delete;
   QtWidgetBase& operator=(const QtWidgetBase&) = delete;
 
-  // The Qt widget; it belongs to this object and dies with it.
-  [[nodiscard]] QWidget& QtWidget() const { return *m_widget; }
+  // The Qt widget, made now if it was not yet; it belongs to this object and dies with it.
+  [[nodiscard]] QWidget& QtWidget();
+  // The Qt widget, or nullptr while it is not made.
+  [[nodiscard]] QWidget* MadeWidget() const { return m_widget; }
+  // Makes the Qt widget if the control shows this part.
+  void MakeIfShown();
 
+  // Once made, the widget's own state: enabled only if its parents are too.
   [[nodiscard]] bool Enabled() const override;
   void SetEnabled(bool enabled) override;
   // The widget's own visibility, whether or not its window is shown.
@@ -48,19 +58,33 @@ class QtWidgetBase : public Widget {
   void ApplyGeometry();
 
  protected:
-  // widget becomes a child of the frame's widget; background and text are the
-  // palette roles that BackColor and ForeColor set.
-  QtWidgetBase(QtFrame& frame, QWidget* widget, QPalette::ColorRole background,
-               QPalette::ColorRole text);
+  // background and text are the palette roles that BackColor and ForeColor set.
+  QtWidgetBase(QtFrame& frame, QPalette::ColorRole background, QPalette::ColorRole text);
   [[nodiscard]] QtFrame& Frame() const { return m_frame; }
+  // Makes the kind's Qt widget, a child of the frame's widget (made with its parent, a
+  // widget keeps nothing of a window of its own).
+  [[nodiscard]] virtual QWidget* MakeWidget() = 0;
+  // Gives the widget just made what the kind kept.
+  virtual void Made() {}
 
  private:
+  [[nodiscard]] bool FrameShown() const;
+  void Make();
   void ApplyColors();
 
   QtFrame& m_frame;
   QPointer<QWidget> m_widget;
   QPalette::ColorRole m_backgroundRole;
   QPalette::ColorRole m_textRole;
+  bool m_enabled = true;
+  bool m_visible = false;
+  // What the control gave the part, for the widget made later.
+  struct {
+    bool visibility = false;
+    bool colors = false;
+    bool font = false;
+    bool place = false;
+  } m_given;
   Color m_backColor = kSystemWindowColor;
   Color m_foreColor = kSystemWindowTextColor;
   FontRef m_font = std::make_shared<vumocaixa::Font>();

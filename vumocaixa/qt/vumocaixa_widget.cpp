@@ -1,12 +1,18 @@
 #include <vumocaixa/qt/vumocaixa_widget.hpp>
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <limits>
 
+#include <QApplication>
 #include <QDynamicPropertyChangeEvent>
+#include <QHash>
 #include <QLineEdit>
+#include <QMetaMethod>
+#include <QPointer>
 #include <QPushButton>
+#include <QStyle>
 #include <QtDebug>
 
 #include <vumocaixa/qt/qt_accessible_names_p.hpp>
@@ -56,12 +62,24 @@ class VumoCaixaWidget::Private final : public QtFrame {
         names(std::make_unique<AccessibleNames>(widget)) {
     container.SetLife(Life());
     runtime.SetFrame(*this);
-    names->AddBox(caixa->LineEdit());
-    names->AddBox(caixa1->LineEdit());
-    names->AddButton(button->Button());
+    WatchFocus();
+    // A widget made in a window on the screen made its first parts with the control.
+    constructed = true;
+    for (QtWidgetBase* part : Parts()) {
+      if (part->MadeWidget() != nullptr) PartMade(*part);
+    }
   }
 
   QWidget& FrameWidget() override { return q; }
+
+  void PartMade(QtWidgetBase& part) override {
+    if (!constructed || !names) return;
+    if (&part == caixa || &part == caixa1) {
+      names->AddBox(static_cast<QtEditBox&>(part).LineEdit());
+      FollowFocus();
+    }
+    if (&part == button) names->AddButton(button->Button());
+  }
 
   void ReportError(const QString& where, const QString& what) noexcept override {
     qWarning("VumoCaixaWidget %s: %s", qUtf8Printable(where), qUtf8Printable(what));
@@ -92,13 +110,38 @@ class VumoCaixaWidget::Private final : public QtFrame {
     names.reset();
   }
 
+  // Names the box that takes the focus before Qt tells a screen reader about it: one
+  // watcher serves every VumoCaixaWidget of the application.
+  static void WatchFocus() {
+    static QPointer<QApplication> watched;
+    if (watched == qApp) return;
+    watched = qApp;
+    QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget*, QWidget* now) {
+      if (qobject_cast<QLineEdit*>(now) == nullptr) return;
+      auto* widget = qobject_cast<VumoCaixaWidget*>(now->parentWidget());
+      if (widget != nullptr && widget->d && widget->d->names) widget->d->names->Rename();
+    });
+  }
+
   // Takes the constituent Qt widgets out of the widget, which is being deleted while
   // a call is under way: they go with this object once the call has unwound.
   void Orphan() {
-    for (QtWidgetBase* w : std::initializer_list<QtWidgetBase*>{caixa, caixa1, caixa2, button}) {
-      w->QtWidget().hide();
-      w->QtWidget().setParent(nullptr);
+    for (QtWidgetBase* part : Parts()) {
+      if (QWidget* made = part->MadeWidget()) {
+        made->hide();
+        made->setParent(nullptr);
+      }
     }
+  }
+
+  // The widget is about to be shown for the first time: the parts its type shows are
+  // made now, with their children's polish and before a layout asks for a size.
+  void MakeShownParts() {
+    for (QtWidgetBase* part : Parts()) part->MakeIfShown();
+  }
+
+  [[nodiscard]] std::array<QtWidgetBase*, 4> Parts() const {
+    return {caixa, caixa1, caixa2, button};
   }
 
   template <class T, class F>
@@ -108,18 +151,57 @@ class VumoCaixaWidget::Private final : public QtFrame {
     return value;
   }
 
-  // Focus given to the widget goes to the active box: from setFocus, a buddy label's
-  // shortcut and the tab order alike. A type without a box (Extenso) takes no focus.
   // A type of fixed width keeps to its size hint in a layout; free text grows.
   void FollowActiveWidget() {
-    QWidget* proxy = nullptr;
-    if (&control.ActiveWidget() == caixa) proxy = &caixa->LineEdit();
-    if (&control.ActiveWidget() == caixa1) proxy = &caixa1->LineEdit();
-    q.setFocusProxy(proxy);
-    q.setFocusPolicy(proxy != nullptr ? proxy->focusPolicy() : Qt::NoFocus);
+    FollowFocus();
     const int tipo = control.TipoDados();
     FollowWidth(LarguraLivre(control.TipoDados()) ? QSizePolicy::Preferred : QSizePolicy::Maximum);
     names->SetType(tipo);
+  }
+
+  // Focus given to the widget goes to the active box: from setFocus, a buddy label's
+  // shortcut and the tab order alike. A type without a box (Extenso) takes no focus.
+  // Until the active box is made the widget takes the focus itself, and hands it on
+  // when the box becomes its proxy.
+  void FollowFocus() {
+    QtEditBox* active = ActiveBox();
+    QWidget* proxy = active != nullptr ? active->MadeWidget() : nullptr;
+    q.setFocusProxy(proxy);
+    if (proxy != nullptr) {
+      q.setFocusPolicy(proxy->focusPolicy());
+    } else {
+      q.setFocusPolicy(active != nullptr ? Qt::StrongFocus : Qt::NoFocus);
+    }
+  }
+
+  [[nodiscard]] QtEditBox* ActiveBox() const {
+    if (&control.ActiveWidget() == caixa) return caixa;
+    if (&control.ActiveWidget() == caixa1) return caixa1;
+    return nullptr;
+  }
+
+  // The box whose size the widget's size hint follows: the active one (Caixa for a type
+  // without a box, which is not made for it).
+  [[nodiscard]] QtEditBox& SizingBox() const {
+    QtEditBox* active = ActiveBox();
+    return active != nullptr ? *active : *caixa;
+  }
+
+  // The height of a line edit in the boxes' font: the sizing box's, or, while it is not
+  // made, that of a line edit made for the moment, once for each font, style and
+  // resolution.
+  [[nodiscard]] int BoxHeight() const {
+    QtEditBox& box = SizingBox();
+    if (box.MadeWidget() != nullptr) return box.LineEdit().sizeHint().height();
+    static QHash<QString, int> heights;
+    const QFont font = qtcommon::ToQFont(*box.Font());
+    const QString key =
+        QStringLiteral("%1|%2|%3").arg(font.key(), q.style()->name()).arg(q.logicalDpiY());
+    const auto known = heights.constFind(key);
+    if (known != heights.cend()) return *known;
+    QLineEdit probe(&q);
+    probe.setFont(font);
+    return heights[key] = probe.sizeHint().height();
   }
 
   // A horizontal size policy that the application or a form gave the widget is kept.
@@ -134,12 +216,24 @@ class VumoCaixaWidget::Private final : public QtFrame {
 
   // The width in pixels of the active box showing chars characters of its font.
   [[nodiscard]] int BoxWidthFor(int chars) const {
-    const QLineEdit& box =
-        &control.ActiveWidget() == caixa1 ? caixa1->LineEdit() : caixa->LineEdit();
+    const QLineEdit& box = SizingBox().LineEdit();
     const QFontMetrics metrics = box.fontMetrics();
     // A line edit's size hint is room for 17 'x' plus its frame and margins.
     const int frame = box.sizeHint().width() - 17 * metrics.horizontalAdvance(QLatin1Char('x'));
     return frame + chars * metrics.horizontalAdvance(QLatin1Char('9'));
+  }
+
+  // Connects the container's signal of the same signature as signal, one of this
+  // widget's own, to it, once.
+  void Relay(const QMetaMethod& signal) {
+    const QMetaObject& own = VumoCaixaWidget::staticMetaObject;
+    if (signal.enclosingMetaObject() != &own) return;
+    const int bit = signal.methodIndex() - own.methodOffset();
+    const int index =
+        QtContainer::staticMetaObject.indexOfSignal(signal.methodSignature().constData());
+    if (index < 0 || bit >= 32 || (relayed & (1u << bit)) != 0) return;
+    relayed |= 1u << bit;
+    QObject::connect(&container, QtContainer::staticMetaObject.method(index), &q, signal);
   }
 
   // Keeps the accented dynamic properties equal to the control's values.
@@ -158,6 +252,8 @@ class VumoCaixaWidget::Private final : public QtFrame {
   }
 
   VumoCaixaWidget& q;
+  // Parts made while the control is constructed are taken up once it is.
+  bool constructed = false;
   QtContainer container;
   QtRuntime runtime;
   QtEditBox* caixa;
@@ -169,27 +265,14 @@ class VumoCaixaWidget::Private final : public QtFrame {
   // The horizontal size policy this widget last gave itself.
   QSizePolicy::Policy widthPolicy = QSizePolicy::Preferred;
   bool syncing = false;
+  // The signals of this widget (by their index among its own) relayed from the container.
+  std::uint32_t relayed = 0;
 };
 
 VumoCaixaWidget::VumoCaixaWidget(QWidget* parent)
     : QWidget(parent), d(std::make_unique<Private>(*this)) {
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-  QtContainer& c = d->container;
-  connect(&c, &QtContainer::change, this, &VumoCaixaWidget::change);
-  connect(&c, &QtContainer::click, this, &VumoCaixaWidget::click);
-  connect(&c, &QtContainer::dblClick, this, &VumoCaixaWidget::dblClick);
-  connect(&c, &QtContainer::keyDown, this, &VumoCaixaWidget::keyDown);
-  connect(&c, &QtContainer::keyEnter, this, &VumoCaixaWidget::keyEnter);
-  connect(&c, &QtContainer::keyPress, this, &VumoCaixaWidget::keyPress);
-  connect(&c, &QtContainer::keyUp, this, &VumoCaixaWidget::keyUp);
-  connect(&c, &QtContainer::mouseDown, this, &VumoCaixaWidget::mouseDown);
-  connect(&c, &QtContainer::mouseMove, this, &VumoCaixaWidget::mouseMove);
-  connect(&c, &QtContainer::mouseUp, this, &VumoCaixaWidget::mouseUp);
-  connect(&c, &QtContainer::mandarEmail, this, &VumoCaixaWidget::mandarEmail);
-  connect(&c, &QtContainer::abrirHomePage, this, &VumoCaixaWidget::abrirHomePage);
-  connect(&c, &QtContainer::propertyChanged, this,
-          [this](const QString& name) { d->PropertyChanged(name); });
-  connect(&c, &QtContainer::propertyChanged, this, &VumoCaixaWidget::propertyChanged);
+  d->container.SetPropertyObserver([this](const QString& name) { d->PropertyChanged(name); });
   d->Call("InitProperties", [this] {
     d->control.UserControl_InitProperties();
     resize(qtcommon::TwipsToPixels(d->container.Width(), logicalDpiX()),
@@ -356,8 +439,8 @@ QtRuntime& VumoCaixaWidget::Runtime() const { return d->runtime; }
 // --- Qt events ------------------------------------------------------------------------
 
 QSize VumoCaixaWidget::sizeHint() const {
-  const int height = std::max(qtcommon::TwipsToPixels(kMinimumHeight, logicalDpiY()),
-                              d->caixa->LineEdit().sizeHint().height());
+  const int height =
+      std::max(qtcommon::TwipsToPixels(kMinimumHeight, logicalDpiY()), d->BoxHeight());
   const int design = qtcommon::TwipsToPixels(kDesignWidth, logicalDpiX());
   const int chars = TamanhoMaximo();
   if (LarguraLivre(static_cast<std::int16_t>(TipoDados())) || chars <= 0) return {design, height};
@@ -370,7 +453,20 @@ QSize VumoCaixaWidget::minimumSizeHint() const {
           qtcommon::TwipsToPixels(kMinimumHeight, logicalDpiY())};
 }
 
+// The container raises the control's events; each is relayed as this widget's signal of
+// the same name from the moment something listens to it, so that a form of many
+// controls holds no connection that nothing listens to.
+void VumoCaixaWidget::connectNotify(const QMetaMethod& signal) {
+  QWidget::connectNotify(signal);
+  d->Relay(signal);
+}
+
 bool VumoCaixaWidget::event(QEvent* event) {
+  if (event->type() == QEvent::Polish) {
+    const bool done = QWidget::event(event);
+    d->MakeShownParts();
+    return done;
+  }
   if (event->type() == QEvent::Show && d->names) d->names->Rename();
   if (event->type() == QEvent::DynamicPropertyChange && !d->syncing) {
     const std::shared_ptr<FrameLife> life = d->Life();

@@ -10,7 +10,9 @@
 //
 // The widget owns a VumoCaixaControl and its four constituent Qt widgets, the edit
 // boxes "Caixa" and "Caixa1", the label "Caixa2" and the button "Btn_Evento" (object
-// names, for findChild). The control's events are signals with by-reference
+// names, for findChild). A constituent widget is made when the data type first shows
+// it, once the widget is about to be shown (at once in a window already on the screen):
+// a form holds only the widgets its types show, and findChild finds no other. The control's events are signals with by-reference
 // arguments that a directly connected slot may change; its properties are
 // Q_PROPERTYs. TamanhoMáximo and Endereço are TamanhoMaximo and Endereco for Qt's
 // property system; setProperty and property also know them by their accented names.
@@ -163,6 +165,7 @@ class VumoCaixaWidget : public QWidget {
   void erro(const QString& where, const QString& what);
 
  protected:
+  void connectNotify(const QMetaMethod& signal) override;
   bool event(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;

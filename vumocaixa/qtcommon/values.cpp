@@ -57,9 +57,14 @@ float PixelsToTwipsF(qreal pixels, qreal dpi) {
   return static_cast<float>(pixels * kTwipsPerInch / Resolution(dpi));
 }
 
+std::optional<QPalette::ColorRole> SystemColorRole(Color color) {
+  if ((color.value & 0x80000000u) == 0) return std::nullopt;
+  return SystemRole(color.value & 0xFFu);
+}
+
 QColor ToQColor(Color color) {
-  if (color.value & 0x80000000u) {
-    return QGuiApplication::palette().color(SystemRole(color.value & 0xFFu));
+  if (const std::optional<QPalette::ColorRole> role = SystemColorRole(color)) {
+    return QGuiApplication::palette().color(*role);
   }
   return QColor(static_cast<int>(color.value & 0xFFu), static_cast<int>((color.value >> 8) & 0xFFu),
                 static_cast<int>((color.value >> 16) & 0xFFu));

@@ -3,9 +3,11 @@
 // and pixels, colours, fonts and the Variant of the Text property.
 
 #include <cstdint>
+#include <optional>
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QVariant>
 
 #include <vumocaixa/host/values.hpp>
@@ -23,6 +25,9 @@ namespace vumocaixa::qtcommon {
 // which is taken from the application's palette (5 the window background, 8 the
 // window text, 15 the button face and so on).
 [[nodiscard]] QColor ToQColor(Color color);
+// The palette role a system colour stands for (kSystemWindowColor is the Base), or
+// nothing for a colour of its own.
+[[nodiscard]] std::optional<QPalette::ColorRole> SystemColorRole(Color color);
 [[nodiscard]] Color FromQColor(const QColor& color);
 
 [[nodiscard]] QFont ToQFont(const Font& font);
