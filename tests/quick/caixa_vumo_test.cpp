@@ -9,6 +9,7 @@
 #include <QInputMethodEvent>
 #include <QMetaEnum>
 #include <QMetaProperty>
+#include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickView>
@@ -270,6 +271,29 @@ class CaixaVumoTest : public QObject {
       nome[0] = nome[0].toUpper();
       QCOMPARE(QString::fromLatin1(tipos.key(i)), nome);
       QCOMPARE(tipos.value(i), i);
+    }
+  }
+
+  // An item makes the parts its data type shows, and only those.
+  void itemHoldsThePartsItsTypeShows() {
+    QQmlComponent component(view->engine());
+    for (const TipoDadosInfo& row : kTiposDeDados) {
+      QByteArray name(row.nome.data(), static_cast<qsizetype>(row.nome.size()));
+      name[0] = static_cast<char>(QChar::toUpper(name[0]));
+      component.setData(
+          "import VumoCaixa\nCaixaVumo { mostraMensagens: false; tipoDados: "
+          "CaixaVumo." +
+              name + " }",
+          QUrl());
+      const std::unique_ptr<QObject> item(component.create());
+      QVERIFY2(item != nullptr, qPrintable(component.errorString()));
+      const auto made = [&](const char* part) {
+        return item->findChild<QQuickItem*>(QString::fromLatin1(part)) != nullptr;
+      };
+      QVERIFY2(made("Caixa") == (row.caixa == CaixaDoTipo::Caixa), name);
+      QVERIFY2(made("Caixa1") == (row.caixa == CaixaDoTipo::Caixa1), name);
+      QVERIFY2(made("Caixa2") == (row.caixa == CaixaDoTipo::Caixa2), name);
+      QVERIFY2(made("Btn_Evento") == row.botao, name);
     }
   }
 

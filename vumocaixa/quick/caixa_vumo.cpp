@@ -72,6 +72,7 @@ void CaixaVumo::componentComplete() {
   if (p->foreColor) setForeColor(*p->foreColor);
   if (p->font) setFont(*p->font);
   if (p->text) setText(*p->text);
+  d->MakeShownParts();
   d->FollowActiveBox();
   const QQmlProperty accessibleName(this, QStringLiteral("Accessible.name"), qmlContext(this));
   if (accessibleName.isValid()) {

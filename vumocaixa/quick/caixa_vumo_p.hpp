@@ -27,6 +27,7 @@ class CaixaVumo::Private final : public QuickFrame {
   void ReportError(const QString& where, const QString& what) noexcept override;
   void KeystrokeDone() override { runtime.PlayQueuedKeys(); }
   [[nodiscard]] bool ShowingMessage() const override { return showingMessage > 0; }
+  [[nodiscard]] bool Complete() const override { return q.isComponentComplete(); }
 
   // Runs f as a call from Qt into the control.
   template <class F>
@@ -34,6 +35,8 @@ class CaixaVumo::Private final : public QuickFrame {
     Guarded(*this, where, std::forward<F>(f));
   }
 
+  // The item is complete: the parts its data type shows are made.
+  void MakeShownParts();
   // The box the data type shows takes the focus of the item, its names and its width.
   void FollowActiveBox();
   void RefreshNames();

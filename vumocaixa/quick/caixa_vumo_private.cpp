@@ -23,6 +23,7 @@
 namespace vumocaixa::quick {
 
 using qtcommon::FromUtf8;
+using qtcommon::ToQFont;
 using qtcommon::TwipsToPixels;
 
 namespace {
@@ -90,13 +91,19 @@ void CaixaVumo::Private::ReportError(const QString& where, const QString& what) 
   }
 }
 
+void CaixaVumo::Private::MakeShownParts() {
+  for (QuickPart* part : std::initializer_list<QuickPart*>{caixa, caixa1, caixa2, button}) {
+    part->MakeIfShown();
+  }
+}
+
 void CaixaVumo::Private::FollowActiveBox() {
   QuickEditBox* active = nullptr;
   if (&control.ActiveWidget() == caixa) active = caixa;
   if (&control.ActiveWidget() == caixa1) active = caixa1;
   if (active != nullptr) active->Input().setFocus(true);
   const std::int32_t chars = control.TamanhoMáximo();
-  const QFontMetricsF metrics(caixa->Input().property("font").value<QFont>());
+  const QFontMetricsF metrics(ToQFont(*caixa->Font()));
   const qreal design = TwipsToPixels(kDesignWidth, dpi);
   qreal width = design;
   if (!LarguraLivre(control.TipoDados()) && chars > 0) {

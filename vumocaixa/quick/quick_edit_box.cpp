@@ -59,26 +59,44 @@ Rectangle {
 }  // namespace
 
 QuickEditBox::QuickEditBox(QuickFrame& frame, const char* name)
-    : QuickPart(frame, name, kEditBoxQml, true), m_input(&TextItem()) {
-  m_input->installEventFilter(this);
-  connect(m_input, SIGNAL(textChanged()), this, SLOT(TextChanged()));
-  connect(m_input, SIGNAL(activeFocusChanged(bool)), this, SLOT(ActiveFocusChanged(bool)));
-}
+    : QuickPart(frame, name, kEditBoxQml) {}
 
 QuickEditBox::~QuickEditBox() {
   // The TextInput goes after this box: what it reports while it goes reaches nothing.
   m_listener = nullptr;
+  if (m_input == nullptr) return;
   m_input->removeEventFilter(this);
   QObject::disconnect(m_input, nullptr, this, nullptr);
 }
 
+QQuickItem& QuickEditBox::Input() {
+  static_cast<void>(Item());  // makes the item, and with it the TextInput
+  return *m_input;
+}
+
+void QuickEditBox::Made() {
+  m_input = &TextItem();
+  m_input->installEventFilter(this);
+  connect(m_input, SIGNAL(textChanged()), this, SLOT(TextChanged()));
+  connect(m_input, SIGNAL(activeFocusChanged(bool)), this, SLOT(ActiveFocusChanged(bool)));
+  ApplyAccessible();
+}
+
 QString QuickEditBox::CurrentText() const { return m_input->property("text").toString(); }
 
-std::string QuickEditBox::Text() const { return CurrentText().toStdString(); }
+// A box whose item is not made yet is empty: a text makes it. Until then its caret
+// stands at 0 with nothing selected, as in an empty TextInput.
+std::string QuickEditBox::Text() const {
+  return m_input != nullptr ? CurrentText().toStdString() : std::string();
+}
 
-void QuickEditBox::SetText(std::string_view text) { m_input->setProperty("text", FromUtf8(text)); }
+void QuickEditBox::SetText(std::string_view text) {
+  if (m_input == nullptr && text.empty()) return;
+  Input().setProperty("text", FromUtf8(text));
+}
 
 std::int32_t QuickEditBox::SelStart() const {
+  if (m_input == nullptr) return 0;
   const int start = m_input->property("selectionStart").toInt();
   const int end = m_input->property("selectionEnd").toInt();
   const int utf16 = start != end ? start : m_input->property("cursorPosition").toInt();
@@ -86,15 +104,18 @@ std::int32_t QuickEditBox::SelStart() const {
 }
 
 void QuickEditBox::SetSelStart(std::int32_t start) {
+  if (m_input == nullptr) return;
   m_input->setProperty("cursorPosition", Utf16Before(CurrentText(), std::max(start, 0)));
 }
 
 std::int32_t QuickEditBox::SelLength() const {
+  if (m_input == nullptr) return 0;
   const QString selected = m_input->property("selectedText").toString();
   return CodePointsBefore(selected, static_cast<int>(selected.size()));
 }
 
 void QuickEditBox::SetSelLength(std::int32_t length) {
+  if (m_input == nullptr) return;
   const QString text = CurrentText();
   const std::int32_t start = SelStart();
   const int from = Utf16Before(text, start);
@@ -116,12 +137,18 @@ void QuickEditBox::SetFocus() {
     throw HostError("a hidden or disabled box cannot take the focus: " +
                     objectName().toStdString());
   }
-  m_input->forceActiveFocus(Qt::OtherFocusReason);
+  Input().forceActiveFocus(Qt::OtherFocusReason);
 }
 
 void QuickEditBox::SetAccessible(const QString& name, const QString& description) {
-  Item().setProperty("accessibleName", name);
-  Item().setProperty("accessibleDescription", description);
+  m_accessibleName = name;
+  m_accessibleDescription = description;
+  if (m_input != nullptr) ApplyAccessible();
+}
+
+void QuickEditBox::ApplyAccessible() {
+  Item().setProperty("accessibleName", m_accessibleName);
+  Item().setProperty("accessibleDescription", m_accessibleDescription);
 }
 
 void QuickEditBox::TextChanged() {

@@ -31,8 +31,8 @@ class QuickEditBox final : public QuickPart {
   QuickEditBox(QuickFrame& frame, const char* name);
   ~QuickEditBox() override;
 
-  // The TextInput.
-  [[nodiscard]] QQuickItem& Input() const { return *m_input; }
+  // The TextInput, made now if it was not yet.
+  [[nodiscard]] QQuickItem& Input();
 
   [[nodiscard]] WidgetKind Kind() const override { return WidgetKind::EditBox; }
   [[nodiscard]] std::string Text() const override;
@@ -52,11 +52,13 @@ class QuickEditBox final : public QuickPart {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void Made() override;
 
  private:
   Q_SLOT void TextChanged();
   Q_SLOT void ActiveFocusChanged(bool active);
   [[nodiscard]] QString CurrentText() const;
+  void ApplyAccessible();
   // Replaces the selection with text cut to what MaxLength leaves room for.
   void Insert(const QString& text);
   void Backspace();
@@ -69,7 +71,9 @@ class QuickEditBox final : public QuickPart {
   void FocusOut(const QFocusEvent& event);
   void Mouse(QMouseEvent& event);
 
-  QQuickItem* m_input = nullptr;
+  QQuickItem* m_input = nullptr;  // the TextInput, once the item is made
+  QString m_accessibleName;
+  QString m_accessibleDescription;
   WidgetListener* m_listener = nullptr;
   std::int32_t m_maxChars = 0;
   QString m_lastText;

@@ -27,6 +27,8 @@ class QuickFrame {
   virtual void KeystrokeDone() = 0;
   // While a message is shown the focus is on its dialog: the boxes do not report it.
   [[nodiscard]] virtual bool ShowingMessage() const = 0;
+  // Whether the frame item is complete: until then a part shown makes no item.
+  [[nodiscard]] virtual bool Complete() const = 0;
 };
 
 // Runs f, reporting any exception to frame instead of letting it go on into Qt.

@@ -44,12 +44,11 @@ void QuickCaptionPart::SetText(std::string_view text) {
 
 void QuickCaptionPart::Made() { Item().setProperty("text", FromUtf8(m_text)); }
 
-QuickLabel::QuickLabel(QuickFrame& frame) : QuickCaptionPart(frame, "Caixa2", kLabelQml, false) {}
+QuickLabel::QuickLabel(QuickFrame& frame) : QuickCaptionPart(frame, "Caixa2", kLabelQml) {}
 
 void QuickLabel::SetFocus() { throw HostError("a label cannot take the focus"); }
 
-QuickButton::QuickButton(QuickFrame& frame)
-    : QuickCaptionPart(frame, "Btn_Evento", kButtonQml, false) {}
+QuickButton::QuickButton(QuickFrame& frame) : QuickCaptionPart(frame, "Btn_Evento", kButtonQml) {}
 
 void QuickButton::Made() {
   QuickCaptionPart::Made();

@@ -38,16 +38,18 @@ QQmlComponent& ComponentFor(QQmlEngine& engine, const char* name, const char* qm
 
 }  // namespace
 
-QuickPart::QuickPart(QuickFrame& frame, const char* name, const char* qml, bool eager)
-    : m_frame(frame), m_name(name), m_qml(qml) {
-  if (eager) Make();
-}
+QuickPart::QuickPart(QuickFrame& frame, const char* name, const char* qml)
+    : m_frame(frame), m_name(name), m_qml(qml) {}
 
 QuickPart::~QuickPart() { delete m_item.data(); }
 
 QQuickItem& QuickPart::Item() {
   if (m_item == nullptr) Make();
   return *m_item;
+}
+
+void QuickPart::MakeIfShown() {
+  if (m_item == nullptr && m_visible) Make();
 }
 
 void QuickPart::Make() {
@@ -85,7 +87,7 @@ void QuickPart::SetVisible(bool visible) {
   m_visible = visible;
   if (m_item) {
     m_item->setVisible(visible);
-  } else if (visible) {
+  } else if (visible && m_frame.Complete()) {
     Make();
   }
 }

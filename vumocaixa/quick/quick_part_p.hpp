@@ -1,8 +1,9 @@
 #pragma once
 // QuickPart: the members that the control's parts share (enabled state, visibility,
 // colours, font, position and size in twips) over one Qt Quick item made from a small
-// QML component. A part that is hidden at first (the label, the button) makes its item
-// only when it is first shown, so that a form of many boxes stays light.
+// QML component. A part makes its item only when the control first shows it once the
+// frame item is complete, or when something needs the item itself: a form of many
+// controls makes only the items its data types show.
 
 #include <cstdint>
 
@@ -25,6 +26,8 @@ class QuickPart : public QObject, public Widget {
   // The item, made on first use.
   [[nodiscard]] QQuickItem& Item();
   [[nodiscard]] bool HasItem() const { return m_item != nullptr; }
+  // Makes the item if the control shows this part.
+  void MakeIfShown();
 
   [[nodiscard]] bool Enabled() const override { return m_enabled; }
   void SetEnabled(bool enabled) override;
@@ -52,7 +55,7 @@ class QuickPart : public QObject, public Widget {
   // qml is the component's source, name the object name of its items; the property
   // backColor of the root item takes BackColor, the item textItem (or the root) the
   // font and ForeColor.
-  QuickPart(QuickFrame& frame, const char* name, const char* qml, bool eager);
+  QuickPart(QuickFrame& frame, const char* name, const char* qml);
   [[nodiscard]] QuickFrame& Frame() const { return m_frame; }
   // The item that shows the text: the root or its property textItem.
   [[nodiscard]] QQuickItem& TextItem();
