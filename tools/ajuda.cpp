@@ -21,7 +21,9 @@ Comandos:
                               limpa: escreve os valores na forma certa, diz por
                               que cada um foi recusado, recusa o que um arquivo
                               limpo não deve ter
-  mascara TIPO [VALOR...]     põe os dígitos de cada valor na máscara do tipo
+)";
+
+constexpr std::string_view kGeneralDepoisDosMotivos = R"(  mascara TIPO [VALOR...]     põe os dígitos de cada valor na máscara do tipo
                               (TIPO: cic ou cpf, cnpj, pis, cartao, cep, data)
   valida cnpj --alfanumerico, mascara cnpj --alfanumerico
                               o CNPJ com letras nas 12 primeiras posições
@@ -144,14 +146,40 @@ Exemplos:
   vumocaixa valida email --coluna email --estrito --contagem --motivo a.csv
 )";
 
+// The number of characters, not bytes, of UTF-8 text.
+std::size_t Characters(std::string_view text) {
+  return static_cast<std::size_t>(
+      std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+// The words of the reasons of refusal, separated by commas, in lines that start at
+// the general help's second column.
+std::string ReasonWords() {
+  constexpr std::size_t kIndent = 30, kWidth = 80;
+  std::string text(kIndent, ' ');
+  text += "motivos (--motivo):";
+  std::size_t column = kIndent + Characters("motivos (--motivo):");
+  for (const auto& d : Motivos()) {
+    const bool last = &d == &Motivos().back();
+    const std::string word = std::string(d.palavra) + (last ? "" : ",");
+    if (column + 1 + Characters(word) > kWidth) {
+      text += "\n" + std::string(kIndent, ' ') + word;
+      column = kIndent + Characters(word);
+    } else {
+      text += " " + word;
+      column += 1 + Characters(word);
+    }
+  }
+  return text + "\n";
+}
+
 // The reasons of refusal, one per line: "  tamanho  dígitos ... a mais".
 std::string ReasonsList() {
   std::string list;
   for (const auto& d : Motivos()) {
     std::string line = "  " + std::string(d.palavra);
     // Pad by characters, not bytes: the words hold accented letters.
-    const auto width = static_cast<std::size_t>(std::count_if(
-        d.palavra.begin(), d.palavra.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+    const std::size_t width = Characters(d.palavra);
     line.append(width < 20 ? 20 - width : 1, ' ');
     list += line + std::string(d.explicacao) + "\n";
   }
@@ -231,7 +259,9 @@ Exemplos:
 
 }  // namespace
 
-std::string_view GeneralHelp() { return kGeneral; }
+std::string GeneralHelp() {
+  return std::string(kGeneral) + ReasonWords() + std::string(kGeneralDepoisDosMotivos);
+}
 
 std::string CommandHelp(std::string_view command) {
   if (command == "valida") {

@@ -6,8 +6,9 @@
 
 namespace vumocaixa::cli {
 
-// The general help: every subcommand, the input rules and the exit statuses.
-[[nodiscard]] std::string_view GeneralHelp();
+// The general help: every subcommand, the words of the reasons of refusal, the input
+// rules and the exit statuses.
+[[nodiscard]] std::string GeneralHelp();
 
 // The help of one subcommand ("valida", "mascara", "extenso", "palavras"); empty for
 // any other name.

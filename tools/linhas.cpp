@@ -1,6 +1,7 @@
 #include "linhas.hpp"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <system_error>
@@ -118,15 +119,37 @@ void AnnounceTerminalInput() {
   std::fputs("vumocaixa: lendo da entrada padrão; Ctrl+D termina\n", stderr);
 }
 
-// Every sequence of a character beyond ASCII is made of bytes above 0x7F only, so the
-// text is UTF-8 when each run of such bytes is: only the runs go to the decoder.
+namespace {
+
+// The offset of the first byte above 0x7F at or after i, or text.size(); eight
+// bytes at a time over ASCII.
+std::size_t SkipAscii(std::string_view text, std::size_t i) {
+  constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+  for (std::uint64_t bytes = 0; i + 8 <= text.size(); i += 8) {
+    std::memcpy(&bytes, text.data() + i, 8);
+    if ((bytes & kHighBits) != 0) break;
+  }
+  while (i < text.size() && static_cast<unsigned char>(text[i]) <= 0x7F) ++i;
+  return i;
+}
+
+}  // namespace
+
+// Every sequence of a character beyond ASCII starts with a byte above 0x7F: ASCII is
+// skipped in blocks and only those sequences go to the decoder, which gives U+FFFD
+// for a malformed one (advancing one byte, where the character U+FFFD takes three).
 bool IsUtf8Beyond(std::string_view text) {
-  const auto high = [](char c) { return static_cast<unsigned char>(c) > 0x7F; };
-  const auto end = text.end();
-  for (auto run = std::find_if(text.begin(), end, high); run != end;) {
-    const auto stop = std::find_if_not(run, end, high);
-    if (!IsValidUtf8(std::string_view(run, stop))) return false;
-    run = std::find_if(stop, end, high);
+  for (std::size_t i = SkipAscii(text, 0); i < text.size(); i = SkipAscii(text, i)) {
+    // A lead byte of C2 to DF and one continuation byte are always well-formed: the
+    // accented letters of Portuguese, checked here without the decoder.
+    const auto lead = static_cast<unsigned char>(text[i]);
+    if (lead >= 0xC2 && lead <= 0xDF && i + 1 < text.size() &&
+        (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) {
+      i += 2;
+      continue;
+    }
+    const std::size_t start = i;
+    if (DecodeNext(text, i) == kReplacementChar && i - start != 3) return false;
   }
   return true;
 }

@@ -142,6 +142,18 @@ TEST(ValidaCommand, ReportsBadInput) {
        3,
        "email com byte solto",
        "valor 2: o texto não é UTF-8"},
+      // Long ASCII runs before, between and after the bytes of other characters.
+      {{"valida", "email", "maria.jose@empresa.com.br\xef\xbf\xbd", "jos\xc3\xa9@exemplo.com",
+        "contato.exemplo@\xf0\x9f\x98\x80.com.br", "contato.exemplo@abc\xc3",
+        "abcdefgh\xc0\x80@x.com", "abcdefghij@\xf4\x90\x80\x80", "abcdefgh@\xe0\x80\xafx.com.br"},
+       "",
+       "maria.jose@empresa.com.br\xef\xbf\xbd\tválido\njos\xc3\xa9@exemplo.com\tválido\n"
+       "contato.exemplo@\xf0\x9f\x98\x80.com.br\tválido\ncontato.exemplo@abc\xc3\tinválido\n"
+       "abcdefgh\xc0\x80@x.com\tinválido\nabcdefghij@\xf4\x90\x80\x80\tinválido\n"
+       "abcdefgh@\xe0\x80\xafx.com.br\tinválido\n",
+       3,
+       "sequências de UTF-8 entre trechos ASCII",
+       "valor 7: o texto não é UTF-8"},
       {{"valida", "cic"},
        "1\n123.456.789-09\xed\xa0\x80\n",
        "1\tinválido\n123.456.789-09\xed\xa0\x80\tinválido\n",
@@ -379,7 +391,7 @@ TEST(Usage, ExplainsAndRefuses) {
     std::string in_out, in_err, name;
   } rows[] = {
       {{"--help"}, 0, "Uso: vumocaixa COMANDO", "", "ajuda geral"},
-      {{"-h"}, 0, "Situação de saída", "", "ajuda curta"},
+      {{"-h"}, 0, "dígitos repetidos, formato", "", "ajuda curta, com os motivos"},
       {{"valida", "--help"}, 0, "Uso: vumocaixa valida TIPO", "", "ajuda de valida"},
       {{"valida", "cic", "--help"}, 0, "cartao", "", "ajuda depois do tipo"},
       {{"mascara", "--help"}, 0, "99.999.999/9999-99", "", "ajuda de mascara"},
