@@ -98,6 +98,10 @@ class Relato {
   void Part(std::string_view text, const Contas& contas, const AvisosGuardados& avisos,
             std::uint64_t first_line);
 
+  // Whether the input that starts now is the run's first: only its byte-order mark
+  // is written back, at the start of the output.
+  [[nodiscard]] bool StartsFirstInput() { return inputs_++ == 0; }
+
   [[nodiscard]] const Escrita& escrita() const { return escrita_; }
   Output& out() { return out_; }
   Problemas& problemas() { return problemas_; }
@@ -115,6 +119,7 @@ class Relato {
   Problemas problemas_;
   Contas contas_;
   bool header_written_ = false;
+  std::uint64_t inputs_ = 0;
 };
 
 }  // namespace vumocaixa::cli

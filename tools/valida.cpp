@@ -81,7 +81,7 @@ bool ReadHeader(std::string_view prefixo, Coluna& coluna, LineReader& in, RowEnd
 }
 
 // Judges the lines or rows of one input: the first one here, after a byte-order mark
-// that is written back before it; the rest by threads when the input is a regular
+// that is written back before it when the input is the run's first; the rest by threads when the input is a regular
 // file and there are threads, else here as a stream.
 class Entrada {
  public:
@@ -90,7 +90,9 @@ class Entrada {
     if (divisao.threads > 1) arquivo_ = ArquivoComumEm(fd);
     // Files of the kernel's own (/proc, /sys) say they are empty and are not.
     if (arquivo_ && arquivo_->tamanho == 0) arquivo_.reset();
-    if (in_.SkipByteOrderMark()) prefixo_ = kByteOrderMark;
+    // A mark that opens a later input would land inside the output: it is dropped.
+    const bool first = relato.StartsFirstInput();
+    if (in_.SkipByteOrderMark() && first) prefixo_ = kByteOrderMark;
   }
 
   [[nodiscard]] std::string_view Prefixo() const { return prefixo_; }

@@ -70,6 +70,7 @@ TEST(ValidaCommand, ChecksEachValue) {
 
 TEST(ValidaCommand, ChecksAColumnOfCsvRows) {
   const std::string file = TempFile("clientes.csv", "cpf;nome\n123.456.789-00;Ana\n");
+  const std::string bom_file = TempFile("bom.csv", "\xEF\xBB\xBF" "a;1\n");
   const std::string header = "cod;nome;CPF\r\n";
   const std::string rows = "1;\"Silva; Ana\";123.456.789-09\r\n2;Zé;123.456.789-00\r\n";
   CheckRows({
@@ -116,6 +117,12 @@ TEST(ValidaCommand, ChecksAColumnOfCsvRows) {
        "cpf;validação\n1;inválido\n",
        1,
        "marca de ordem de bytes"},
+      {{"valida", "cic", "--coluna", "2", "--", bom_file, bom_file},
+       "",
+       "\xEF\xBB\xBF"
+       "a;1;inválido\na;1;inválido\n",
+       1,
+       "marca de ordem de bytes de dois arquivos, só no início da saída"},
       {{"valida", "cic", "--coluna", "cpf", "--", file, "-"},
        "cpf\n123.456.789-09\n",
        "cpf;nome;validação\n123.456.789-00;Ana;inválido\n123.456.789-09;válido\n",
