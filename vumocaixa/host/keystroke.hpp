@@ -1,12 +1,18 @@
 #pragma once
-// The characters a keystroke types, and what an edit box does with the character code
-// that the control's KeyPress handler hands back. Every host's edit box follows these
-// rules, so that a code handed back means the same in each.
+// The characters a keystroke types, what an edit box does with the character code that
+// the control's KeyPress handler hands back, and the order of the key events from a
+// host's key event to the box. Every host's edit box drives these, so that a keystroke
+// means the same in each: a host translates its toolkit's event in and applies the
+// edits out.
 
 #include <cstdint>
+#include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include <vumocaixa/host/widget.hpp>
 
 namespace vumocaixa {
 
@@ -36,5 +42,46 @@ enum class CharAction {
 // ActionFor(97, 65) is InsertCode ('A'); ActionFor(97, 129) is Nothing, as 129 has no
 // character; ActionFor(13, 13) is DefaultKeyAction.
 [[nodiscard]] CharAction ActionFor(std::int16_t typed, std::int16_t handed);
+
+// An edit box as the key protocol below sees it, for the key event at hand. A host
+// makes one for each of its toolkit's key events. Every call must stay safe when a
+// handler has deleted the box: Raise then answers false and the rest do nothing.
+class KeystrokeTarget {
+ public:
+  virtual ~KeystrokeTarget() = default;
+
+  // Delivers one key event to the box's listener, through the host's failure boundary.
+  // False stops the keystroke: the handler failed, or the box is gone or has no
+  // listener any more.
+  virtual bool Raise(const char* event, const std::function<void(WidgetListener&)>& deliver) = 0;
+  // Replaces the selection with ch, as far as MaxLength leaves room.
+  virtual void Insert(char32_t ch) = 0;
+  // Deletes the selection, or else the character left of the caret.
+  virtual void Backspace() = 0;
+  // What the toolkit's box does with the key pressed (Delete, the arrows, Enter...).
+  virtual void KeyAction() = 0;
+  // What the toolkit's box does with the key released.
+  virtual void KeyReleaseAction() {}
+  // Inserts the part of an input method's commit that KeyPress let through.
+  virtual void Commit(std::u32string_view accepted) {
+    for (const char32_t c : accepted) Insert(c);
+  }
+  // The keystroke is over: plays the keys the control queued meanwhile.
+  virtual void KeystrokeDone() = 0;
+};
+
+// A key pressed: KeyDown; then, for a key without characters, its own action unless
+// KeyDown cleared its code; for each character, KeyPress and what the code handed back
+// asks for. The keystroke stops at the first event that fails.
+void PressKey(KeystrokeTarget& box, std::int16_t keyCode, std::int16_t shift,
+              std::span<const TypedChar> chars);
+// A key released: KeyUp, then its own action unless KeyUp cleared its code.
+void ReleaseKey(KeystrokeTarget& box, std::int16_t keyCode, std::int16_t shift);
+// A key pressed and released at once, the keys queued played only after both.
+void StrikeKey(KeystrokeTarget& box, std::int16_t keyCode, std::int16_t shift,
+               std::span<const TypedChar> chars);
+// An input method's commit: KeyPress for each character, then the characters let
+// through (as typed or as handed back) committed at once.
+void CommitText(KeystrokeTarget& box, std::span<const TypedChar> chars);
 
 }  // namespace vumocaixa

@@ -4,6 +4,7 @@
 
 #include <vumocaixa/host/ascii.hpp>
 #include <vumocaixa/host/errors.hpp>
+#include <vumocaixa/host/keystroke.hpp>
 #include <vumocaixa/host/memory_focus.hpp>
 #include <vumocaixa/host/teclas.hpp>
 #include <vumocaixa/host/text.hpp>
@@ -127,11 +128,10 @@ void MemoryWidget::Type(std::string_view text) {
       PressTab();
       continue;
     }
-    Keystroke key;
-    KeyOf(c, key.keyCode, key.shift);
-    key.hasChar = true;
-    key.ch = c;
-    Deliver(key);
+    std::int16_t keyCode = 0;
+    std::int16_t shift = 0;
+    KeyOf(c, keyCode, shift);
+    Deliver(keyCode, shift, c);
   }
 }
 
@@ -141,13 +141,13 @@ void MemoryWidget::PressTab() {
   }
 }
 
-void MemoryWidget::PressEnter() { Deliver({kTeclaEnter, 0, true, U'\r'}); }
-void MemoryWidget::PressBackspace() { Deliver({kTeclaBackspace, 0, true, U'\b'}); }
-void MemoryWidget::PressDelete() { Deliver({kTeclaDelete, 0, false, 0}); }
-void MemoryWidget::PressShiftDelete() { Deliver({kTeclaDelete, kComShift, false, 0}); }
-void MemoryWidget::PressCtrlEnter() { Deliver({kTeclaEnter, kComCtrl, true, U'\n'}); }
+void MemoryWidget::PressEnter() { Deliver(kTeclaEnter, 0, U'\r'); }
+void MemoryWidget::PressBackspace() { Deliver(kTeclaBackspace, 0, U'\b'); }
+void MemoryWidget::PressDelete() { Deliver(kTeclaDelete, 0, std::nullopt); }
+void MemoryWidget::PressShiftDelete() { Deliver(kTeclaDelete, kComShift, std::nullopt); }
+void MemoryWidget::PressCtrlEnter() { Deliver(kTeclaEnter, kComCtrl, U'\n'); }
 void MemoryWidget::PressKey(std::int16_t keyCode, std::int16_t shift) {
-  Deliver({keyCode, shift, false, 0});
+  Deliver(keyCode, shift, std::nullopt);
 }
 
 void MemoryWidget::Paste(std::string_view text) { ReplaceSelection(DecodeUtf8(text)); }
@@ -196,35 +196,48 @@ void MemoryWidget::DeliverLostFocus() {
 
 // --- Keystrokes and edits ---------------------------------------------------------
 
-void MemoryWidget::Deliver(Keystroke key) {
-  std::int16_t keyCode = key.keyCode;
-  std::int16_t shift = key.shift;
-  if (m_listener != nullptr) {
-    m_listener->KeyDown(keyCode, shift);
+// A keystroke delivered to the box. Only an edit box is edited; the others only raise
+// the key events.
+class MemoryWidget::Keys final : public KeystrokeTarget {
+ public:
+  Keys(MemoryWidget& box, std::int16_t keyCode, std::int16_t shift)
+      : m_box(box), m_keyCode(keyCode), m_shift(shift) {}
+
+  bool Raise(const char* /*event*/, const std::function<void(WidgetListener&)>& deliver) override {
+    if (m_box.m_listener != nullptr) deliver(*m_box.m_listener);
+    return true;
   }
-  KeyAction(keyCode, shift);
-  if (key.hasChar) {
-    std::int16_t keyAscii = key.ch == U'\r' ? kTeclaEnter : ToWindows1252(key.ch);
-    if (m_listener != nullptr) {
-      m_listener->KeyPress(keyAscii);
-    }
-    CharacterAction(keyAscii, key.ch);
+  void Insert(char32_t ch) override {
+    if (Editable()) m_box.ReplaceSelection(std::u32string_view(&ch, 1));
   }
-  // The key-up reports the key as released, whatever the key-down handler did.
-  std::int16_t upCode = key.keyCode;
-  std::int16_t upShift = key.shift;
-  if (m_listener != nullptr) {
-    m_listener->KeyUp(upCode, upShift);
+  void Backspace() override {
+    if (Editable()) m_box.DeleteBackward();
   }
-  if (m_focus != nullptr) {
-    m_focus->PlayQueuedKeys();
+  void KeyAction() override {
+    if (Editable()) m_box.KeyAction(m_keyCode, m_shift);
   }
+  void KeystrokeDone() override {
+    if (m_box.m_focus != nullptr) m_box.m_focus->PlayQueuedKeys();
+  }
+
+ private:
+  [[nodiscard]] bool Editable() const { return m_box.m_kind == WidgetKind::EditBox; }
+
+  MemoryWidget& m_box;
+  std::int16_t m_keyCode;
+  std::int16_t m_shift;
+};
+
+void MemoryWidget::Deliver(std::int16_t keyCode, std::int16_t shift, std::optional<char32_t> ch) {
+  Keys keys(*this, keyCode, shift);
+  std::vector<TypedChar> chars;
+  if (ch) chars.push_back({ToWindows1252(*ch), *ch});
+  StrikeKey(keys, keyCode, shift, chars);
 }
 
+// The key's own action: Delete deletes right of the caret, Shift+Delete cuts.
 void MemoryWidget::KeyAction(std::int16_t keyCode, std::int16_t shift) {
-  if (keyCode != kTeclaDelete || m_kind != WidgetKind::EditBox) {
-    return;
-  }
+  if (keyCode != kTeclaDelete) return;
   if (shift == 0) {
     DeleteForward();
   } else if (shift == kComShift) {
@@ -234,20 +247,6 @@ void MemoryWidget::KeyAction(std::int16_t keyCode, std::int16_t shift) {
     } else {
       DeleteBackward();
     }
-  }
-}
-
-void MemoryWidget::CharacterAction(std::int16_t keyAscii, char32_t typed) {
-  if (m_kind != WidgetKind::EditBox) {
-    return;
-  }
-  switch (keyAscii) {
-    case 0:
-    case kCodigoTab:
-    case kTeclaEnter: return;
-    case kCodigoBackspace: DeleteBackward(); return;
-    case -1: ReplaceSelection(std::u32string(1, typed)); return;
-    default: ReplaceSelection(std::u32string(1, FromWindows1252(keyAscii)));
   }
 }
 

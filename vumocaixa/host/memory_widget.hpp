@@ -19,6 +19,7 @@
 // Texts are UTF-8; malformed input is stored with U+FFFD in place of each bad byte.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -93,8 +94,9 @@ class MemoryWidget final : public Widget {
   // 48-57; space 32; ',' 188, '-' 189, '.' 190, '/' 191; 0 for other characters),
   // KeyPress with the Windows-1252 code (-1 for a character that has none), the
   // insertion of what KeyPress hands back, KeyUp. Back from KeyPress, 0 inserts
-  // nothing, -1 the character as typed, 8 deletes as Backspace does, 13 and 9 insert
-  // nothing (a single-line box takes neither) and any other code its character.
+  // nothing, -1 the character as typed, 8 deletes as Backspace does, another
+  // character's code that character; a control code or a code without a character
+  // inserts nothing (a single-line box takes no line break), as in the Qt hosts.
   // A tab character in text is played as the Tab key (PressTab).
   void Type(std::string_view text);
   // The host's Tab: moves the focus as the focus scope's tab handler says; the box
@@ -104,7 +106,7 @@ class MemoryWidget final : public Widget {
   void PressBackspace();    // KeyDown 8, KeyPress 8 (deletes left of the caret), KeyUp 8
   void PressDelete();       // KeyDown 46 (deletes right of the caret), KeyUp 46
   void PressShiftDelete();  // KeyDown 46/Shift 1: cuts the selection, else Backspace
-  void PressCtrlEnter();    // KeyDown 13/Shift 2, KeyPress 10 (a line feed), KeyUp 13/2
+  void PressCtrlEnter();    // KeyDown 13/Shift 2, KeyPress 10 (no line break), KeyUp 13/2
   // A key without a character (arrows, function keys): KeyDown, KeyUp. Delete
   // acts as above unless the KeyDown handler sets its code to 0.
   void PressKey(std::int16_t keyCode, std::int16_t shift = 0);
@@ -122,16 +124,11 @@ class MemoryWidget final : public Widget {
   void DeliverLostFocus();
 
  private:
-  struct Keystroke {
-    std::int16_t keyCode = 0;
-    std::int16_t shift = 0;
-    bool hasChar = false;
-    char32_t ch = 0;
-  };
+  class Keys;
 
-  void Deliver(Keystroke key);
+  // Strikes a key that types ch, or no character.
+  void Deliver(std::int16_t keyCode, std::int16_t shift, std::optional<char32_t> ch);
   void KeyAction(std::int16_t keyCode, std::int16_t shift);
-  void CharacterAction(std::int16_t keyAscii, char32_t typed);
   void ReplaceSelection(std::u32string_view insert);
   void DeleteBackward();
   void DeleteForward();
