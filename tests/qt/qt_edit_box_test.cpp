@@ -139,7 +139,11 @@ class EditBoxTest : public QObject {
 
   void setTextRaisesChangeOnlyForANewText() {
     box->SetText("abc");
-    box->SetText("abc");
+    box->SetSelStart(1);
+    box->SetSelLength(1);
+    box->SetText("abc");  // the text the box holds: caret and selection stay
+    QCOMPARE(box->SelStart(), 1);
+    QCOMPARE(box->SelLength(), 1);
     box->SetText("");
     QCOMPARE(listener.log, QStringList({"Change", "Change"}));
   }

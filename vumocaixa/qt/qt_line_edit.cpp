@@ -12,7 +12,7 @@
 #include <QPointer>
 #include <QValidator>
 
-#include <vumocaixa/host/text.hpp>
+#include <vumocaixa/host/keystroke.hpp>
 #include <vumocaixa/qt/qt_edit_box.hpp>
 #include <vumocaixa/qtcommon/keys.hpp>
 #include <vumocaixa/qtcommon/utf16.hpp>
@@ -61,6 +61,8 @@ VumoLineEdit::VumoLineEdit(QtFrame& frame) : QLineEdit(&frame.FrameWidget()), m_
 VumoLineEdit::~VumoLineEdit() { m_listener = nullptr; }
 
 void VumoLineEdit::SetTextByProgram(const QString& text) {
+  // QLineEdit would put the caret at the end even of the text it holds already.
+  if (text == QLineEdit::text()) return;
   const bool before = m_settingText;
   m_settingText = true;
   setText(text);
@@ -101,52 +103,66 @@ void VumoLineEdit::TextChanged(const QString& text) {
 
 // --- Keys ---------------------------------------------------------------------------
 
+// A key or input-method event of the box, driven by the key protocol. The box may be
+// deleted by a handler: from then on nothing reaches it.
+class VumoLineEdit::Keys final : public KeystrokeTarget {
+ public:
+  Keys(VumoLineEdit& edit, QEvent& event) : m_edit(&edit), m_event(event) {}
+
+  bool Raise(const char* event, const std::function<void(WidgetListener&)>& deliver) override {
+    if (!m_edit || m_edit->m_listener == nullptr) return false;
+    WidgetListener& listener = *m_edit->m_listener;
+    return Guarded(m_edit->m_frame, event, [&] { deliver(listener); }) && m_edit;
+  }
+  void Insert(char32_t ch) override {
+    if (!m_edit) return;
+    m_event.accept();
+    m_edit->insert(CharText(ch));
+  }
+  void Backspace() override {
+    if (!m_edit) return;
+    m_event.accept();
+    m_edit->backspace();
+  }
+  void KeyAction() override {
+    if (!m_edit) return;
+    auto& key = static_cast<QKeyEvent&>(m_event);
+    if (IsAccelerator(key)) {
+      key.ignore();
+    } else {
+      m_edit->QLineEdit::keyPressEvent(&key);
+    }
+  }
+  void KeyReleaseAction() override {
+    if (m_edit) m_edit->QLineEdit::keyReleaseEvent(&static_cast<QKeyEvent&>(m_event));
+  }
+  void Commit(std::u32string_view accepted) override {
+    if (!m_edit) return;
+    const auto& event = static_cast<QInputMethodEvent&>(m_event);
+    QInputMethodEvent filtered(event.preeditString(), event.attributes());
+    filtered.setCommitString(QString::fromStdU32String(std::u32string(accepted)),
+                             event.replacementStart(), event.replacementLength());
+    m_edit->QLineEdit::inputMethodEvent(&filtered);
+  }
+  void KeystrokeDone() override {
+    if (!m_edit) return;
+    QtFrame& frame = m_edit->m_frame;
+    Guarded(frame, "SendKeys", [&frame] { frame.KeystrokeDone(); });
+  }
+
+ private:
+  QPointer<VumoLineEdit> m_edit;
+  QEvent& m_event;
+};
+
 void VumoLineEdit::keyPressEvent(QKeyEvent* event) {
   if (m_listener == nullptr) {
     QLineEdit::keyPressEvent(event);
     return;
   }
-  QPointer<VumoLineEdit> alive(this);
-  // Classified before any handler runs.
-  const bool accelerator = IsAccelerator(*event);
-  const std::int16_t code = KeyCodeOf(event->key(), event->modifiers());
-  std::int16_t keyCode = code;
-  std::int16_t shift = ShiftState(event->modifiers());
-  bool ok = Guarded(m_frame, "KeyDown", [&] { m_listener->KeyDown(keyCode, shift); });
-  const std::vector<TypedChar> chars = qtcommon::TypedChars(*event);
-  if (ok && alive && chars.empty()) {
-    // A key without a character does its usual work unless KeyDown cleared its code.
-    if (code != 0 && keyCode == 0) {
-      event->accept();
-    } else if (accelerator) {
-      event->ignore();
-    } else {
-      QLineEdit::keyPressEvent(event);
-    }
-  }
-  for (const TypedChar& typed : chars) {
-    if (!ok || !alive || m_listener == nullptr) break;
-    ok = Type(typed, event);
-  }
-  if (alive) Guarded(m_frame, "SendKeys", [this] { m_frame.KeystrokeDone(); });
-}
-
-bool VumoLineEdit::Type(const TypedChar& typed, QKeyEvent* event) {
-  std::int16_t keyAscii = typed.code;
-  QPointer<VumoLineEdit> alive(this);
-  if (!Guarded(m_frame, "KeyPress", [&] { m_listener->KeyPress(keyAscii); }) || !alive) {
-    return false;
-  }
-  const CharAction action = ActionFor(typed.code, keyAscii);
-  if (action != CharAction::DefaultKeyAction) event->accept();
-  switch (action) {
-    case CharAction::Nothing: break;
-    case CharAction::InsertTyped: insert(CharText(typed.ch)); break;
-    case CharAction::InsertCode: insert(CharText(FromWindows1252(keyAscii))); break;
-    case CharAction::Backspace: backspace(); break;
-    case CharAction::DefaultKeyAction: QLineEdit::keyPressEvent(event); break;
-  }
-  return true;
+  Keys keys(*this, *event);
+  PressKey(keys, KeyCodeOf(event->key(), event->modifiers()), ShiftState(event->modifiers()),
+           qtcommon::TypedChars(*event));
 }
 
 void VumoLineEdit::keyReleaseEvent(QKeyEvent* event) {
@@ -154,16 +170,8 @@ void VumoLineEdit::keyReleaseEvent(QKeyEvent* event) {
     QLineEdit::keyReleaseEvent(event);
     return;
   }
-  QPointer<VumoLineEdit> alive(this);
-  const std::int16_t code = KeyCodeOf(event->key(), event->modifiers());
-  std::int16_t keyCode = code;
-  std::int16_t shift = ShiftState(event->modifiers());
-  const bool ok = Guarded(m_frame, "KeyUp", [&] { m_listener->KeyUp(keyCode, shift); });
-  if (!alive) return;
-  if (ok && !(code != 0 && keyCode == 0)) {
-    QLineEdit::keyReleaseEvent(event);
-  }
-  Guarded(m_frame, "SendKeys", [this] { m_frame.KeystrokeDone(); });
+  Keys keys(*this, *event);
+  ReleaseKey(keys, KeyCodeOf(event->key(), event->modifiers()), ShiftState(event->modifiers()));
 }
 
 void VumoLineEdit::inputMethodEvent(QInputMethodEvent* event) {
@@ -171,22 +179,8 @@ void VumoLineEdit::inputMethodEvent(QInputMethodEvent* event) {
     QLineEdit::inputMethodEvent(event);
     return;
   }
-  QPointer<VumoLineEdit> alive(this);
-  QString accepted;
-  for (const TypedChar& typed : qtcommon::CommittedChars(event->commitString())) {
-    std::int16_t keyAscii = typed.code;
-    if (!Guarded(m_frame, "KeyPress", [&] { m_listener->KeyPress(keyAscii); }) || !alive) {
-      break;
-    }
-    const CharAction action = ActionFor(typed.code, keyAscii);
-    if (action == CharAction::InsertTyped) accepted += CharText(typed.ch);
-    if (action == CharAction::InsertCode) accepted += CharText(FromWindows1252(keyAscii));
-  }
-  if (!alive) return;
-  QInputMethodEvent filtered(event->preeditString(), event->attributes());
-  filtered.setCommitString(accepted, event->replacementStart(), event->replacementLength());
-  QLineEdit::inputMethodEvent(&filtered);
-  Guarded(m_frame, "SendKeys", [this] { m_frame.KeystrokeDone(); });
+  Keys keys(*this, *event);
+  CommitText(keys, qtcommon::CommittedChars(event->commitString()));
 }
 
 // --- Focus --------------------------------------------------------------------------

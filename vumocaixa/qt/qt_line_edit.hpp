@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QString>
 
-#include <vumocaixa/host/keystroke.hpp>
 #include <vumocaixa/host/widget.hpp>
 #include <vumocaixa/qt/qt_frame.hpp>
 
@@ -23,7 +22,8 @@ class VumoLineEdit final : public QLineEdit {
   void SetListener(WidgetListener* listener) { m_listener = listener; }
   [[nodiscard]] std::int32_t MaxChars() const { return m_maxChars; }
   void SetMaxChars(std::int32_t limit) { m_maxChars = limit; }
-  // Sets the text as a program does: not limited by MaxChars.
+  // Sets the text as a program does: not limited by MaxChars. The text the box holds
+  // already leaves the caret and the selection where they are.
   void SetTextByProgram(const QString& text);
 
   // input with the characters that an edit inserted cut to what MaxChars leaves room
@@ -42,10 +42,9 @@ class VumoLineEdit final : public QLineEdit {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
+  class Keys;
+
   void TextChanged(const QString& text);
-  // Raises KeyPress for one typed character and applies the code handed back;
-  // false when the handler failed.
-  bool Type(const TypedChar& typed, QKeyEvent* event);
   void Mouse(void (WidgetListener::*handler)(std::int16_t&, std::int16_t&, float&, float&),
              const char* where, std::int16_t button, const QMouseEvent& event);
   // Whether a focus-out takes the focus to another widget of this window.

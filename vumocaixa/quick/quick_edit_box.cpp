@@ -13,7 +13,7 @@
 #include <QTimer>
 
 #include <vumocaixa/host/errors.hpp>
-#include <vumocaixa/host/text.hpp>
+#include <vumocaixa/host/keystroke.hpp>
 #include <vumocaixa/qtcommon/keys.hpp>
 #include <vumocaixa/qtcommon/utf16.hpp>
 #include <vumocaixa/qtcommon/values.hpp>
@@ -219,73 +219,76 @@ bool QuickEditBox::eventFilter(QObject* watched, QEvent* event) {
   return false;
 }
 
-// A text an input method commits is typed character by character; what the control
-// refuses is left out of it.
-void QuickEditBox::InputMethod(QInputMethodEvent& event) {
-  QString accepted;
-  for (const char32_t c : event.commitString().toUcs4()) {
-    std::int16_t keyAscii = ToWindows1252(c);
-    const std::int16_t typed = keyAscii;
-    if (!Guarded(Frame(), "KeyPress", [&] { m_listener->KeyPress(keyAscii); })) break;
-    const CharAction action = ActionFor(typed, keyAscii);
-    if (action == CharAction::InsertTyped) accepted += CharText(c);
-    if (action == CharAction::InsertCode) accepted += CharText(FromWindows1252(keyAscii));
+// A key or input-method event of the TextInput, driven by the key protocol before the
+// TextInput sees it. The box may be deleted by a handler: from then on nothing
+// reaches it.
+class QuickEditBox::Keys final : public KeystrokeTarget {
+ public:
+  Keys(QuickEditBox& box, QEvent& event) : m_box(&box), m_event(event) {}
+
+  // Whether the event is the box's alone: the TextInput is not to handle it too.
+  [[nodiscard]] bool Consumed() const { return !m_box || !m_passOn; }
+
+  bool Raise(const char* event, const std::function<void(WidgetListener&)>& deliver) override {
+    if (!m_box || m_box->m_listener == nullptr) return false;
+    WidgetListener& listener = *m_box->m_listener;
+    return Guarded(m_box->Frame(), event, [&] { deliver(listener); }) && m_box;
   }
-  event.setCommitString(accepted, event.replacementStart(), event.replacementLength());
-}
+  void Insert(char32_t ch) override {
+    if (m_box) m_box->Insert(CharText(ch));
+  }
+  void Backspace() override {
+    if (m_box) m_box->Backspace();
+  }
+  // The box pastes itself, within MaxLength; the rest is the TextInput's.
+  void KeyAction() override {
+    if (m_box && static_cast<QKeyEvent&>(m_event).matches(QKeySequence::Paste)) {
+      m_box->Paste();
+    } else {
+      m_passOn = true;
+    }
+  }
+  void KeyReleaseAction() override { m_passOn = true; }
+  // What is let through is left in the event for the TextInput to commit.
+  void Commit(std::u32string_view accepted) override {
+    auto& event = static_cast<QInputMethodEvent&>(m_event);
+    event.setCommitString(QString::fromStdU32String(std::u32string(accepted)),
+                          event.replacementStart(), event.replacementLength());
+  }
+  void KeystrokeDone() override {
+    if (!m_box) return;
+    QuickFrame& frame = m_box->Frame();
+    Guarded(frame, "SendKeys", [&frame] { frame.KeystrokeDone(); });
+  }
+
+ private:
+  QPointer<QuickEditBox> m_box;
+  QEvent& m_event;
+  bool m_passOn = false;
+};
 
 bool QuickEditBox::KeyPressed(QKeyEvent& event) {
-  QPointer<QuickEditBox> alive(this);
-  const std::int16_t code = KeyCodeOf(event.key(), event.modifiers());
-  std::int16_t keyCode = code;
-  std::int16_t shift = ShiftState(event.modifiers());
-  bool ok = Guarded(Frame(), "KeyDown", [&] { m_listener->KeyDown(keyCode, shift); });
-  const std::vector<TypedChar> chars = qtcommon::TypedChars(event);
-  bool consumed = !ok || (code != 0 && keyCode == 0);
-  if (alive && !consumed && event.matches(QKeySequence::Paste)) {
-    Paste();
-    consumed = true;
-  }
-  for (const TypedChar& typed : chars) {
-    if (!ok || !alive || m_listener == nullptr) break;
-    ok = Type(typed, event);
-    consumed = consumed || event.isAccepted();
-  }
-  if (!alive) return true;
-  Guarded(Frame(), "SendKeys", [this] { Frame().KeystrokeDone(); });
-  if (consumed) event.accept();
-  return consumed;
-}
-
-// Raises KeyPress for one character; accepts the event when the box did the work.
-bool QuickEditBox::Type(const TypedChar& typed, QKeyEvent& event) {
-  std::int16_t keyAscii = typed.code;
-  QPointer<QuickEditBox> alive(this);
-  event.setAccepted(false);
-  if (!Guarded(Frame(), "KeyPress", [&] { m_listener->KeyPress(keyAscii); }) || !alive)
-    return false;
-  const CharAction action = ActionFor(typed.code, keyAscii);
-  event.setAccepted(action != CharAction::DefaultKeyAction);
-  switch (action) {
-    case CharAction::Nothing:
-    case CharAction::DefaultKeyAction: break;
-    case CharAction::InsertTyped: Insert(CharText(typed.ch)); break;
-    case CharAction::InsertCode: Insert(CharText(FromWindows1252(keyAscii))); break;
-    case CharAction::Backspace: Backspace(); break;
-  }
+  Keys keys(*this, event);
+  PressKey(keys, KeyCodeOf(event.key(), event.modifiers()), ShiftState(event.modifiers()),
+           qtcommon::TypedChars(event));
+  if (!keys.Consumed()) return false;
+  event.accept();
   return true;
 }
 
 bool QuickEditBox::KeyReleased(QKeyEvent& event) {
   if (event.isAutoRepeat()) return false;
-  QPointer<QuickEditBox> alive(this);
-  const std::int16_t code = KeyCodeOf(event.key(), event.modifiers());
-  std::int16_t keyCode = code;
-  std::int16_t shift = ShiftState(event.modifiers());
-  const bool ok = Guarded(Frame(), "KeyUp", [&] { m_listener->KeyUp(keyCode, shift); });
-  if (!alive) return true;
-  Guarded(Frame(), "SendKeys", [this] { Frame().KeystrokeDone(); });
-  return !ok || (code != 0 && keyCode == 0);
+  Keys keys(*this, event);
+  ReleaseKey(keys, KeyCodeOf(event.key(), event.modifiers()), ShiftState(event.modifiers()));
+  return keys.Consumed();
+}
+
+// A text an input method commits is typed character by character; what the control
+// refuses is left out of it.
+void QuickEditBox::InputMethod(QInputMethodEvent& event) {
+  if (event.commitString().isEmpty()) return;
+  Keys keys(*this, event);
+  CommitText(keys, qtcommon::CommittedChars(event.commitString()));
 }
 
 void QuickEditBox::FocusIn() {

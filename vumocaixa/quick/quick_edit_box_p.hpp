@@ -13,8 +13,6 @@
 
 #include <QString>
 
-#include <vumocaixa/host/keystroke.hpp>
-
 #include "quick_part_p.hpp"
 
 class QKeyEvent;
@@ -62,9 +60,11 @@ class QuickEditBox final : public QuickPart {
   // Replaces the selection with text cut to what MaxLength leaves room for.
   void Insert(const QString& text);
   void Backspace();
+  class Keys;
+
+  // Whether the box took the key event (the TextInput is not to see it).
   bool KeyPressed(QKeyEvent& event);
   bool KeyReleased(QKeyEvent& event);
-  bool Type(const TypedChar& typed, QKeyEvent& event);
   void Paste();
   void InputMethod(QInputMethodEvent& event);
   void FocusIn();
