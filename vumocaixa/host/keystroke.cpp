@@ -36,10 +36,7 @@ void Down(KeystrokeTarget& box, std::int16_t keyCode, std::int16_t shift,
           std::span<const TypedChar> chars) {
   std::int16_t code = keyCode;
   if (!box.Raise("KeyDown", [&](WidgetListener& l) { l.KeyDown(code, shift); })) return;
-  if (chars.empty()) {
-    if (!Cleared(keyCode, code)) box.KeyAction();
-    return;
-  }
+  if (chars.empty() && !Cleared(keyCode, code)) box.KeyAction();
   for (const TypedChar& typed : chars) {
     if (!Press(box, typed, nullptr)) return;
   }

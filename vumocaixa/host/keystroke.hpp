@@ -44,8 +44,10 @@ enum class CharAction {
 [[nodiscard]] CharAction ActionFor(std::int16_t typed, std::int16_t handed);
 
 // An edit box as the key protocol below sees it, for the key event at hand. A host
-// makes one for each of its toolkit's key events. Every call must stay safe when a
-// handler has deleted the box: Raise then answers false and the rest do nothing.
+// makes one for each of its toolkit's key events. A handler may delete the box: Raise
+// then answers false. The edits (Insert, Backspace and the actions) come only right
+// after an event that Raise delivered; Commit and KeystrokeDone may come after the box
+// is gone, and then do nothing.
 class KeystrokeTarget {
  public:
   virtual ~KeystrokeTarget() = default;

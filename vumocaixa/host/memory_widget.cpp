@@ -152,46 +152,21 @@ void MemoryWidget::PressKey(std::int16_t keyCode, std::int16_t shift) {
 
 void MemoryWidget::Paste(std::string_view text) { ReplaceSelection(DecodeUtf8(text)); }
 
-void MemoryWidget::Click() {
-  if (m_listener != nullptr) {
-    m_listener->Click();
-  }
-}
-
-void MemoryWidget::DblClick() {
-  if (m_listener != nullptr) {
-    m_listener->DblClick();
-  }
-}
+void MemoryWidget::Click() { Notify(&WidgetListener::Click); }
+void MemoryWidget::DblClick() { Notify(&WidgetListener::DblClick); }
+void MemoryWidget::DeliverGotFocus() { Notify(&WidgetListener::GotFocus); }
+void MemoryWidget::DeliverLostFocus() { Notify(&WidgetListener::LostFocus); }
 
 void MemoryWidget::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
-  if (m_listener != nullptr) {
-    m_listener->MouseDown(button, shift, x, y);
-  }
+  Notify(&WidgetListener::MouseDown, button, shift, x, y);
 }
 
 void MemoryWidget::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
-  if (m_listener != nullptr) {
-    m_listener->MouseMove(button, shift, x, y);
-  }
+  Notify(&WidgetListener::MouseMove, button, shift, x, y);
 }
 
 void MemoryWidget::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
-  if (m_listener != nullptr) {
-    m_listener->MouseUp(button, shift, x, y);
-  }
-}
-
-void MemoryWidget::DeliverGotFocus() {
-  if (m_listener != nullptr) {
-    m_listener->GotFocus();
-  }
-}
-
-void MemoryWidget::DeliverLostFocus() {
-  if (m_listener != nullptr) {
-    m_listener->LostFocus();
-  }
+  Notify(&WidgetListener::MouseUp, button, shift, x, y);
 }
 
 // --- Keystrokes and edits ---------------------------------------------------------
@@ -294,9 +269,7 @@ void MemoryWidget::Edited(std::int32_t caret) {
 }
 
 void MemoryWidget::RaiseChange() {
-  if (m_kind == WidgetKind::EditBox && m_listener != nullptr) {
-    m_listener->Change();
-  }
+  if (m_kind == WidgetKind::EditBox) Notify(&WidgetListener::Change);
 }
 
 }  // namespace vumocaixa

@@ -134,6 +134,11 @@ class MemoryWidget final : public Widget {
   void DeleteForward();
   void Edited(std::int32_t caret);
   void RaiseChange();
+  // Delivers an event to the listener, if there is one.
+  template <class... Args>
+  void Notify(void (WidgetListener::*event)(Args&...), Args... args) {
+    if (m_listener != nullptr) (m_listener->*event)(args...);
+  }
 
   WidgetKind m_kind;
   std::string m_name;

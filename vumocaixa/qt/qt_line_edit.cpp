@@ -103,8 +103,8 @@ void VumoLineEdit::TextChanged(const QString& text) {
 
 // --- Keys ---------------------------------------------------------------------------
 
-// A key or input-method event of the box, driven by the key protocol. The box may be
-// deleted by a handler: from then on nothing reaches it.
+// A key or input-method event of the box, driven by the key protocol. A handler may
+// delete the box: Raise then answers false, and nothing reaches the box any more.
 class VumoLineEdit::Keys final : public KeystrokeTarget {
  public:
   Keys(VumoLineEdit& edit, QEvent& event) : m_edit(&edit), m_event(event) {}
@@ -115,17 +115,14 @@ class VumoLineEdit::Keys final : public KeystrokeTarget {
     return Guarded(m_edit->m_frame, event, [&] { deliver(listener); }) && m_edit;
   }
   void Insert(char32_t ch) override {
-    if (!m_edit) return;
     m_event.accept();
     m_edit->insert(CharText(ch));
   }
   void Backspace() override {
-    if (!m_edit) return;
     m_event.accept();
     m_edit->backspace();
   }
   void KeyAction() override {
-    if (!m_edit) return;
     auto& key = static_cast<QKeyEvent&>(m_event);
     if (IsAccelerator(key)) {
       key.ignore();
@@ -134,7 +131,7 @@ class VumoLineEdit::Keys final : public KeystrokeTarget {
     }
   }
   void KeyReleaseAction() override {
-    if (m_edit) m_edit->QLineEdit::keyReleaseEvent(&static_cast<QKeyEvent&>(m_event));
+    m_edit->QLineEdit::keyReleaseEvent(&static_cast<QKeyEvent&>(m_event));
   }
   void Commit(std::u32string_view accepted) override {
     if (!m_edit) return;
@@ -145,9 +142,7 @@ class VumoLineEdit::Keys final : public KeystrokeTarget {
     m_edit->QLineEdit::inputMethodEvent(&filtered);
   }
   void KeystrokeDone() override {
-    if (!m_edit) return;
-    QtFrame& frame = m_edit->m_frame;
-    Guarded(frame, "SendKeys", [&frame] { frame.KeystrokeDone(); });
+    if (m_edit) Guarded(m_edit->m_frame, "SendKeys", [this] { m_edit->m_frame.KeystrokeDone(); });
   }
 
  private:

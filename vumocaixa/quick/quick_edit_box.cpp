@@ -220,8 +220,8 @@ bool QuickEditBox::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // A key or input-method event of the TextInput, driven by the key protocol before the
-// TextInput sees it. The box may be deleted by a handler: from then on nothing
-// reaches it.
+// TextInput sees it. A handler may delete the box: Raise then answers false, and
+// nothing reaches the box any more.
 class QuickEditBox::Keys final : public KeystrokeTarget {
  public:
   Keys(QuickEditBox& box, QEvent& event) : m_box(&box), m_event(event) {}
@@ -234,15 +234,11 @@ class QuickEditBox::Keys final : public KeystrokeTarget {
     WidgetListener& listener = *m_box->m_listener;
     return Guarded(m_box->Frame(), event, [&] { deliver(listener); }) && m_box;
   }
-  void Insert(char32_t ch) override {
-    if (m_box) m_box->Insert(CharText(ch));
-  }
-  void Backspace() override {
-    if (m_box) m_box->Backspace();
-  }
+  void Insert(char32_t ch) override { m_box->Insert(CharText(ch)); }
+  void Backspace() override { m_box->Backspace(); }
   // The box pastes itself, within MaxLength; the rest is the TextInput's.
   void KeyAction() override {
-    if (m_box && static_cast<QKeyEvent&>(m_event).matches(QKeySequence::Paste)) {
+    if (static_cast<QKeyEvent&>(m_event).matches(QKeySequence::Paste)) {
       m_box->Paste();
     } else {
       m_passOn = true;
@@ -256,9 +252,7 @@ class QuickEditBox::Keys final : public KeystrokeTarget {
                           event.replacementStart(), event.replacementLength());
   }
   void KeystrokeDone() override {
-    if (!m_box) return;
-    QuickFrame& frame = m_box->Frame();
-    Guarded(frame, "SendKeys", [&frame] { frame.KeystrokeDone(); });
+    if (m_box) Guarded(m_box->Frame(), "SendKeys", [this] { m_box->Frame().KeystrokeDone(); });
   }
 
  private:
