@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <system_error>
 
@@ -116,7 +115,7 @@ void AnnounceTerminalInput() {
   static bool announced = false;
   if (announced || !EhTerminal(kEntradaPadrao)) return;
   announced = true;
-  std::fputs("vumocaixa: lendo da entrada padrão; Ctrl+D termina\n", stderr);
+  EscreveErro("vumocaixa: lendo da entrada padrão; " + std::string(kTeclasDoFim) + " termina\n");
 }
 
 namespace {

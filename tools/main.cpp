@@ -1,6 +1,5 @@
 // vumocaixa: the control's validators, masks, amount in words and capitalisation on
 // the command line, one value per argument or per line of standard input.
-#include <cstdio>
 #include <optional>
 #include <span>
 #include <string>
@@ -27,7 +26,7 @@ int UsageError(const std::string& message, std::string_view command = {}) {
   text += command.empty()
               ? "Use 'vumocaixa --help' para ver a ajuda.\n"
               : "Use 'vumocaixa " + std::string(command) + " --help' para ver a ajuda.\n";
-  std::fputs(text.c_str(), stderr);
+  EscreveErro(text);
   return kUsageError;
 }
 
@@ -146,12 +145,13 @@ int Run(std::span<const std::string_view> args) {
 }  // namespace vumocaixa::cli
 
 int main(int argc, char** argv) {
-  const std::vector<std::string_view> args(argv + 1, argv + argc);
+  const std::vector<std::string> arguments = vumocaixa::cli::Argumentos(argc, argv);
+  const std::vector<std::string_view> args(arguments.begin(), arguments.end());
   try {
     return vumocaixa::cli::Run(args);
   } catch (const std::system_error& e) {
     // what() reads "leitura: <reason>" or "escrita: <reason>".
-    std::fprintf(stderr, "vumocaixa: erro de %s\n", e.what());
+    vumocaixa::cli::EscreveErro("vumocaixa: erro de " + std::string(e.what()) + "\n");
     return vumocaixa::cli::kBadInput;
   }
 }

@@ -15,6 +15,19 @@ namespace {
   throw std::system_error(errno, std::generic_category(), what);
 }
 
+// Writes all of texto; false when writing fails, errno telling why.
+bool TentaEscrever(int fd, std::string_view texto) {
+  while (!texto.empty()) {
+    const ssize_t n = ::write(fd, texto.data(), texto.size());
+    if (n >= 0) {
+      texto.remove_prefix(static_cast<std::size_t>(n));
+    } else if (errno != EINTR) {
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 std::size_t Le(int fd, char* destino, std::size_t tamanho) {
@@ -34,14 +47,13 @@ std::size_t LeEm(int fd, std::uint64_t posicao, char* destino, std::size_t taman
 }
 
 void EscreveTudo(int fd, std::string_view texto) {
-  while (!texto.empty()) {
-    const ssize_t n = ::write(fd, texto.data(), texto.size());
-    if (n >= 0) {
-      texto.remove_prefix(static_cast<std::size_t>(n));
-    } else if (errno != EINTR) {
-      Falha("escrita");
-    }
-  }
+  if (!TentaEscrever(fd, texto)) Falha("escrita");
+}
+
+void EscreveErro(std::string_view texto) noexcept { (void)TentaEscrever(kErroPadrao, texto); }
+
+std::vector<std::string> Argumentos(int argc, char** argv) {
+  return std::vector<std::string>(argv + 1, argv + argc);
 }
 
 bool EhTerminal(int fd) { return ::isatty(fd) != 0; }
@@ -67,16 +79,5 @@ Abertura AbreParaLeitura(const std::string& caminho) {
 }
 
 void Fecha(int fd) { ::close(fd); }
-
-const char* UltimaQuebra(const char* inicio, std::size_t tamanho) {
-#if defined(__GLIBC__)
-  return static_cast<const char*>(::memrchr(inicio, '\n', tamanho));
-#else
-  for (const char* p = inicio + tamanho; p != inicio;) {
-    if (*--p == '\n') return p;
-  }
-  return nullptr;
-#endif
-}
 
 }  // namespace vumocaixa::cli

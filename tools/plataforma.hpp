@@ -4,14 +4,28 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vumocaixa::cli {
 
 inline constexpr int kEntradaPadrao = 0;
 inline constexpr int kSaidaPadrao = 1;
+inline constexpr int kErroPadrao = 2;
+
+// The keys that end typed input at a terminal.
+#if defined(_WIN32)
+inline constexpr std::string_view kTeclasDoFim = "Ctrl+Z e Enter";
+#else
+inline constexpr std::string_view kTeclasDoFim = "Ctrl+D";
+#endif
+
+// The program's arguments, the program's name left out, in UTF-8. Windows hands them
+// over as UTF-16 whatever the code page; elsewhere they are argv's bytes.
+[[nodiscard]] std::vector<std::string> Argumentos(int argc, char** argv);
 
 // Reads up to `tamanho` bytes into destino from the file's current position; 0 at
 // the end of the input. Throws std::system_error ("leitura: <reason>") when reading
@@ -27,7 +41,11 @@ inline constexpr int kSaidaPadrao = 1;
 // fails.
 void EscreveTudo(int fd, std::string_view texto);
 
-// Whether fd is a terminal.
+// Writes texto to standard error, as much as it takes: a message has nowhere else to go.
+void EscreveErro(std::string_view texto) noexcept;
+
+// Whether fd is a terminal (on Windows, a console: what it shows is written as UTF-16,
+// and what is typed into it read as UTF-8; files and pipes get the bytes unchanged).
 [[nodiscard]] bool EhTerminal(int fd);
 
 // A regular file: its size, and the offset that its next read starts at.
@@ -46,12 +64,21 @@ struct Abertura {
   std::string erro;  // set when fd is -1: "'x' é uma pasta, não um arquivo" or the system's reason
 };
 
-// Opens caminho for reading; a folder is refused.
+// Opens caminho (UTF-8) for reading; a folder is refused.
 [[nodiscard]] Abertura AbreParaLeitura(const std::string& caminho);
 
 void Fecha(int fd);
 
 // The last "\n" of the `tamanho` bytes at inicio, or nullptr when there is none.
-[[nodiscard]] const char* UltimaQuebra(const char* inicio, std::size_t tamanho);
+[[nodiscard]] inline const char* UltimaQuebra(const char* inicio, std::size_t tamanho) {
+#if defined(__GLIBC__)
+  return static_cast<const char*>(::memrchr(inicio, '\n', tamanho));
+#else
+  for (const char* p = inicio + tamanho; p != inicio;) {
+    if (*--p == '\n') return p;
+  }
+  return nullptr;
+#endif
+}
 
 }  // namespace vumocaixa::cli

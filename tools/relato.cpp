@@ -1,6 +1,6 @@
 #include "relato.hpp"
 
-#include <cstdio>
+#include "plataforma.hpp"
 
 namespace vumocaixa::cli {
 
@@ -13,14 +13,13 @@ void Problemas::Report(std::string_view what) { Show(std::string(what)); }
 
 void Problemas::Show(const std::string& text) {
   if (++count_ > kShownProblems) return;
-  std::fputs(("vumocaixa: " + text + "\n").c_str(), stderr);
+  EscreveErro("vumocaixa: " + text + "\n");
 }
 
 void Problemas::Finish() const {
   if (count_ <= kShownProblems) return;
-  std::fprintf(
-      stderr, "vumocaixa: %llu problemas na entrada; só os %llu primeiros foram mostrados.\n",
-      static_cast<unsigned long long>(count_), static_cast<unsigned long long>(kShownProblems));
+  EscreveErro("vumocaixa: " + std::to_string(count_) + " problemas na entrada; só os " +
+              std::to_string(kShownProblems) + " primeiros foram mostrados.\n");
 }
 
 void AvisosGuardados::Report(std::uint64_t line, std::string_view what) {
