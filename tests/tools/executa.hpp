@@ -4,19 +4,14 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
-extern char** environ;
+#include "processo.hpp"
 
 namespace vumocaixa::testing {
 
@@ -31,22 +26,27 @@ struct Result {
   }
 };
 
+// A path given in UTF-8, whatever the system's code page.
+inline std::filesystem::path Caminho(std::string_view utf8) {
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
 inline std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(Caminho(path), std::ios::binary);
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();
 }
 
 inline std::string TempPath(std::string_view name) {
-  return ::testing::TempDir() + "vumocaixa_cli_" + std::to_string(::getpid()) + "_" +
+  return ::testing::TempDir() + "vumocaixa_cli_" + std::to_string(IdDoProcesso()) + "_" +
          std::string(name);
 }
 
 // Writes text to a file of its own and gives its path.
 inline std::string TempFile(std::string_view name, std::string_view text) {
   const std::string path = TempPath(name);
-  std::ofstream(path, std::ios::binary) << text;
+  std::ofstream(Caminho(path), std::ios::binary) << text;
   return path;
 }
 
@@ -54,37 +54,11 @@ inline std::string TempFile(std::string_view name, std::string_view text) {
 // file), with the variables of `env` ("NAME=value") added to its environment.
 inline Result RunToolOnFile(const std::vector<std::string>& args, const std::string& in_path,
                             const std::vector<std::string>& env = {}) {
-  const std::string out_path = TempPath("out"), err_path = TempPath("err");
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 0, in_path.c_str(), O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 1, out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                   0600);
-  posix_spawn_file_actions_addopen(&actions, 2, err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                   0600);
+  const Fluxos fluxos{in_path, TempPath("out"), TempPath("err")};
   std::vector<std::string> all{VUMOCAIXA_INSTALLED_CLI};
   all.insert(all.end(), args.begin(), args.end());
-  std::vector<char*> argv;
-  for (auto& a : all) argv.push_back(a.data());
-  argv.push_back(nullptr);
-  std::vector<std::string> variables(env);
-  std::vector<char*> envp;
-  for (auto& v : variables) envp.push_back(v.data());
-  for (char** e = environ; *e != nullptr; ++e) envp.push_back(*e);
-  envp.push_back(nullptr);
-  pid_t pid = 0;
-  Result result;
-  if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) == 0) {
-    int status = 0;
-    rusage usage{};
-    ::wait4(pid, &status, 0, &usage);
-    result.peak_kb = usage.ru_maxrss;
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-  }
-  posix_spawn_file_actions_destroy(&actions);
-  result.out = ReadFile(out_path);
-  result.err = ReadFile(err_path);
-  return result;
+  const Saida saida = Executa(all, fluxos, env);
+  return {saida.status, ReadFile(fluxos.saida), ReadFile(fluxos.erro), saida.peak_kb};
 }
 
 // Runs the installed tool with args, feeding input to its standard input.

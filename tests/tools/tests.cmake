@@ -17,7 +17,6 @@ if(TARGET vumocaixa_cli)
   target_link_libraries(vumocaixa_tools_tests PRIVATE vumocaixa_options GTest::gtest
                                                       GTest::gtest_main)
   target_compile_definitions(vumocaixa_tools_tests PRIVATE
-    VUMOCAIXA_INSTALLED_CLI="${VUMOCAIXA_TEST_PREFIX}/${CMAKE_INSTALL_BINDIR}/vumocaixa")
-  gtest_discover_tests(vumocaixa_tools_tests DISCOVERY_TIMEOUT 60
-                       PROPERTIES LABELS tools FIXTURES_REQUIRED vumocaixa_installed)
+    VUMOCAIXA_INSTALLED_CLI="${VUMOCAIXA_TEST_PREFIX}/${CMAKE_INSTALL_BINDIR}/vumocaixa${CMAKE_EXECUTABLE_SUFFIX}")
+  vumocaixa_add_gtests(vumocaixa_tools_tests tools FIXTURES_REQUIRED vumocaixa_installed)
 endif()
