@@ -1,16 +1,10 @@
 #include <vumocaixa/qt/form_file.hpp>
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
-#include <cstring>
 #include <memory>
 #include <new>
 #include <optional>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <QFile>
 #include <QJsonArray>
@@ -21,6 +15,8 @@
 
 #include <vumocaixa/control/chaves_guardadas.hpp>
 #include <vumocaixa/host/property_values.hpp>
+
+#include <vumocaixa/qt/form_file_platform.hpp>
 
 namespace vumocaixa::qt {
 namespace {
@@ -164,63 +160,38 @@ FormFile::Control ParseControl(const QJsonValue& entry, const QString& path, qsi
   return control;
 }
 
-// Closes a file descriptor when it goes out of scope.
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : m_fd(fd) {}
-  ~Descriptor() { ::close(m_fd); }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  [[nodiscard]] int Get() const { return m_fd; }
-
- private:
-  int m_fd;
-};
-
 std::string SizeText(qint64 bytes) { return std::to_string(bytes) + " bytes"; }
 
 // The whole content of the regular file at path, refused before any byte is read
-// when it is larger than sizeLimit. Opened without waiting, so that a pipe with no
-// writer fails at once instead of blocking; the checks are made on what was opened.
+// when it is larger than sizeLimit.
 QByteArray ReadRegularFile(const QString& path, qint64 sizeLimit) {
-  const QByteArray native = QFile::encodeName(path);
-  const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-  if (fd < 0) {
-    FailOpening(path, errno == ENOENT ? std::string("o arquivo não existe") : std::strerror(errno));
-  }
-  const Descriptor file(fd);
-  struct stat info {};
-  if (::fstat(file.Get(), &info) != 0) FailOpening(path, std::strerror(errno));
-  if (!S_ISREG(info.st_mode)) FailOpening(path, "não é um arquivo comum");
-  if (info.st_size > sizeLimit) {
-    FailOpening(path, "o arquivo tem " + SizeText(info.st_size) + ", mais que o limite de " +
-                          SizeText(sizeLimit));
-  }
-  // A file that grows while it is read is still held to the limit.
-  QByteArray data(static_cast<qsizetype>(info.st_size) + 1, Qt::Uninitialized);
-  qsizetype used = 0;
-  for (;;) {
-    const ssize_t n =
-        ::read(file.Get(), data.data() + used, static_cast<size_t>(data.size() - used));
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) FailOpening(path, std::strerror(errno));
-    if (n == 0) break;
-    used += n;
-    if (used > sizeLimit) {
-      FailOpening(path, "o arquivo passou do limite de " + SizeText(sizeLimit) + " ao ser lido");
+  try {
+    RegularFileReader file(path);
+    if (file.Size() > sizeLimit) {
+      FailOpening(path, "o arquivo tem " + SizeText(file.Size()) + ", mais que o limite de " +
+                            SizeText(sizeLimit));
     }
-    if (used == data.size()) data.resize(std::min<qsizetype>(data.size() * 2, sizeLimit + 1));
+    // A file that grows while it is read is still held to the limit.
+    QByteArray data(static_cast<qsizetype>(file.Size()) + 1, Qt::Uninitialized);
+    qsizetype used = 0;
+    while (const qint64 n = file.Read(data.data() + used, data.size() - used)) {
+      used += static_cast<qsizetype>(n);
+      if (used > sizeLimit) {
+        FailOpening(path, "o arquivo passou do limite de " + SizeText(sizeLimit) + " ao ser lido");
+      }
+      if (used == data.size()) data.resize(std::min<qsizetype>(data.size() * 2, sizeLimit + 1));
+    }
+    data.resize(used);
+    return data;
+  } catch (const FileRefused& e) {
+    FailOpening(path, e.what());
   }
-  data.resize(used);
-  return data;
 }
 
 // A save target that exists must be a regular file, or a symbolic link to one:
 // replacing a device, a pipe or a folder with a file would destroy it.
 void RefuseSpecialTarget(const QString& path) {
-  const QByteArray native = QFile::encodeName(path);
-  struct stat info {};
-  if (::stat(native.constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
+  if (IsSpecialFile(path)) {
     throw FormFileError("O formulário \"" + S(path) +
                         "\" não pôde ser salvo: o destino existe e não é um arquivo comum");
   }
