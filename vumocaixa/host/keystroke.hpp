@@ -65,9 +65,7 @@ class KeystrokeTarget {
   // What the toolkit's box does with the key released.
   virtual void KeyReleaseAction() {}
   // Inserts the part of an input method's commit that KeyPress let through.
-  virtual void Commit(std::u32string_view accepted) {
-    for (const char32_t c : accepted) Insert(c);
-  }
+  virtual void Commit(std::u32string_view accepted) = 0;
   // The keystroke is over: plays the keys the control queued meanwhile.
   virtual void KeystrokeDone() = 0;
 };

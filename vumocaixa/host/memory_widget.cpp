@@ -191,6 +191,9 @@ class MemoryWidget::Keys final : public KeystrokeTarget {
   void KeyAction() override {
     if (Editable()) m_box.KeyAction(m_keyCode, m_shift);
   }
+  void Commit(std::u32string_view accepted) override {
+    if (Editable()) m_box.ReplaceSelection(accepted);
+  }
   void KeystrokeDone() override {
     if (m_box.m_focus != nullptr) m_box.m_focus->PlayQueuedKeys();
   }
