@@ -1,5 +1,8 @@
 #include <vumocaixa/qt/qt_accessible_names_p.hpp>
 
+#include <array>
+#include <string_view>
+
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +11,7 @@
 #include <QTimer>
 
 #include <vumocaixa/control/descricao_entrada.hpp>
+#include <vumocaixa/tipos/tipos_de_dados.hpp>
 
 namespace vumocaixa::qt {
 namespace {
@@ -50,17 +54,27 @@ class SiblingLabels {
   QHash<const QWidget*, QPointer<QLabel>> m_labels;
 };
 
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The text that TextOf gives data type tipo, made once for each of the seventeen types.
+template <std::string_view (*TextOf)(int)>
+QString SharedText(int tipo) {
+  static const std::array<QString, kTiposDeDados.size()> texts = [] {
+    std::array<QString, kTiposDeDados.size()> made;
+    for (std::size_t t = 0; t < made.size(); ++t) made[t] = Text(TextOf(static_cast<int>(t)));
+    return made;
+  }();
+  const auto index = static_cast<std::size_t>(tipo);
+  return tipo >= 0 && index < texts.size() ? texts[index] : Text(TextOf(tipo));
+}
+
 }  // namespace
 
-QString EntryDescription(int tipo) {
-  const std::string_view text = DescricaoDaEntrada(tipo);
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString EntryDescription(int tipo) { return SharedText<DescricaoDaEntrada>(tipo); }
 
-QString ButtonAction(int tipo) {
-  const std::string_view text = AcaoDoBotao(tipo);
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString ButtonAction(int tipo) { return SharedText<AcaoDoBotao>(tipo); }
 
 QString BuddyText(const QWidget& widget) {
   static SiblingLabels labels;
@@ -77,7 +91,12 @@ QString BuddyText(const QWidget& widget) {
 AccessibleNames::AccessibleNames(QWidget& widget) : m_widget(widget) {}
 
 void AccessibleNames::AddBox(QLineEdit& box) {
-  m_boxes.push_back(&box);
+  for (QLineEdit*& place : m_boxes) {
+    if (place == nullptr) {
+      place = &box;
+      break;
+    }
+  }
   box.setAccessibleName(m_name);
   Describe(box);
 }
@@ -89,14 +108,18 @@ void AccessibleNames::AddButton(QPushButton& button) {
 
 void AccessibleNames::SetType(int tipo) {
   m_tipo = tipo;
-  for (QLineEdit* box : m_boxes) Describe(*box);
+  for (QLineEdit* box : m_boxes) {
+    if (box != nullptr) Describe(*box);
+  }
   if (m_button != nullptr) Describe(*m_button);
 }
 
 void AccessibleNames::Rename() {
   const QString own = m_widget.accessibleName();
   m_name = own.isEmpty() ? BuddyText(m_widget) : own;
-  for (QLineEdit* box : m_boxes) box->setAccessibleName(m_name);
+  for (QLineEdit* box : m_boxes) {
+    if (box != nullptr) box->setAccessibleName(m_name);
+  }
 }
 
 void AccessibleNames::Describe(QLineEdit& box) const {

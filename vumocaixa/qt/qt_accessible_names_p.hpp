@@ -10,7 +10,7 @@
 // Qt does for its own widgets, and the siblings are gone over once for all the
 // controls a form shows together: a form of many controls shows in linear time.
 
-#include <vector>
+#include <array>
 
 #include <QString>
 
@@ -20,11 +20,12 @@ class QWidget;
 
 namespace vumocaixa::qt {
 
-// The description of an entry of data type tipo, or an empty text outside 0 to 16.
+// The description of an entry of data type tipo, or an empty text outside 0 to 16. The
+// texts are made once: every box of a type shares its text.
 [[nodiscard]] QString EntryDescription(int tipo);
 
 // The tooltip and accessible name of the "..." button of data type tipo, or an empty
-// text for a type without the button.
+// text for a type without the button; made once, as the descriptions.
 [[nodiscard]] QString ButtonAction(int tipo);
 
 // The text, without its '&' marks, of the label among widget's siblings whose buddy is
@@ -51,7 +52,7 @@ class AccessibleNames final {
   void Describe(QPushButton& button) const;
 
   QWidget& m_widget;
-  std::vector<QLineEdit*> m_boxes;
+  std::array<QLineEdit*, 2> m_boxes{};
   QPushButton* m_button = nullptr;
   QString m_name;
   int m_tipo = 0;

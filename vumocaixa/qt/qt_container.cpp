@@ -2,9 +2,11 @@
 
 #include <string>
 
+#include <QMetaMethod>
 #include <QWidget>
 
 #include <vumocaixa/host/errors.hpp>
+#include <vumocaixa/qt/qt_logical_dpi_p.hpp>
 #include <vumocaixa/qtcommon/utf16.hpp>
 #include <vumocaixa/qtcommon/values.hpp>
 
@@ -25,11 +27,13 @@ QtContainer::QtContainer(QWidget& widget) : m_widget(widget) {}
 
 QtContainer::~QtContainer() = default;
 
+// The name becomes a QString only for a signal that something listens to.
 void QtContainer::PropertyChanged(std::string_view name) {
-  const QString changed = FromUtf8(name);
   Emit([&] {
-    if (m_propertyObserver) m_propertyObserver(changed);
-    emit propertyChanged(changed);
+    if (m_propertyObserver) m_propertyObserver(name);
+    if (isSignalConnected(QMetaMethod::fromSignal(&QtContainer::propertyChanged))) {
+      emit propertyChanged(FromUtf8(name));
+    }
   });
 }
 
@@ -56,20 +60,19 @@ void QtContainer::SetHeight(std::int32_t height) {
 }
 
 void QtContainer::ApplySize() {
-  m_widget.resize(TwipsToPixels(m_width, m_widget.logicalDpiX()),
-                  TwipsToPixels(m_height, m_widget.logicalDpiY()));
+  const LogicalDpi dpi = LogicalDpiOf(m_widget);
+  m_widget.resize(TwipsToPixels(m_width, dpi.x), TwipsToPixels(m_height, dpi.y));
 }
 
 void QtContainer::WidgetResized() {
-  const int dpiX = m_widget.logicalDpiX();
-  const int dpiY = m_widget.logicalDpiY();
+  const LogicalDpi dpi = LogicalDpiOf(m_widget);
   bool changed = false;
-  if (m_widget.width() != TwipsToPixels(m_width, dpiX)) {
-    m_width = PixelsToTwips(m_widget.width(), dpiX);
+  if (m_widget.width() != TwipsToPixels(m_width, dpi.x)) {
+    m_width = PixelsToTwips(m_widget.width(), dpi.x);
     changed = true;
   }
-  if (m_widget.height() != TwipsToPixels(m_height, dpiY)) {
-    m_height = PixelsToTwips(m_widget.height(), dpiY);
+  if (m_widget.height() != TwipsToPixels(m_height, dpi.y)) {
+    m_height = PixelsToTwips(m_widget.height(), dpi.y);
     changed = true;
   }
   if (changed) Resized();

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string_view>
 
 #include <QObject>
 #include <QString>
@@ -47,8 +48,9 @@ class QtContainer final : public QObject, public Container, private ControlEvent
   // whose slot deleted it, the control's handler stops with WidgetDeleted.
   void SetLife(std::shared_ptr<FrameLife> life) { m_life = std::move(life); }
 
-  // Called with the name of each persisted property that changed, before the signal.
-  void SetPropertyObserver(std::function<void(const QString&)> observer) {
+  // Called with the name (UTF-8) of each persisted property that changed, before the
+  // signal.
+  void SetPropertyObserver(std::function<void(std::string_view)> observer) {
     m_propertyObserver = std::move(observer);
   }
 
@@ -104,7 +106,7 @@ class QtContainer final : public QObject, public Container, private ControlEvent
   int m_resizeDepth = 0;
   bool m_canPropertyChange = true;
   std::shared_ptr<FrameLife> m_life = std::make_shared<FrameLife>();
-  std::function<void(const QString&)> m_propertyObserver;
+  std::function<void(std::string_view)> m_propertyObserver;
 };
 
 }  // namespace vumocaixa::qt

@@ -12,8 +12,10 @@ using qtcommon::CodePointsBefore;
 using qtcommon::FromUtf8;
 using qtcommon::Utf16Before;
 
-QtEditBox::QtEditBox(QtFrame& frame, const QString& name)
-    : QtWidgetBase(frame, QPalette::Base, QPalette::Text), m_name(name) {}
+QtEditBox::QtEditBox(QtFrame& frame, const char* name)
+    : QtWidgetBase(frame, QPalette::Base, QPalette::Text), m_name(name) {
+  ShareInheritedFont();
+}
 
 QtEditBox::~QtEditBox() {
   if (VumoLineEdit* edit = Edit()) edit->SetListener(nullptr);
@@ -89,7 +91,7 @@ void QtEditBox::SetMaxLength(std::int32_t length) {
 
 void QtEditBox::SetFocus() {
   if (!Enabled() || !Visible() || !LineEdit().isVisibleTo(LineEdit().window())) {
-    throw HostError("a hidden or disabled box cannot take the focus: " + m_name.toStdString());
+    throw HostError("a hidden or disabled box cannot take the focus: " + std::string(m_name));
   }
   LineEdit().setFocus(Qt::OtherFocusReason);
 }

@@ -31,9 +31,9 @@ class VumoLineEdit;
 
 class QtEditBox final : public QtWidgetBase {
  public:
-  // A box whose QLineEdit, named name, becomes a child of the frame's widget once it is
-  // made (see QtWidgetBase).
-  QtEditBox(QtFrame& frame, const QString& name);
+  // A box whose QLineEdit, named name (a string literal), becomes a child of the frame's
+  // widget once it is made (see QtWidgetBase).
+  QtEditBox(QtFrame& frame, const char* name);
   ~QtEditBox() override;
 
   // The QLineEdit, made now if it was not yet.
@@ -58,7 +58,7 @@ class QtEditBox final : public QtWidgetBase {
   void Made() override;
   [[nodiscard]] VumoLineEdit* Edit() const;
 
-  QString m_name;
+  const char* m_name;  // a string literal
   WidgetListener* m_listener = nullptr;
   std::int32_t m_maxChars = 0;
 };

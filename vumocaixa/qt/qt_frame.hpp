@@ -72,6 +72,8 @@ class QtFrame {
   virtual void KeystrokeDone() = 0;
   // A constituent part made its Qt widget, a child of FrameWidget (see qt_widget_base.hpp).
   virtual void PartMade(QtWidgetBase& /*part*/) {}
+  // The font of a constituent part's Qt widget changed.
+  virtual void PartFontChanged(QWidget& /*widget*/) {}
 
  private:
   std::shared_ptr<FrameLife> m_life = std::make_shared<FrameLife>();

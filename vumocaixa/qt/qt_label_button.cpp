@@ -51,7 +51,7 @@ class ElidingLabel final : public QLabel {
 
 }  // namespace
 
-QtLabelBox::QtLabelBox(QtFrame& frame, const QString& name)
+QtLabelBox::QtLabelBox(QtFrame& frame, const char* name)
     : QtWidgetBase(frame, QPalette::Window, QPalette::WindowText), m_name(name) {}
 
 QLabel& QtLabelBox::Label() { return static_cast<QLabel&>(QtWidget()); }
@@ -73,7 +73,7 @@ void QtLabelBox::SetText(std::string_view text) {
 
 void QtLabelBox::SetFocus() { throw HostError("a label cannot take the focus"); }
 
-QtPushButton::QtPushButton(QtFrame& frame, const QString& name)
+QtPushButton::QtPushButton(QtFrame& frame, const char* name)
     : QtWidgetBase(frame, QPalette::Button, QPalette::ButtonText), m_name(name) {}
 
 QtPushButton::~QtPushButton() { m_listener = nullptr; }

@@ -20,7 +20,7 @@ namespace vumocaixa::qt {
 
 class QtLabelBox final : public QtWidgetBase {
  public:
-  QtLabelBox(QtFrame& frame, const QString& name);
+  QtLabelBox(QtFrame& frame, const char* name);
 
   // The QLabel, made now if it was not yet.
   [[nodiscard]] QLabel& Label();
@@ -41,7 +41,7 @@ class QtLabelBox final : public QtWidgetBase {
   [[nodiscard]] QWidget* MakeWidget() override;
   void Made() override;
 
-  QString m_name;
+  const char* m_name;  // a string literal
   QString m_text;
   std::int32_t m_selStart = 0;
   std::int32_t m_selLength = 0;
@@ -50,7 +50,7 @@ class QtLabelBox final : public QtWidgetBase {
 
 class QtPushButton final : public QtWidgetBase {
  public:
-  QtPushButton(QtFrame& frame, const QString& name);
+  QtPushButton(QtFrame& frame, const char* name);
   ~QtPushButton() override;
 
   // The QPushButton, made now if it was not yet.
@@ -73,7 +73,7 @@ class QtPushButton final : public QtWidgetBase {
   [[nodiscard]] QWidget* MakeWidget() override;
   void Made() override;
 
-  QString m_name;
+  const char* m_name;  // a string literal
   QString m_text;
   WidgetListener* m_listener = nullptr;
   std::int32_t m_selStart = 0;

@@ -48,12 +48,30 @@ bool IsAccelerator(const QKeyEvent& event) {
          event.text().at(0).isPrint();
 }
 
+// Whether an event of type may be a user's edit or lead to one.
+bool MayEdit(QEvent::Type type) {
+  switch (type) {
+    case QEvent::FocusIn:
+    case QEvent::KeyPress:
+    case QEvent::ShortcutOverride:
+    case QEvent::InputMethod:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::ContextMenu:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop: return true;
+    default: return false;
+  }
+}
+
 }  // namespace
 
 VumoLineEdit::VumoLineEdit(QtFrame& frame) : QLineEdit(&frame.FrameWidget()), m_frame(frame) {
-  // The limit is the box's own, in characters; Qt's would cut programmatic texts too.
+  // The limit is the box's own, in characters (see event); Qt's would cut programmatic
+  // texts too.
   setMaxLength(std::numeric_limits<int>::max());
-  setValidator(new CharLimit(*this));
   setMouseTracking(true);
   connect(this, &QLineEdit::textChanged, this, [this](const QString& t) { TextChanged(t); });
 }
@@ -99,6 +117,19 @@ void VumoLineEdit::TextChanged(const QString& text) {
   if (m_listener != nullptr) {
     Guarded(m_frame, "Change", [this] { m_listener->Change(); });
   }
+}
+
+// The character limit is held by a validator, made when the user first reaches the box
+// (the focus, a key, the mouse, a drop), before the box handles that event: of a form of
+// many boxes, only those that someone edits hold one.
+bool VumoLineEdit::event(QEvent* event) {
+  if (validator() == nullptr && MayEdit(event->type())) setValidator(new CharLimit(*this));
+  return QLineEdit::event(event);
+}
+
+void VumoLineEdit::changeEvent(QEvent* event) {
+  QLineEdit::changeEvent(event);
+  if (event->type() == QEvent::FontChange) m_frame.PartFontChanged(*this);
 }
 
 // --- Keys ---------------------------------------------------------------------------

@@ -40,6 +40,8 @@ class VumoLineEdit final : public QLineEdit {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  bool event(QEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   class Keys;

@@ -1,6 +1,7 @@
 #include <vumocaixa/qt/qt_widget_base.hpp>
 
 #include <vumocaixa/host/errors.hpp>
+#include <vumocaixa/qt/qt_logical_dpi_p.hpp>
 #include <vumocaixa/qtcommon/values.hpp>
 
 namespace vumocaixa::qt {
@@ -58,7 +59,7 @@ void QtWidgetBase::Make() {
   m_widget = widget;
   widget->setEnabled(m_enabled);
   if (m_given.colors) ApplyColors();
-  if (m_given.font) widget->setFont(ToQFont(*m_font));
+  if (m_given.font) ApplyFont();
   if (m_given.place) ApplyGeometry();
   Made();
   PlaceInTabChain(m_frame.FrameWidget(), *widget);
@@ -112,13 +113,30 @@ void QtWidgetBase::ApplyColors() {
   m_widget->setPalette(palette);
 }
 
+FontRef QtWidgetBase::Font() const {
+  if (!m_font) m_font = std::make_shared<vumocaixa::Font>();
+  return m_font;
+}
+
 void QtWidgetBase::SetFont(FontRef font) {
   if (!font) {
     throw HostError("a widget's font must not be empty");
   }
   m_font = std::move(font);
   m_given.font = true;
-  if (m_widget) m_widget->setFont(ToQFont(*m_font));
+  if (m_widget) ApplyFont();
+}
+
+void QtWidgetBase::ApplyFont() {
+  const QFont font = ToQFont(*m_font);
+  if (m_shareFont && m_widget->font() == font) return;
+  m_widget->setFont(font);
+}
+
+void QtWidgetBase::WidgetFontChanged() {
+  if (!m_widget || !m_given.font || m_widget->testAttribute(Qt::WA_SetFont)) return;
+  const QFont font = ToQFont(*m_font);
+  if (m_widget->font() != font) m_widget->setFont(font);
 }
 
 void QtWidgetBase::SetLeft(std::int32_t left) {
@@ -147,18 +165,16 @@ void QtWidgetBase::SetHeight(std::int32_t height) {
 
 void QtWidgetBase::Refresh() {
   if (!m_widget) return;
-  const QFont font = ToQFont(*m_font);
+  const QFont font = ToQFont(*Font());
   if (font != m_widget->font()) m_widget->setFont(font);
   m_widget->update();
 }
 
 void QtWidgetBase::ApplyGeometry() {
   if (!m_widget) return;
-  const QWidget& frame = m_frame.FrameWidget();
-  const int dpiX = frame.logicalDpiX();
-  const int dpiY = frame.logicalDpiY();
-  m_widget->setGeometry(TwipsToPixels(m_left, dpiX), 0, TwipsToPixels(m_width, dpiX),
-                        TwipsToPixels(m_height, dpiY));
+  const LogicalDpi dpi = LogicalDpiOf(m_frame.FrameWidget());
+  m_widget->setGeometry(TwipsToPixels(m_left, dpi.x), 0, TwipsToPixels(m_width, dpi.x),
+                        TwipsToPixels(m_height, dpi.y));
 }
 
 }  // namespace vumocaixa::qt

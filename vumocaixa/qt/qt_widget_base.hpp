@@ -42,7 +42,8 @@ class QtWidgetBase : public Widget {
   void SetBackColor(Color color) override;
   [[nodiscard]] Color ForeColor() const override { return m_foreColor; }
   void SetForeColor(Color color) override;
-  [[nodiscard]] FontRef Font() const override { return m_font; }
+  // Until the control gives the part a font, a default one made when first asked for.
+  [[nodiscard]] FontRef Font() const override;
   void SetFont(FontRef font) override;
   [[nodiscard]] std::int32_t Left() const override { return m_left; }
   void SetLeft(std::int32_t left) override;
@@ -56,6 +57,9 @@ class QtWidgetBase : public Widget {
 
   // Places the widget again, after the frame's resolution changed.
   void ApplyGeometry();
+  // The Qt widget's font changed. A widget that showed the part's font by inheriting it
+  // from the frame, and now inherits another, takes the part's font as its own.
+  void WidgetFontChanged();
 
  protected:
   // background and text are the palette roles that BackColor and ForeColor set.
@@ -66,11 +70,16 @@ class QtWidgetBase : public Widget {
   [[nodiscard]] virtual QWidget* MakeWidget() = 0;
   // Gives the widget just made what the kind kept.
   virtual void Made() {}
+  // For a kind whose Qt widget reports its font changes (WidgetFontChanged): a part's
+  // font equal to the one the widget inherits is left inherited, so that the boxes of a
+  // form share its font instead of holding a copy each.
+  void ShareInheritedFont() { m_shareFont = true; }
 
  private:
   [[nodiscard]] bool FrameShown() const;
   void Make();
   void ApplyColors();
+  void ApplyFont();
 
   QtFrame& m_frame;
   QPointer<QWidget> m_widget;
@@ -78,6 +87,7 @@ class QtWidgetBase : public Widget {
   QPalette::ColorRole m_textRole;
   bool m_enabled = true;
   bool m_visible = false;
+  bool m_shareFont = false;
   // What the control gave the part, for the widget made later.
   struct {
     bool visibility = false;
@@ -87,7 +97,7 @@ class QtWidgetBase : public Widget {
   } m_given;
   Color m_backColor = kSystemWindowColor;
   Color m_foreColor = kSystemWindowTextColor;
-  FontRef m_font = std::make_shared<vumocaixa::Font>();
+  mutable FontRef m_font;
   std::int32_t m_left = 0;
   std::int32_t m_width = 0;
   std::int32_t m_height = 0;

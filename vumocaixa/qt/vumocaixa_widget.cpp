@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <optional>
 
 #include <QApplication>
 #include <QDynamicPropertyChangeEvent>
@@ -19,6 +20,7 @@
 #include <vumocaixa/qt/qt_container.hpp>
 #include <vumocaixa/qt/qt_edit_box.hpp>
 #include <vumocaixa/qt/qt_label_button.hpp>
+#include <vumocaixa/qt/qt_logical_dpi_p.hpp>
 #include <vumocaixa/qt/qt_runtime.hpp>
 #include <vumocaixa/qtcommon/values.hpp>
 
@@ -51,15 +53,15 @@ class VumoCaixaWidget::Private final : public QtFrame {
       : q(widget),
         container(widget),
         runtime(widget),
-        caixa(new QtEditBox(*this, QStringLiteral("Caixa"))),
-        caixa1(new QtEditBox(*this, QStringLiteral("Caixa1"))),
-        caixa2(new QtLabelBox(*this, QStringLiteral("Caixa2"))),
-        button(new QtPushButton(*this, QStringLiteral("Btn_Evento"))),
+        caixa(new QtEditBox(*this, "Caixa")),
+        caixa1(new QtEditBox(*this, "Caixa1")),
+        caixa2(new QtLabelBox(*this, "Caixa2")),
+        button(new QtPushButton(*this, "Btn_Evento")),
         control(
             ConstituentWidgets{std::unique_ptr<Widget>(caixa), std::unique_ptr<Widget>(caixa1),
                                std::unique_ptr<Widget>(caixa2), std::unique_ptr<Widget>(button)},
             container, runtime),
-        names(std::make_unique<AccessibleNames>(widget)) {
+        names(std::in_place, widget) {
     container.SetLife(Life());
     runtime.SetFrame(*this);
     WatchFocus();
@@ -79,6 +81,12 @@ class VumoCaixaWidget::Private final : public QtFrame {
       FollowFocus();
     }
     if (&part == button) names->AddButton(button->Button());
+  }
+
+  void PartFontChanged(QWidget& widget) override {
+    for (QtWidgetBase* part : Parts()) {
+      if (part->MadeWidget() == &widget) part->WidgetFontChanged();
+    }
   }
 
   void ReportError(const QString& where, const QString& what) noexcept override {
@@ -196,7 +204,7 @@ class VumoCaixaWidget::Private final : public QtFrame {
     static QHash<QString, int> heights;
     const QFont font = qtcommon::ToQFont(*box.Font());
     const QString key =
-        QStringLiteral("%1|%2|%3").arg(font.key(), q.style()->name()).arg(q.logicalDpiY());
+        QStringLiteral("%1|%2|%3").arg(font.key(), q.style()->name()).arg(LogicalDpiOf(q).y);
     const auto known = heights.constFind(key);
     if (known != heights.cend()) return *known;
     QLineEdit probe(&q);
@@ -236,19 +244,25 @@ class VumoCaixaWidget::Private final : public QtFrame {
     QObject::connect(&container, QtContainer::staticMetaObject.method(index), &q, signal);
   }
 
-  // Keeps the accented dynamic properties equal to the control's values.
-  void SyncAccentedNames() {
+  // Keeps the accented dynamic properties equal to the control's values. A value this
+  // widget set last is not set again unless `force` (someone else may have set it).
+  void SyncAccentedNames(bool force = false) {
+    const int tamanho = q.TamanhoMaximo();
+    const bool endereco = q.Endereco();
     syncing = true;
-    q.setProperty(kTamanhoMaximoName, q.TamanhoMaximo());
-    q.setProperty(kEnderecoName, q.Endereco());
+    if (force || !accented || accented->tamanho != tamanho) {
+      q.setProperty(kTamanhoMaximoName, tamanho);
+    }
+    if (force || !accented || accented->endereco != endereco) {
+      q.setProperty(kEnderecoName, endereco);
+    }
     syncing = false;
+    accented = AccentedValues{tamanho, endereco};
   }
 
-  void PropertyChanged(const QString& name) {
-    if (name == QLatin1String("TipoDados")) FollowActiveWidget();
-    if (name == QString::fromUtf8(kTamanhoMaximoName) || name == QString::fromUtf8(kEnderecoName)) {
-      SyncAccentedNames();
-    }
+  void PropertyChanged(std::string_view name) {
+    if (name == "TipoDados") FollowActiveWidget();
+    if (name == kTamanhoMaximoName || name == kEnderecoName) SyncAccentedNames();
   }
 
   VumoCaixaWidget& q;
@@ -261,10 +275,16 @@ class VumoCaixaWidget::Private final : public QtFrame {
   QtLabelBox* caixa2;
   QtPushButton* button;
   VumoCaixaControl control;
-  std::unique_ptr<AccessibleNames> names;
+  std::optional<AccessibleNames> names;
   // The horizontal size policy this widget last gave itself.
   QSizePolicy::Policy widthPolicy = QSizePolicy::Preferred;
   bool syncing = false;
+  // The values of the accented dynamic properties as this widget last set them.
+  struct AccentedValues {
+    int tamanho = 0;
+    bool endereco = false;
+  };
+  std::optional<AccentedValues> accented;
   // The signals of this widget (by their index among its own) relayed from the container.
   std::uint32_t relayed = 0;
 };
@@ -272,11 +292,12 @@ class VumoCaixaWidget::Private final : public QtFrame {
 VumoCaixaWidget::VumoCaixaWidget(QWidget* parent)
     : QWidget(parent), d(std::make_unique<Private>(*this)) {
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-  d->container.SetPropertyObserver([this](const QString& name) { d->PropertyChanged(name); });
+  d->container.SetPropertyObserver([this](std::string_view name) { d->PropertyChanged(name); });
   d->Call("InitProperties", [this] {
     d->control.UserControl_InitProperties();
-    resize(qtcommon::TwipsToPixels(d->container.Width(), logicalDpiX()),
-           qtcommon::TwipsToPixels(d->container.Height(), logicalDpiY()));
+    const LogicalDpi dpi = LogicalDpiOf(*this);
+    resize(qtcommon::TwipsToPixels(d->container.Width(), dpi.x),
+           qtcommon::TwipsToPixels(d->container.Height(), dpi.y));
     d->control.UserControl_Resize();
   });
   d->FollowActiveWidget();
@@ -439,9 +460,9 @@ QtRuntime& VumoCaixaWidget::Runtime() const { return d->runtime; }
 // --- Qt events ------------------------------------------------------------------------
 
 QSize VumoCaixaWidget::sizeHint() const {
-  const int height =
-      std::max(qtcommon::TwipsToPixels(kMinimumHeight, logicalDpiY()), d->BoxHeight());
-  const int design = qtcommon::TwipsToPixels(kDesignWidth, logicalDpiX());
+  const LogicalDpi dpi = LogicalDpiOf(*this);
+  const int height = std::max(qtcommon::TwipsToPixels(kMinimumHeight, dpi.y), d->BoxHeight());
+  const int design = qtcommon::TwipsToPixels(kDesignWidth, dpi.x);
   const int chars = TamanhoMaximo();
   if (LarguraLivre(static_cast<std::int16_t>(TipoDados())) || chars <= 0) return {design, height};
   const int minimum = minimumSizeHint().width();
@@ -449,8 +470,9 @@ QSize VumoCaixaWidget::sizeHint() const {
 }
 
 QSize VumoCaixaWidget::minimumSizeHint() const {
-  return {qtcommon::TwipsToPixels(d->button->Width(), logicalDpiX()),
-          qtcommon::TwipsToPixels(kMinimumHeight, logicalDpiY())};
+  const LogicalDpi dpi = LogicalDpiOf(*this);
+  return {qtcommon::TwipsToPixels(d->button->Width(), dpi.x),
+          qtcommon::TwipsToPixels(kMinimumHeight, dpi.y)};
 }
 
 // The container raises the control's events; each is relayed as this widget's signal of
@@ -475,7 +497,7 @@ bool VumoCaixaWidget::event(QEvent* event) {
     if (name == kTamanhoMaximoName && value.isValid()) SetTamanhoMaximo(value.toInt());
     if (name == kEnderecoName && value.isValid()) SetEndereco(value.toBool());
     if (life->gone) return true;
-    if (name == kTamanhoMaximoName || name == kEnderecoName) d->SyncAccentedNames();
+    if (name == kTamanhoMaximoName || name == kEnderecoName) d->SyncAccentedNames(true);
   }
   return QWidget::event(event);
 }
