@@ -7,7 +7,6 @@
 #include <optional>
 
 #include <QApplication>
-#include <QDynamicPropertyChangeEvent>
 #include <QHash>
 #include <QLineEdit>
 #include <QMetaMethod>
@@ -27,10 +26,6 @@
 namespace vumocaixa::qt {
 
 namespace {
-
-// The accented property names, UTF-8, as setProperty and property take them.
-constexpr char kTamanhoMaximoName[] = "TamanhoM\xc3\xa1ximo";
-constexpr char kEnderecoName[] = "Endere\xc3\xa7o";
 
 // The names are checked against the rows of kTiposDeDados by the widget's tests.
 static_assert(std::size_t{VumoCaixaWidget::Extenso} + 1 == kTiposDeDados.size());
@@ -244,25 +239,8 @@ class VumoCaixaWidget::Private final : public QtFrame {
     QObject::connect(&container, QtContainer::staticMetaObject.method(index), &q, signal);
   }
 
-  // Keeps the accented dynamic properties equal to the control's values. A value this
-  // widget set last is not set again unless `force` (someone else may have set it).
-  void SyncAccentedNames(bool force = false) {
-    const int tamanho = q.TamanhoMaximo();
-    const bool endereco = q.Endereco();
-    syncing = true;
-    if (force || !accented || accented->tamanho != tamanho) {
-      q.setProperty(kTamanhoMaximoName, tamanho);
-    }
-    if (force || !accented || accented->endereco != endereco) {
-      q.setProperty(kEnderecoName, endereco);
-    }
-    syncing = false;
-    accented = AccentedValues{tamanho, endereco};
-  }
-
   void PropertyChanged(std::string_view name) {
     if (name == "TipoDados") FollowActiveWidget();
-    if (name == kTamanhoMaximoName || name == kEnderecoName) SyncAccentedNames();
   }
 
   VumoCaixaWidget& q;
@@ -278,13 +256,6 @@ class VumoCaixaWidget::Private final : public QtFrame {
   std::optional<AccessibleNames> names;
   // The horizontal size policy this widget last gave itself.
   QSizePolicy::Policy widthPolicy = QSizePolicy::Preferred;
-  bool syncing = false;
-  // The values of the accented dynamic properties as this widget last set them.
-  struct AccentedValues {
-    int tamanho = 0;
-    bool endereco = false;
-  };
-  std::optional<AccentedValues> accented;
   // The signals of this widget (by their index among its own) relayed from the container.
   std::uint32_t relayed = 0;
 };
@@ -301,7 +272,6 @@ VumoCaixaWidget::VumoCaixaWidget(QWidget* parent)
     d->control.UserControl_Resize();
   });
   d->FollowActiveWidget();
-  d->SyncAccentedNames();
 }
 
 VumoCaixaWidget::~VumoCaixaWidget() {
@@ -375,9 +345,7 @@ int VumoCaixaWidget::TamanhoMaximo() const {
 }
 
 void VumoCaixaWidget::SetTamanhoMaximo(int value) {
-  if (d->Call("TamanhoMaximo", [&] { d->control.SetTamanhoMáximo(value); })) {
-    d->SyncAccentedNames();
-  }
+  d->Call("TamanhoMaximo", [&] { d->control.SetTamanhoMáximo(value); });
 }
 
 bool VumoCaixaWidget::Endereco() const {
@@ -385,7 +353,7 @@ bool VumoCaixaWidget::Endereco() const {
 }
 
 void VumoCaixaWidget::SetEndereco(bool value) {
-  if (d->Call("Endereco", [&] { d->control.SetEndereço(value); })) d->SyncAccentedNames();
+  d->Call("Endereco", [&] { d->control.SetEndereço(value); });
 }
 
 bool VumoCaixaWidget::CNPJAlfanumerico() const {
@@ -446,7 +414,6 @@ void VumoCaixaWidget::SetFont(const QFont& value) {
 void VumoCaixaWidget::ReadProperties(PropertyBag& bag) {
   if (!d->Call("ReadProperties", [&] { d->control.UserControl_ReadProperties(bag); })) return;
   d->FollowActiveWidget();
-  d->SyncAccentedNames();
 }
 
 void VumoCaixaWidget::WriteProperties(PropertyBag& bag) {
@@ -490,15 +457,6 @@ bool VumoCaixaWidget::event(QEvent* event) {
     return done;
   }
   if (event->type() == QEvent::Show && d->names) d->names->Rename();
-  if (event->type() == QEvent::DynamicPropertyChange && !d->syncing) {
-    const std::shared_ptr<FrameLife> life = d->Life();
-    const QByteArray name = static_cast<QDynamicPropertyChangeEvent*>(event)->propertyName();
-    const QVariant value = property(name.constData());
-    if (name == kTamanhoMaximoName && value.isValid()) SetTamanhoMaximo(value.toInt());
-    if (name == kEnderecoName && value.isValid()) SetEndereco(value.toBool());
-    if (life->gone) return true;
-    if (name == kTamanhoMaximoName || name == kEnderecoName) d->SyncAccentedNames(true);
-  }
   return QWidget::event(event);
 }
 

@@ -12,10 +12,11 @@
 // boxes "Caixa" and "Caixa1", the label "Caixa2" and the button "Btn_Evento" (object
 // names, for findChild). A constituent widget is made when the data type first shows
 // it, once the widget is about to be shown (at once in a window already on the screen):
-// a form holds only the widgets its types show, and findChild finds no other. The control's events are signals with by-reference
-// arguments that a directly connected slot may change; its properties are
-// Q_PROPERTYs. TamanhoMáximo and Endereço are TamanhoMaximo and Endereco for Qt's
-// property system; setProperty and property also know them by their accented names.
+// a form holds only the widgets its types show, and findChild finds no other. The
+// control's events are signals with by-reference arguments that a directly connected
+// slot may change; its properties are Q_PROPERTYs. TamanhoMáximo and Endereço are TamanhoMaximo and Endereco for Qt's
+// property system; setProperty and property also know them by their accented names
+// (properties of their own, hidden from Designer and not stored).
 // A form (uic, QUiLoader, Designer) sets the properties in their declared order, so
 // the order matters. The text options come before TipoDados: a new control (type 0)
 // accepts each of them, so a form can hold an option its data type would refuse, as
@@ -63,6 +64,11 @@ class VumoCaixaWidget : public QWidget {
   Q_PROPERTY(QColor BackColor READ BackColor WRITE SetBackColor)
   Q_PROPERTY(QColor ForeColor READ ForeColor WRITE SetForeColor)
   Q_PROPERTY(QFont Font READ Font WRITE SetFont)
+  // TamanhoMáximo and Endereço, as setProperty and property know them: the build gives
+  // these stand-ins their accented names (cmake/AccentedMocNames.cmake).
+  Q_PROPERTY(int TamanhoM__ximo READ TamanhoMaximo WRITE SetTamanhoMaximo DESIGNABLE false
+                 STORED false)
+  Q_PROPERTY(bool Endere__o READ Endereco WRITE SetEndereco DESIGNABLE false STORED false)
 
  public:
   // The seventeen data types by name, valued as the data type numbers: the property
