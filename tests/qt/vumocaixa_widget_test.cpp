@@ -468,7 +468,8 @@ class WidgetTest : public QObject {
   }
 
   // A new control takes the font of its form: it shows it, reports it, and a saved
-  // form does not store it; a font of its own is shown, kept and stored.
+  // form does not store it, nor does it follow the form's font that changes later; a font
+  // of its own is shown, kept and stored.
   void newControlShowsTheFontOfItsForm() {
     QWidget other;
     QFont formFont(QStringLiteral("DejaVu Serif"), 13);
@@ -481,6 +482,10 @@ class WidgetTest : public QObject {
     MemoryPropertyBag bag;
     own.WriteProperties(bag);
     QVERIFY(!bag.Contains("Font"));
+    other.setFont(QFont(QStringLiteral("DejaVu Sans Mono"), 15));
+    QCOMPARE(ownBox.font().pointSizeF(), 13.0);
+    QCOMPARE(ownBox.font().family(), own.Font().family());
+    other.setFont(formFont);
 
     own.SetFont(QFont(QStringLiteral("DejaVu Sans"), 11));
     QCOMPARE(ownBox.font().pointSizeF(), 11.0);
