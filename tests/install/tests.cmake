@@ -5,13 +5,7 @@
 # the application would need as well.
 if(NOT VUMOCAIXA_SANITIZE AND NOT VUMOCAIXA_COVERAGE)
   set(prefix ${PROJECT_BINARY_DIR}/tests/install/prefix)
-  set(headers_file ${PROJECT_BINARY_DIR}/tests/install/public_headers.txt)
-  set(public ${VUMOCAIXA_CORE_PUBLIC_HEADERS} version.hpp)
-  set(qt_headers "")
-  foreach(header ${VUMOCAIXA_QT_PUBLIC_HEADERS})
-    list(APPEND qt_headers qt/${header})
-  endforeach()
-  file(WRITE ${headers_file} "${public};${qt_headers}")
+  set(headers_file ${PROJECT_BINARY_DIR}/public_headers.txt)  # written by cmake/Install.cmake
 
   add_test(NAME install.install
            COMMAND ${CMAKE_COMMAND} --install ${PROJECT_BINARY_DIR} --prefix ${prefix})
