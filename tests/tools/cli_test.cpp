@@ -276,7 +276,9 @@ TEST(Streaming, KeepsMemoryConstantOverLargeInput) {
   // memory, which would count in its peak.
   const Result small = RunToolOnFile({"valida", "cic"}, NumbersFile("small", 10));
   const Result large = RunToolOnFile({"valida", "cic"}, NumbersFile("large", 1000));
-  EXPECT_LT(large.peak_kb, small.peak_kb + 8 * 1024)
+  // Well below the 30 MB read or the 44 MB written, with room for what the sanitizer
+  // build keeps of freed buffers.
+  EXPECT_LT(large.peak_kb, small.peak_kb + 16 * 1024)
       << "30 MB in: " << large.peak_kb << " kB, 300 kB in: " << small.peak_kb << " kB";
   EXPECT_EQ(1, large.status);
   EXPECT_EQ(2000000, std::count(large.out.begin(), large.out.end(), '\n'));
