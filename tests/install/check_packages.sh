@@ -63,7 +63,7 @@ run_consumer install "$here/consumer" consumidor -DVARIANT=qt -DHEADERS_FILE="$b
 QT_PLUGIN_PATH=$libdir/qt6/plugins \
   run_consumer designer "$tests/designer/consumer" cadastro -DFORMS_DIR="$tests/designer/forms"
 
-quick_tests=$build/tests/quick/vumocaixa_quick_tests
+quick_tests=$build/tests/vumocaixa_quick_tests
 if [ -x "$quick_tests" ]; then
   echo "-- CaixaVumo from the packaged QML module"
   QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software QML_IMPORT_PATH=$libdir/qt6/qml \
