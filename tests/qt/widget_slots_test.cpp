@@ -4,6 +4,8 @@
 // reported and the control still does what its rules say.
 
 #include <functional>
+#include <memory>
+#include <vector>
 
 #include <QApplication>
 #include <QClipboard>
@@ -19,11 +21,15 @@
 #include <vumocaixa/qt/qt_runtime.hpp>
 #include <vumocaixa/qt/vumocaixa_widget.hpp>
 
+#include "../scripts/slots_que_apagam.hpp"
 #include "qt_test_support.hpp"
 
 using namespace vumocaixa;
 using namespace vumocaixa::qt;
 using vumocaixa::qt::testing::TypeText;
+using vumocaixa::testing::FormDriver;
+using vumocaixa::testing::PlaySlotsQueApagam;
+using vumocaixa::testing::SlotByName;
 
 namespace {
 
@@ -77,6 +83,63 @@ void SendMouseMove(QWidget& w) {
   QApplication::sendEvent(&w, &move);
 }
 
+// The shared rows on a VumoCaixaWidget of a Form; the slot deletes the widget, or its
+// window when wholeWindow.
+class WidgetDriver final : public FormDriver {
+ public:
+  explicit WidgetDriver(bool wholeWindow) : m_wholeWindow(wholeWindow) {}
+
+  void Connect(const char* signal, std::function<void()> slot) override {
+    const QByteArray name(signal);
+    QObject* sender = form.caixa;
+    QByteArray own = name;
+    if (name == "mensagem" || name == "bipe") sender = &form.caixa->Runtime();
+    if (name == "mensagem") own = "messageShown";
+    if (name == "bipe") own = "beeped";
+    if (name.endsWith("Changed")) own = "propertyChanged";
+    m_slots.push_back(std::make_unique<SlotByName>(*sender, own, std::move(slot)));
+    QVERIFY2(m_slots.back()->Connected(), signal);
+  }
+  void DeleteControl() override {
+    if (m_wholeWindow) {
+      delete form.window.data();
+    } else {
+      delete form.caixa.data();
+    }
+  }
+  [[nodiscard]] bool Deleted() const override {
+    return form.caixa.isNull() && form.window.isNull() == m_wholeWindow;
+  }
+
+  void SetTipo(int tipo) override { form.caixa->SetTipoDados(tipo); }
+  void SetText(const QString& text) override { form.caixa->SetText(text); }
+  void SetTeclaEnter(bool on) override { form.caixa->SetTeclaEnter(on); }
+  // By the accented name, which the widget keeps as a dynamic property.
+  void SetTamanhoMaximo(int chars) override {
+    form.caixa->setProperty("TamanhoM\xc3\xa1ximo", chars);
+  }
+  void Focus() override { form.caixa->setFocus(); }
+  void Type(const char* box, const QString& keys) override { TypeText(&form.Box(box), keys); }
+  void Enter(const char* box) override { QTest::keyClick(&form.Box(box), Qt::Key_Return); }
+  void Click(const char* box) override { QTest::mouseClick(&form.Box(box), Qt::LeftButton); }
+  void DblClick(const char* box) override { QTest::mouseDClick(&form.Box(box), Qt::LeftButton); }
+  void MouseMove(const char* box) override { SendMouseMove(form.Box(box)); }
+  void ClickButton() override {
+    QTest::mouseClick(form.caixa->findChild<QPushButton*>("Btn_Evento"), Qt::LeftButton);
+  }
+  void Paste(const char* box, const QString& text) override {
+    QApplication::clipboard()->setText(text);
+    QTest::keyClick(&form.Box(box), Qt::Key_V, Qt::ControlModifier);
+  }
+  void Leave(const char* box) override { form.Leave(box); }
+
+  Form form;
+
+ private:
+  bool m_wholeWindow;
+  std::vector<std::unique_ptr<SlotByName>> m_slots;
+};
+
 }  // namespace
 
 class WidgetSlotsTest : public QObject {
@@ -84,98 +147,12 @@ class WidgetSlotsTest : public QObject {
 
  private slots:
   void aSlotMayDeleteTheWidgetOrItsWindowOnAnySignal() {
-    const struct {
-      const char* name;
-      Connect connect;
-      std::function<void(Form&)> act;
-    } rows[] = {
-        {"change", On(&VumoCaixaWidget::change), [](Form& f) { TypeText(&f.Box(), "1"); }},
-        {"change ao atribuir", On(&VumoCaixaWidget::change),
-         [](Form& f) { f.caixa->SetText(QStringLiteral("abc")); }},
-        {"keyDown", On(&VumoCaixaWidget::keyDown), [](Form& f) { TypeText(&f.Box(), "1"); }},
-        {"keyPress", On(&VumoCaixaWidget::keyPress), [](Form& f) { TypeText(&f.Box(), "1"); }},
-        {"keyUp", On(&VumoCaixaWidget::keyUp), [](Form& f) { TypeText(&f.Box(), "1"); }},
-        {"keyEnter", On(&VumoCaixaWidget::keyEnter),
-         [](Form& f) { QTest::keyClick(&f.Box(), Qt::Key_Return); }},
-        {"keyEnter numérico", On(&VumoCaixaWidget::keyEnter),
-         [](Form& f) {
-           f.caixa->SetTipoDados(kMoeda);
-           f.caixa->setFocus();
-           QTest::keyClick(&f.Box("Caixa1"), Qt::Key_Return);
-         }},
-        {"click", On(&VumoCaixaWidget::click),
-         [](Form& f) { QTest::mouseClick(&f.Box(), Qt::LeftButton); }},
-        {"dblClick", On(&VumoCaixaWidget::dblClick),
-         [](Form& f) { QTest::mouseDClick(&f.Box(), Qt::LeftButton); }},
-        {"mouseDown", On(&VumoCaixaWidget::mouseDown),
-         [](Form& f) { QTest::mouseClick(&f.Box(), Qt::LeftButton); }},
-        {"mouseMove", On(&VumoCaixaWidget::mouseMove), [](Form& f) { SendMouseMove(f.Box()); }},
-        {"mouseUp", On(&VumoCaixaWidget::mouseUp),
-         [](Form& f) { QTest::mouseClick(&f.Box(), Qt::LeftButton); }},
-        {"mandarEmail", On(&VumoCaixaWidget::mandarEmail),
-         [](Form& f) {
-           f.caixa->SetTipoDados(kEmail);
-           f.caixa->setFocus();
-           TypeText(&f.Box(), "ana@vumo.com.br");
-           QTest::mouseClick(f.caixa->findChild<QPushButton*>("Btn_Evento"), Qt::LeftButton);
-         }},
-        {"abrirHomePage", On(&VumoCaixaWidget::abrirHomePage),
-         [](Form& f) {
-           f.caixa->SetTipoDados(kHomePage);
-           f.caixa->setFocus();
-           TypeText(&f.Box(), "vumo.com.br");
-           QTest::mouseClick(f.caixa->findChild<QPushButton*>("Btn_Evento"), Qt::LeftButton);
-         }},
-        {"propertyChanged", On(&VumoCaixaWidget::propertyChanged),
-         [](Form& f) { f.caixa->SetTipoDados(kCIC); }},
-        {"propertyChanged por nome", On(&VumoCaixaWidget::propertyChanged),
-         [](Form& f) { f.caixa->setProperty("TamanhoM\xc3\xa1ximo", 20); }},
-        {"erro",
-         [](Form& f, const std::function<void()>& slot) {
-           QObject::connect(f.caixa, &VumoCaixaWidget::keyPress,
-                            [](qint16&) { throw std::runtime_error("falhou"); });
-           On (&VumoCaixaWidget::erro)(f, slot);
-         },
-         [](Form& f) { TypeText(&f.Box(), "12"); }},
-        {"messageShown", OnRuntime(&QtRuntime::messageShown),
-         [](Form& f) {
-           f.caixa->SetTipoDados(kCIC);
-           f.caixa->setFocus();
-           TypeText(&f.Box(), "11111111112");
-           f.Leave();
-         }},
-        {"messageShown numérico", OnRuntime(&QtRuntime::messageShown),
-         [](Form& f) {
-           f.caixa->SetTipoDados(kInteiro);
-           f.caixa->setFocus();
-           QApplication::clipboard()->setText(QStringLiteral("12a"));
-           QTest::keyClick(&f.Box("Caixa1"), Qt::Key_V, Qt::ControlModifier);
-           f.Leave("Caixa1");
-         }},
-        {"beeped", OnRuntime(&QtRuntime::beeped),
-         [](Form& f) {
-           f.caixa->SetTeclaEnter(false);
-           f.caixa->setFocus();
-           QTest::keyClick(&f.Box(), Qt::Key_Return);
-         }},
-    };
     for (const bool wholeWindow : {false, true}) {
-      for (const auto& r : rows) {
-        Form f;
-        QVERIFY(QTest::qWaitForWindowActive(f.window));
-        f.caixa->setFocus();
-        r.connect(f, [&f, wholeWindow] {
-          if (wholeWindow) {
-            delete f.window.data();
-          } else {
-            delete f.caixa.data();
-          }
-        });
-        r.act(f);
-        QVERIFY2(f.caixa.isNull(), r.name);
-        QCOMPARE(f.window.isNull(), wholeWindow);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-      }
+      PlaySlotsQueApagam([wholeWindow]() -> std::unique_ptr<FormDriver> {
+        auto driver = std::make_unique<WidgetDriver>(wholeWindow);
+        if (!QTest::qWaitForWindowActive(driver->form.window)) qWarning("the form is not active");
+        return driver;
+      });
     }
   }
 

@@ -9,6 +9,7 @@
 #include <QInputMethodEvent>
 #include <QMetaEnum>
 #include <QMetaProperty>
+#include <QPointer>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -22,8 +23,100 @@
 #include <vumocaixa/tipos/tipos_de_dados.hpp>
 
 #include "../scripts/roteiros_digitacao.hpp"
+#include "../scripts/slots_que_apagam.hpp"
 
 using namespace vumocaixa;
+
+namespace {
+
+// Types text key by key into the window's focused item, as a keyboard does; characters
+// beyond ASCII come with a key that Qt does not know.
+void TypeInto(QWindow* window, const QString& text) {
+  for (const char32_t c : text.toUcs4()) {
+    if (c >= 32 && c < 127) {
+      QTest::keyClick(window, static_cast<char>(c));
+      continue;
+    }
+    const QString one = QString::fromUcs4(&c, 1);
+    QTest::sendKeyEvent(QTest::Press, window, Qt::Key_unknown, one, Qt::NoModifier);
+    QTest::sendKeyEvent(QTest::Release, window, Qt::Key_unknown, one, Qt::NoModifier);
+  }
+}
+
+QPoint CentreOf(const QQuickItem& item) {
+  return item.mapToScene(QPointF(item.width() / 2, item.height() / 2)).toPoint();
+}
+
+// The shared rows on the CaixaVumo of the test form; the slot deletes the item. Keys go
+// to the focused box.
+class ItemDriver final : public vumocaixa::testing::FormDriver {
+ public:
+  ItemDriver() {
+    if (qEnvironmentVariableIsEmpty("QML_IMPORT_PATH"))
+      view.engine()->addImportPath(VUMOCAIXA_QML_BUILD_DIR);
+    view.setSource(QUrl::fromLocalFile(VUMOCAIXA_TEST_FORM));
+    caixa = view.rootObject()->findChild<QQuickItem*>("caixa");
+    proximo = view.rootObject()->findChild<QQuickItem*>("proximo");
+    // The form's column leaves the item without a width of its own: the mouse needs one.
+    caixa->setWidth(300);
+    view.show();
+    view.requestActivate();
+    if (!QTest::qWaitForWindowActive(&view)) qWarning("the form is not active");
+  }
+
+  void Connect(const char* signal, std::function<void()> slot) override {
+    m_slots.push_back(
+        std::make_unique<vumocaixa::testing::SlotByName>(*caixa, signal, std::move(slot)));
+    QVERIFY2(m_slots.back()->Connected(), signal);
+  }
+  void DeleteControl() override { delete caixa.data(); }
+  [[nodiscard]] bool Deleted() const override { return caixa.isNull(); }
+
+  void SetTipo(int tipo) override { caixa->setProperty("tipoDados", tipo); }
+  void SetText(const QString& text) override { caixa->setProperty("text", text); }
+  void SetTeclaEnter(bool on) override { caixa->setProperty("teclaEnter", on); }
+  void SetTamanhoMaximo(int chars) override { caixa->setProperty("tamanhoMaximo", chars); }
+  void Focus() override { caixa->forceActiveFocus(); }
+  void Type(const char* /*box*/, const QString& keys) override { TypeInto(&view, keys); }
+  void Enter(const char* /*box*/) override { QTest::keyClick(&view, Qt::Key_Return); }
+  void Click(const char* box) override {
+    QTest::mouseClick(&view, Qt::LeftButton, {}, CentreOf(Input(box)));
+  }
+  void DblClick(const char* box) override {
+    QTest::mouseDClick(&view, Qt::LeftButton, {}, CentreOf(Input(box)));
+  }
+  // The box sees the mouse move while a button holds it.
+  void MouseMove(const char* box) override {
+    const QPoint at = CentreOf(Input(box));
+    QTest::mousePress(&view, Qt::LeftButton, {}, at);
+    QTest::mouseMove(&view, at + QPoint(2, 0));
+    QTest::mouseRelease(&view, Qt::LeftButton, {}, at + QPoint(2, 0));
+  }
+  void ClickButton() override {
+    QMetaObject::invokeMethod(caixa->findChild<QQuickItem*>("Btn_Evento"), "clicked");
+  }
+  void Paste(const char* /*box*/, const QString& text) override {
+    QGuiApplication::clipboard()->setText(text);
+    QTest::keyClick(&view, Qt::Key_V, Qt::ControlModifier);
+  }
+  void Leave(const char* /*box*/) override {
+    QTest::mouseClick(&view, Qt::LeftButton, {}, CentreOf(*proximo));
+    QCoreApplication::processEvents();  // the box reports leaving once the click is over
+  }
+
+ private:
+  QQuickItem& Input(const char* box) const {
+    auto* part = caixa->findChild<QQuickItem*>(box);
+    return *part->property("textItem").value<QQuickItem*>();
+  }
+
+  QQuickView view;
+  QPointer<QQuickItem> caixa;
+  QQuickItem* proximo = nullptr;
+  std::vector<std::unique_ptr<vumocaixa::testing::SlotByName>> m_slots;
+};
+
+}  // namespace
 
 class CaixaVumoTest : public QObject {
   Q_OBJECT
@@ -41,21 +134,10 @@ class CaixaVumoTest : public QObject {
   }
   QString shown(const char* box = "Caixa") const { return input(box)->property("text").toString(); }
 
-  void type(const QString& text) {
-    for (const char32_t c : text.toUcs4()) {
-      if (c >= 32 && c < 127) {
-        QTest::keyClick(view.get(), static_cast<char>(c));
-        continue;
-      }
-      const QString one = QString::fromUcs4(&c, 1);
-      QTest::sendKeyEvent(QTest::Press, view.get(), Qt::Key_unknown, one, Qt::NoModifier);
-      QTest::sendKeyEvent(QTest::Release, view.get(), Qt::Key_unknown, one, Qt::NoModifier);
-    }
-  }
+  void type(const QString& text) { TypeInto(view.get(), text); }
 
   void leave() {
-    const QPointF at = proximo->mapToScene(QPointF(proximo->width() / 2, proximo->height() / 2));
-    QTest::mouseClick(view.get(), Qt::LeftButton, {}, at.toPoint());
+    QTest::mouseClick(view.get(), Qt::LeftButton, {}, CentreOf(*proximo));
     QCoreApplication::processEvents();  // the box reports leaving once the click is over
   }
 
@@ -86,6 +168,12 @@ class CaixaVumoTest : public QObject {
   }
 
   void cleanup() { view.reset(); }
+
+  // A C++ slot may delete the item on any of its signals.
+  void aSlotMayDeleteTheItemOnAnySignal() {
+    view.reset();
+    vumocaixa::testing::PlaySlotsQueApagam([] { return std::make_unique<ItemDriver>(); });
+  }
 
   void cpfTypedKeyByKey() {
     auto* cpf = view->rootObject()->findChild<QQuickItem*>("cpf");

@@ -45,7 +45,7 @@ class QtContainer final : public QObject, public Container, private ControlEvent
   void Attach(ContainerClient* client) override { m_client = client; }
 
   // The life of the widget that the signals reach (see qt_frame.hpp): after a signal
-  // whose slot deleted it, the control's handler stops with WidgetDeleted.
+  // whose slot deleted it, the control's handler stops with FrameDeleted.
   void SetLife(std::shared_ptr<FrameLife> life) { m_life = std::move(life); }
 
   // Called with the name (UTF-8) of each persisted property that changed, before the

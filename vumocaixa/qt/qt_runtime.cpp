@@ -50,27 +50,18 @@ void QtRuntime::SetFrame(QtFrame& frame) {
 }
 
 // A failure of a slot is the host's: it is reported and what the control asked for
-// still happens.
+// still happens. Without a frame nothing is there to report it to.
 template <class F>
 void QtRuntime::Notify(const char* where, F&& emitter) {
-  QString failure;
+  if (m_frame != nullptr) {
+    qtcommon::NotifyHost(*m_frame, where, std::forward<F>(emitter));
+    return;
+  }
   try {
     EmitToHost(m_life, std::forward<F>(emitter));
-    return;
-  } catch (const WidgetDeleted&) {
+  } catch (const FrameDeleted&) {
     throw;
-  } catch (const std::exception& e) {
-    failure = QString::fromUtf8(e.what());
   } catch (...) {
-    failure = QStringLiteral("unknown failure");
-  }
-  if (m_frame != nullptr) {
-    const std::shared_ptr<FrameLife> life = m_life;
-    {
-      const FrameBusy busy(*life);
-      m_frame->ReportError(QString::fromUtf8(where), failure);
-    }
-    if (life->gone) throw WidgetDeleted();
   }
 }
 

@@ -30,16 +30,6 @@ namespace {
 // The names are checked against the rows of kTiposDeDados by the widget's tests.
 static_assert(std::size_t{VumoCaixaWidget::Extenso} + 1 == kTiposDeDados.size());
 
-// Holds what a deleted widget's handler may still be touching, until it is deleted.
-template <class T>
-class Remains final : public QObject {
- public:
-  explicit Remains(std::unique_ptr<T> held) : m_held(std::move(held)) {}
-
- private:
-  std::unique_ptr<T> m_held;
-};
-
 }  // namespace
 
 class VumoCaixaWidget::Private final : public QtFrame {
@@ -284,7 +274,7 @@ VumoCaixaWidget::~VumoCaixaWidget() {
   // handler stops once the signal returns, and the control and its boxes, which it
   // may still be touching until then, go when the event loop next runs.
   d->Orphan();
-  (new Remains<Private>(std::move(d)))->deleteLater();
+  qtcommon::Release(*life, std::move(d));
 }
 
 // --- Properties -----------------------------------------------------------------------

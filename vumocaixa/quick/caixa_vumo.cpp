@@ -33,7 +33,18 @@ CaixaVumo::CaixaVumo(QQuickItem* parent)
   setActiveFocusOnTab(false);
 }
 
-CaixaVumo::~CaixaVumo() = default;
+CaixaVumo::~CaixaVumo() {
+  if (!d) return;
+  const std::shared_ptr<qtcommon::FrameLife> life = d->Life();
+  life->gone = true;
+  d->Detach();
+  if (life->busy == 0) return;
+  // A handler deletes the item while the control is inside one of its own: that one
+  // stops once the signal returns, and the control and its parts, which it may still
+  // be touching until then, go when the event loop next runs.
+  d->Orphan();
+  qtcommon::Release(*life, std::move(d));
+}
 
 void CaixaVumo::classBegin() {
   QQuickItem::classBegin();
@@ -59,19 +70,25 @@ void CaixaVumo::componentComplete() {
   QQuickItem::componentComplete();
   const std::unique_ptr<Pending> p = std::move(m_pending);
   if (!d) return;
-  if (p->teclaEnter) setTeclaEnter(*p->teclaEnter);
-  if (p->maiusculoEMinusculo) setMaiusculoEMinusculo(*p->maiusculoEMinusculo);
-  if (p->tudoMaiusculo) setTudoMaiusculo(*p->tudoMaiusculo);
-  if (p->endereco) setEndereco(*p->endereco);
-  if (p->cnpjAlfanumerico) setCnpjAlfanumerico(*p->cnpjAlfanumerico);
-  if (p->extensoNorma) setExtensoNorma(*p->extensoNorma);
-  if (p->tipoDados) setTipoDados(static_cast<Tipo>(*p->tipoDados));
-  if (p->habilitado) setHabilitado(*p->habilitado);
-  if (p->tamanhoMaximo) setTamanhoMaximo(*p->tamanhoMaximo);
-  if (p->backColor) setBackColor(*p->backColor);
-  if (p->foreColor) setForeColor(*p->foreColor);
-  if (p->font) setFont(*p->font);
-  if (p->text) setText(*p->text);
+  // A handler of a property's change may delete the item: what follows it is skipped.
+  const std::shared_ptr<qtcommon::FrameLife> life = d->Life();
+  const auto apply = [&](const auto& pending, auto setter) {
+    if (pending && !life->gone) (this->*setter)(*pending);
+  };
+  apply(p->teclaEnter, &CaixaVumo::setTeclaEnter);
+  apply(p->maiusculoEMinusculo, &CaixaVumo::setMaiusculoEMinusculo);
+  apply(p->tudoMaiusculo, &CaixaVumo::setTudoMaiusculo);
+  apply(p->endereco, &CaixaVumo::setEndereco);
+  apply(p->cnpjAlfanumerico, &CaixaVumo::setCnpjAlfanumerico);
+  apply(p->extensoNorma, &CaixaVumo::setExtensoNorma);
+  if (p->tipoDados && !life->gone) setTipoDados(static_cast<Tipo>(*p->tipoDados));
+  apply(p->habilitado, &CaixaVumo::setHabilitado);
+  apply(p->tamanhoMaximo, &CaixaVumo::setTamanhoMaximo);
+  apply(p->backColor, &CaixaVumo::setBackColor);
+  apply(p->foreColor, &CaixaVumo::setForeColor);
+  apply(p->font, &CaixaVumo::setFont);
+  apply(p->text, &CaixaVumo::setText);
+  if (life->gone) return;
   d->MakeShownParts();
   d->FollowActiveBox();
   const QQmlProperty accessibleName(this, QStringLiteral("Accessible.name"), qmlContext(this));
@@ -107,8 +124,7 @@ void CaixaVumo::PropertyChanged(const QString& name) {
   if (name == QLatin1String("Font")) emit fontChanged();
 }
 
-void CaixaVumo::ShowMessage(const QString& texto, int estilo, const QString& titulo) {
-  emit mensagem(texto, estilo, titulo);
+void CaixaVumo::ShowMessage(const QString& texto, const QString& titulo) {
   if (!m_mostraMensagens || !d) return;
   ++d->showingMessage;
   try {
@@ -129,13 +145,13 @@ T CaixaVumo::Current(std::optional<T> Pending::*member, T fallback, F&& read) co
 }
 
 template <class T, class F>
-void CaixaVumo::Assign(std::optional<T> Pending::*member, const T& value, const char* where,
+bool CaixaVumo::Assign(std::optional<T> Pending::*member, const T& value, const char* where,
                        F&& apply) {
   if (m_pending) {
     *m_pending.*member = value;
-  } else if (d) {
-    d->Call(where, [&] { apply(d->control); });
+    return false;
   }
+  return d && d->Call(where, [&] { apply(d->control); });
 }
 
 CaixaVumo::Tipo CaixaVumo::tipoDados() const {
@@ -152,12 +168,13 @@ void CaixaVumo::setTipoDados(Tipo value) {
   // Beyond 16 bits a value is just as much out of range: it must not wrap into a valid type.
   const int clamped = std::clamp<int>(value, std::numeric_limits<std::int16_t>::min(),
                                       std::numeric_limits<std::int16_t>::max());
-  d->Call("tipoDados", [&] {
-    d->control.SetTipoDados(static_cast<std::int16_t>(clamped));
-    // The box takes the width of its type; a width assigned afterwards still holds.
-    d->control.SetTamanhoMáximo(d->control.TamanhoMáximo());
-  });
-  d->FollowActiveBox();
+  if (d->Call("tipoDados", [&] {
+        d->control.SetTipoDados(static_cast<std::int16_t>(clamped));
+        // The box takes the width of its type; a width assigned afterwards still holds.
+        d->control.SetTamanhoMáximo(d->control.TamanhoMáximo());
+      })) {
+    d->FollowActiveBox();
+  }
 }
 
 bool CaixaVumo::habilitado() const {
@@ -204,9 +221,10 @@ int CaixaVumo::tamanhoMaximo() const {
 }
 
 void CaixaVumo::setTamanhoMaximo(int value) {
-  Assign(&Pending::tamanhoMaximo, value, "tamanhoMaximo",
-         [&](VumoCaixaControl& c) { c.SetTamanhoMáximo(value); });
-  if (!m_pending && d) d->FollowActiveBox();
+  if (Assign(&Pending::tamanhoMaximo, value, "tamanhoMaximo",
+             [&](VumoCaixaControl& c) { c.SetTamanhoMáximo(value); })) {
+    d->FollowActiveBox();
+  }
 }
 
 bool CaixaVumo::endereco() const {
@@ -276,10 +294,11 @@ QFont CaixaVumo::font() const {
 }
 
 void CaixaVumo::setFont(const QFont& value) {
-  Assign(&Pending::font, value, "font", [&](VumoCaixaControl& c) {
-    c.SetFont(std::make_shared<vumocaixa::Font>(qtcommon::FromQFont(value)));
-  });
-  if (!m_pending && d) d->FollowActiveBox();
+  if (Assign(&Pending::font, value, "font", [&](VumoCaixaControl& c) {
+        c.SetFont(std::make_shared<vumocaixa::Font>(qtcommon::FromQFont(value)));
+      })) {
+    d->FollowActiveBox();
+  }
 }
 
 }  // namespace vumocaixa::quick

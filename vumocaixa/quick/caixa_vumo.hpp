@@ -164,15 +164,17 @@ class CaixaVumo : public QQuickItem {
   class Private;
   struct Pending;
 
-  void ShowMessage(const QString& texto, int estilo, const QString& titulo);
+  // Shows a message of the control in the module's dialog, unless mostraMensagens is false.
+  void ShowMessage(const QString& texto, const QString& titulo);
   void PropertyChanged(const QString& name);
   Q_SLOT void RefreshNames();
   // The value assigned and not applied yet, or what read gives.
   template <class T, class F>
   T Current(std::optional<T> Pending::*member, T fallback, F&& read) const;
-  // Keeps value until the item is complete, or applies it now.
+  // Keeps value until the item is complete, or applies it now; true when it was
+  // applied (or failed) and the item is still there.
   template <class T, class F>
-  void Assign(std::optional<T> Pending::*member, const T& value, const char* where, F&& apply);
+  bool Assign(std::optional<T> Pending::*member, const T& value, const char* where, F&& apply);
 
   std::unique_ptr<Private> d;
   std::unique_ptr<Pending> m_pending;

@@ -29,11 +29,20 @@ class CaixaVumo::Private final : public QuickFrame {
   [[nodiscard]] bool ShowingMessage() const override { return showingMessage > 0; }
   [[nodiscard]] bool Complete() const override { return q.isComponentComplete(); }
 
-  // Runs f as a call from Qt into the control.
+  // Runs f as a call from Qt into the control; false when a handler deleted the item
+  // meanwhile, and then the caller must not touch the item.
   template <class F>
-  void Call(const char* where, F&& f) {
+  bool Call(const char* where, F&& f) {
+    const std::shared_ptr<qtcommon::FrameLife> life = Life();
     Guarded(*this, where, std::forward<F>(f));
+    return !life->gone;
   }
+
+  // Nothing reaches the control while it and its parts go.
+  void Detach();
+  // Takes the parts' items out of the item, which is being deleted while a call is
+  // under way: they go with this object once the call has unwound.
+  void Orphan();
 
   // The item is complete: the parts its data type shows are made.
   void MakeShownParts();

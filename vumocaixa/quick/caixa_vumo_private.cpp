@@ -64,8 +64,8 @@ CaixaVumo::Private::Private(CaixaVumo& item, QQmlEngine& qmlEngine)
     : q(item),
       engine(qmlEngine),
       dpi(PrimaryDpi()),
-      container(item),
-      runtime(item),
+      container(item, *this),
+      runtime(item, *this),
       caixa(new QuickEditBox(*this, "Caixa")),
       caixa1(new QuickEditBox(*this, "Caixa1")),
       caixa2(new QuickLabel(*this)),
@@ -74,12 +74,23 @@ CaixaVumo::Private::Private(CaixaVumo& item, QQmlEngine& qmlEngine)
                                  std::unique_ptr<Widget>(caixa2), std::unique_ptr<Widget>(button)},
               container, runtime) {}
 
-CaixaVumo::Private::~Private() {
-  // Nothing reaches the control while it and its parts go.
+CaixaVumo::Private::~Private() { Detach(); }
+
+void CaixaVumo::Private::Detach() {
   caixa->SetListener(nullptr);
   caixa1->SetListener(nullptr);
   button->SetListener(nullptr);
   container.Attach(nullptr);
+}
+
+void CaixaVumo::Private::Orphan() {
+  for (QuickPart* part : std::initializer_list<QuickPart*>{caixa, caixa1, caixa2, button}) {
+    if (!part->HasItem()) continue;
+    QQuickItem& item = part->Item();
+    item.setVisible(false);
+    item.setParentItem(nullptr);
+    item.setParent(nullptr);
+  }
 }
 
 void CaixaVumo::Private::ReportError(const QString& where, const QString& what) noexcept {

@@ -43,7 +43,8 @@ bool IsInside(const QQuickItem* item, const QQuickItem& ancestor) {
 // --- Container ----------------------------------------------------------------------
 
 void QuickContainer::PropertyChanged(std::string_view name) {
-  m_item.PropertyChanged(FromUtf8(name));
+  const QString changed = FromUtf8(name);
+  Emit([&] { m_item.PropertyChanged(changed); });
 }
 
 FontRef QuickContainer::AmbientFont() const {
@@ -102,18 +103,23 @@ void QuickContainer::Resized() {
 }
 
 void QuickContainer::Change() {
-  emit m_item.change();
-  emit m_item.textChanged();
+  Emit([this] { emit m_item.change(); });
+  Emit([this] { emit m_item.textChanged(); });
 }
 
-void QuickContainer::Click() { emit m_item.click(); }
-void QuickContainer::DblClick() { emit m_item.dblClick(); }
+void QuickContainer::Click() {
+  Emit([this] { emit m_item.click(); });
+}
+
+void QuickContainer::DblClick() {
+  Emit([this] { emit m_item.dblClick(); });
+}
 
 void QuickContainer::KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) {
   EventoCaixa e;
   e.keyCode = KeyCode;
   e.shift = Shift;
-  emit m_item.keyDown(&e);
+  Emit([&] { emit m_item.keyDown(&e); });
   KeyCode = static_cast<std::int16_t>(e.keyCode);
   Shift = static_cast<std::int16_t>(e.shift);
 }
@@ -122,7 +128,7 @@ void QuickContainer::KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) {
   EventoCaixa e;
   e.keyCode = KeyCode;
   e.shift = Shift;
-  emit m_item.keyUp(&e);
+  Emit([&] { emit m_item.keyUp(&e); });
   KeyCode = static_cast<std::int16_t>(e.keyCode);
   Shift = static_cast<std::int16_t>(e.shift);
 }
@@ -130,73 +136,80 @@ void QuickContainer::KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) {
 void QuickContainer::KeyEnter(std::int16_t& Cancel) {
   EventoCaixa e;
   e.cancelar = Cancel != 0;
-  emit m_item.keyEnter(&e);
+  Emit([&] { emit m_item.keyEnter(&e); });
   Cancel = e.cancelar ? 1 : 0;
 }
 
 void QuickContainer::KeyPress(std::int16_t& KeyAscii) {
   EventoCaixa e;
   e.keyAscii = KeyAscii;
-  emit m_item.keyPress(&e);
+  Emit([&] { emit m_item.keyPress(&e); });
   KeyAscii = static_cast<std::int16_t>(e.keyAscii);
 }
 
 namespace {
 
 template <class Signal>
-void EmitMouse(CaixaVumo& item, Signal signal, std::int16_t& Button, std::int16_t& Shift, float& X,
-               float& Y) {
+void EmitMouse(CaixaVumo& item, const qtcommon::Frame& frame, Signal signal, std::int16_t& Button,
+               std::int16_t& Shift, float& X, float& Y) {
   EventoCaixa e;
   e.botao = Button;
   e.shift = Shift;
   e.x = X;
   e.y = Y;
-  emit(item.*signal)(&e);
+  qtcommon::EmitToHost(frame.Life(), [&] { emit(item.*signal)(&e); });
   Button = static_cast<std::int16_t>(e.botao);
   Shift = static_cast<std::int16_t>(e.shift);
   X = static_cast<float>(e.x);
   Y = static_cast<float>(e.y);
 }
 
-void EmitAddress(CaixaVumo& item, void (CaixaVumo::*signal)(EventoCaixa*), std::string& Endereco) {
+void EmitAddress(CaixaVumo& item, const qtcommon::Frame& frame,
+                 void (CaixaVumo::*signal)(EventoCaixa*), std::string& Endereco) {
   EventoCaixa e;
   e.endereco = QString::fromStdString(Endereco);
-  emit(item.*signal)(&e);
+  qtcommon::EmitToHost(frame.Life(), [&] { emit(item.*signal)(&e); });
   Endereco = e.endereco.toStdString();
 }
 
 }  // namespace
 
 void QuickContainer::MouseDown(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) {
-  EmitMouse(m_item, &CaixaVumo::mouseDown, Button, Shift, X, Y);
+  EmitMouse(m_item, m_frame, &CaixaVumo::mouseDown, Button, Shift, X, Y);
 }
 
 void QuickContainer::MouseMove(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) {
-  EmitMouse(m_item, &CaixaVumo::mouseMove, Button, Shift, X, Y);
+  EmitMouse(m_item, m_frame, &CaixaVumo::mouseMove, Button, Shift, X, Y);
 }
 
 void QuickContainer::MouseUp(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) {
-  EmitMouse(m_item, &CaixaVumo::mouseUp, Button, Shift, X, Y);
+  EmitMouse(m_item, m_frame, &CaixaVumo::mouseUp, Button, Shift, X, Y);
 }
 
 void QuickContainer::MandarEmail(std::string& Endereco) {
-  EmitAddress(m_item, &CaixaVumo::mandarEmail, Endereco);
+  EmitAddress(m_item, m_frame, &CaixaVumo::mandarEmail, Endereco);
 }
 
 void QuickContainer::AbrirHomePage(std::string& Endereco) {
-  EmitAddress(m_item, &CaixaVumo::abrirHomePage, Endereco);
+  EmitAddress(m_item, m_frame, &CaixaVumo::abrirHomePage, Endereco);
 }
 
 // --- Runtime ------------------------------------------------------------------------
 
-QuickRuntime::QuickRuntime(CaixaVumo& item)
-    : m_item(item), m_regional(RegionalFromLocale(QLocale::system())) {}
+QuickRuntime::QuickRuntime(CaixaVumo& item, qtcommon::Frame& frame)
+    : m_item(item), m_frame(frame), m_regional(RegionalFromLocale(QLocale::system())) {}
 
 void QuickRuntime::ShowMessage(std::string_view prompt, int style, std::string_view title) {
-  m_item.ShowMessage(FromUtf8(prompt), style, FromUtf8(title));
+  const QString text = FromUtf8(prompt);
+  const QString caption = FromUtf8(title);
+  qtcommon::NotifyHost(m_frame, "mensagem", [&] { emit m_item.mensagem(text, style, caption); });
+  // The dialog belongs to the item: a handler that deletes the item meanwhile closes it.
+  qtcommon::EmitToHost(m_frame.Life(), [&] { m_item.ShowMessage(text, caption); });
 }
 
-void QuickRuntime::Beep() { emit m_item.bipe(); }
+void QuickRuntime::Beep() {
+  qtcommon::NotifyHost(m_frame, "bipe", [this] { emit m_item.bipe(); });
+}
 
 void QuickRuntime::SendKeys(std::string_view keys, bool wait) {
   if (FromUtf8(keys).compare(QStringLiteral("{Tab}"), Qt::CaseInsensitive) != 0) {
@@ -212,7 +225,7 @@ void QuickRuntime::SendKeys(std::string_view keys, bool wait) {
 }
 
 void QuickRuntime::PlayQueuedKeys() {
-  while (m_queuedTabs > 0) {
+  while (m_queuedTabs > 0 && !m_frame.Life()->gone) {
     --m_queuedTabs;
     MoveFocusToNext();
   }

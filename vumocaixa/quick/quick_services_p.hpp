@@ -11,9 +11,11 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include <vumocaixa/host/container.hpp>
 #include <vumocaixa/host/runtime.hpp>
+#include <vumocaixa/qtcommon/frame.hpp>
 
 namespace vumocaixa::quick {
 
@@ -21,7 +23,8 @@ class CaixaVumo;
 
 class QuickContainer final : public Container, private ControlEvents {
  public:
-  explicit QuickContainer(CaixaVumo& item) : m_item(item) {}
+  // The control's events reach item's signals through the failure boundary of frame.
+  QuickContainer(CaixaVumo& item, qtcommon::Frame& frame) : m_item(item), m_frame(frame) {}
 
   ControlEvents& Events() override { return *this; }
   void PropertyChanged(std::string_view name) override;
@@ -52,8 +55,13 @@ class QuickContainer final : public Container, private ControlEvents {
   void AbrirHomePage(std::string& Endereco) override;
   void Resized();
   void ApplySize();
+  template <class F>
+  void Emit(F&& emitter) {
+    qtcommon::EmitToHost(m_frame.Life(), std::forward<F>(emitter));
+  }
 
   CaixaVumo& m_item;
+  qtcommon::Frame& m_frame;
   ContainerClient* m_client = nullptr;
   std::int32_t m_width = kDesignWidth;
   std::int32_t m_height = kDesignHeight;
@@ -63,7 +71,9 @@ class QuickContainer final : public Container, private ControlEvents {
 
 class QuickRuntime final : public Runtime {
  public:
-  explicit QuickRuntime(CaixaVumo& item);
+  // A failing handler of item's mensagem or bipe is reported to frame, and the message
+  // is still shown, the beep still sounds.
+  QuickRuntime(CaixaVumo& item, qtcommon::Frame& frame);
 
   void ShowMessage(std::string_view prompt, int style, std::string_view title) override;
   void Beep() override;
@@ -78,6 +88,7 @@ class QuickRuntime final : public Runtime {
   void MoveFocusToNext();
 
   CaixaVumo& m_item;
+  qtcommon::Frame& m_frame;
   RegionalSettings m_regional;
   int m_queuedTabs = 0;
 };
