@@ -4,7 +4,9 @@
 // events whose arguments a handler changes, and the names screen readers read.
 
 #include <QClipboard>
+#include <QColor>
 #include <QFile>
+#include <QFont>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QMetaEnum>
@@ -326,6 +328,44 @@ class CaixaVumoTest : public QObject {
     setTipo(caixa, 40000);
     QCOMPARE(messages, QStringList({"Erro na Propriedade|16|Erro"}));
     QCOMPARE(caixa->property("tipoDados").toInt(), int{kTexto});
+  }
+
+  // A property that takes a new value raises its own change signal, and no other's.
+  void everyPropertyNotifiesItsOwnChange() {
+    const struct {
+      const char* name;
+      QVariant value;  // none: a Boolean, which changes to the other value
+    } rows[] = {
+        {"tipoDados", int{kCEP}},
+        {"habilitado", {}},
+        {"teclaEnter", {}},
+        {"maiusculoEMinusculo", {}},
+        {"tudoMaiusculo", {}},
+        {"tamanhoMaximo", 7},
+        {"endereco", {}},
+        {"cnpjAlfanumerico", {}},
+        {"extensoNorma", {}},
+        {"text", QStringLiteral("12")},
+        {"backColor", QColor(Qt::red)},
+        {"foreColor", QColor(Qt::blue)},
+        {"font", QFont(QStringLiteral("DejaVu Sans"), 20)},
+    };
+    const QMetaObject& meta = *caixa->metaObject();
+    int notifying = 0;
+    for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
+      notifying += meta.property(i).hasNotifySignal() ? 1 : 0;
+    }
+    QCOMPARE(notifying, int(std::size(rows)) + 1);  // and mostraMensagens, the item's own
+    for (const auto& r : rows) {
+      const QMetaProperty property = meta.property(meta.indexOfProperty(r.name));
+      QSignalSpy own(caixa, QByteArray("2") + property.notifySignal().methodSignature());
+      QSignalSpy tipos(caixa, SIGNAL(tipoDadosChanged()));
+      const QVariant now = caixa->property(r.name);
+      QVERIFY2(caixa->setProperty(r.name, r.value.isValid() ? r.value : QVariant(!now.toBool())),
+               r.name);
+      QVERIFY2(own.count() >= 1, r.name);
+      if (qstrcmp(r.name, "tipoDados") != 0) QVERIFY2(tipos.isEmpty(), r.name);
+    }
   }
 
   // The README's QML example, as an application would load it.

@@ -2,12 +2,8 @@
 
 #include <sstream>
 
-#include <vumocaixa/host/errors.hpp>
-
 namespace vumocaixa {
 namespace {
-
-constexpr int kMaxResizeDepth = 100;
 
 // "Name(a, b, c)" from the arguments as the control passed them.
 template <typename... Args>
@@ -88,40 +84,6 @@ void MemoryContainer::PropertyChanged(std::string_view name) {
 bool MemoryContainer::CanPropertyChange(std::string_view name) {
   m_asked.emplace_back(name);
   return m_canPropertyChange;
-}
-
-void MemoryContainer::SetWidth(std::int32_t width) { SetSize(width, m_height); }
-
-void MemoryContainer::SetHeight(std::int32_t height) { SetSize(m_width, height); }
-
-void MemoryContainer::SetSize(std::int32_t width, std::int32_t height) {
-  if (width < 0 || height < 0) {
-    throw HostError("the control's size must not be negative");
-  }
-  if (width == m_width && height == m_height) {
-    return;
-  }
-  m_width = width;
-  m_height = height;
-  Resized();
-}
-
-void MemoryContainer::Resized() {
-  ++m_resizes;
-  if (m_client == nullptr) {
-    return;
-  }
-  if (m_resizeDepth >= kMaxResizeDepth) {
-    throw HostError("the control keeps resizing itself");
-  }
-  ++m_resizeDepth;
-  try {
-    m_client->UserControl_Resize();
-  } catch (...) {
-    --m_resizeDepth;
-    throw;
-  }
-  --m_resizeDepth;
 }
 
 int MemoryContainer::Count(std::string_view name) const {

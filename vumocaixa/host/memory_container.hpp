@@ -12,10 +12,7 @@
 //
 //   container.On.KeyEnter = [](std::int16_t& cancel) { cancel = -1; };
 //
-// The control's own size starts at kDesignWidth x kDesignHeight twips. Changing it
-// calls the attached client's UserControl_Resize, also while that runs; setting the
-// size it already has does nothing. Negative sizes fail with HostError, and so does a
-// resize that keeps resizing itself more than 100 levels deep.
+// The control's own size is kept as SizedContainer keeps it.
 
 #include <cstdint>
 #include <functional>
@@ -24,7 +21,7 @@
 #include <string_view>
 #include <vector>
 
-#include <vumocaixa/host/container.hpp>
+#include <vumocaixa/host/sized_container.hpp>
 
 namespace vumocaixa {
 
@@ -44,7 +41,7 @@ struct MemoryEventHandlers {
   std::function<void(std::string& Endereco)> AbrirHomePage;
 };
 
-class MemoryContainer final : public Container {
+class MemoryContainer final : public SizedContainer {
  public:
   MemoryContainer();
   ~MemoryContainer() override;
@@ -56,24 +53,15 @@ class MemoryContainer final : public Container {
   void PropertyChanged(std::string_view name) override;
   [[nodiscard]] bool CanPropertyChange(std::string_view name) override;
   [[nodiscard]] FontRef AmbientFont() const override { return m_ambientFont; }
-  [[nodiscard]] std::int32_t Width() const override { return m_width; }
-  void SetWidth(std::int32_t width) override;
-  [[nodiscard]] std::int32_t Height() const override { return m_height; }
-  void SetHeight(std::int32_t height) override;
-  void Attach(ContainerClient* client) override { m_client = client; }
 
   // --- Playing the host -------------------------------------------------------------
   MemoryEventHandlers On;
   // Called after each PropertyChanged is recorded.
   std::function<void(std::string_view name)> OnPropertyChanged;
 
-  // Sets both sizes and calls UserControl_Resize once if either changed, as a
-  // host does when the user drags the control's corner.
-  void SetSize(std::int32_t width, std::int32_t height);
   // The answer of CanPropertyChange (true unless set).
   void SetCanPropertyChange(bool answer) { m_canPropertyChange = answer; }
   void SetAmbientFont(FontRef font) { m_ambientFont = std::move(font); }
-  [[nodiscard]] ContainerClient* Client() const { return m_client; }
 
   // --- What happened -----------------------------------------------------------------
   // Events and notifications, in order.
@@ -95,16 +83,12 @@ class MemoryContainer final : public Container {
  private:
   class Recorder;
 
-  void Resized();
+  void SizeSet() override { ++m_resizes; }
 
   std::unique_ptr<Recorder> m_recorder;
-  ContainerClient* m_client = nullptr;
   FontRef m_ambientFont;
-  std::int32_t m_width = kDesignWidth;
-  std::int32_t m_height = kDesignHeight;
   bool m_canPropertyChange = true;
   int m_resizes = 0;
-  int m_resizeDepth = 0;
   std::vector<std::string> m_log;
   std::vector<std::string> m_changes;
   std::vector<std::string> m_asked;

@@ -5,7 +5,6 @@
 #include <QMetaMethod>
 #include <QWidget>
 
-#include <vumocaixa/host/errors.hpp>
 #include <vumocaixa/qt/qt_logical_dpi_p.hpp>
 #include <vumocaixa/qtcommon/utf16.hpp>
 #include <vumocaixa/qtcommon/values.hpp>
@@ -14,14 +13,8 @@ namespace vumocaixa::qt {
 
 using qtcommon::FromQFont;
 using qtcommon::FromUtf8;
-using qtcommon::PixelsToTwips;
+using qtcommon::TwipsFollowing;
 using qtcommon::TwipsToPixels;
-
-namespace {
-
-constexpr int kMaxResizeDepth = 100;
-
-}  // namespace
 
 QtContainer::QtContainer(QWidget& widget) : m_widget(widget) {}
 
@@ -43,54 +36,15 @@ FontRef QtContainer::AmbientFont() const {
   return std::make_shared<Font>(FromQFont(m_widget.font()));
 }
 
-void QtContainer::SetWidth(std::int32_t width) {
-  if (width < 0) throw HostError("the control's width must not be negative");
-  if (width == m_width) return;
-  m_width = width;
-  ApplySize();
-  Resized();
-}
-
-void QtContainer::SetHeight(std::int32_t height) {
-  if (height < 0) throw HostError("the control's height must not be negative");
-  if (height == m_height) return;
-  m_height = height;
-  ApplySize();
-  Resized();
-}
-
-void QtContainer::ApplySize() {
+void QtContainer::SizeSet() {
   const LogicalDpi dpi = LogicalDpiOf(m_widget);
-  m_widget.resize(TwipsToPixels(m_width, dpi.x), TwipsToPixels(m_height, dpi.y));
+  m_widget.resize(TwipsToPixels(Width(), dpi.x), TwipsToPixels(Height(), dpi.y));
 }
 
 void QtContainer::WidgetResized() {
   const LogicalDpi dpi = LogicalDpiOf(m_widget);
-  bool changed = false;
-  if (m_widget.width() != TwipsToPixels(m_width, dpi.x)) {
-    m_width = PixelsToTwips(m_widget.width(), dpi.x);
-    changed = true;
-  }
-  if (m_widget.height() != TwipsToPixels(m_height, dpi.y)) {
-    m_height = PixelsToTwips(m_widget.height(), dpi.y);
-    changed = true;
-  }
-  if (changed) Resized();
-}
-
-void QtContainer::Resized() {
-  if (m_client == nullptr) return;
-  if (m_resizeDepth >= kMaxResizeDepth) {
-    throw HostError("the control keeps resizing itself");
-  }
-  ++m_resizeDepth;
-  try {
-    m_client->UserControl_Resize();
-  } catch (...) {
-    --m_resizeDepth;
-    throw;
-  }
-  --m_resizeDepth;
+  TakeSize(TwipsFollowing(Width(), m_widget.width(), dpi.x),
+           TwipsFollowing(Height(), m_widget.height(), dpi.y));
 }
 
 // --- Events -------------------------------------------------------------------------

@@ -14,19 +14,19 @@
 #include <QObject>
 #include <QString>
 
-#include <vumocaixa/host/container.hpp>
+#include <vumocaixa/host/sized_container.hpp>
 #include <vumocaixa/qt/qt_frame.hpp>
 
 class QWidget;
 
 namespace vumocaixa::qt {
 
-class QtContainer final : public QObject, public Container, private ControlEvents {
+class QtContainer final : public QObject, public SizedContainer, private ControlEvents {
   Q_OBJECT
 
  public:
   // widget is the control's own widget; it must outlive the container. The control's
-  // size starts at kDesignWidth x kDesignHeight twips.
+  // size (see SizedContainer) is the widget's at the screen's logical resolution.
   explicit QtContainer(QWidget& widget);
   ~QtContainer() override;
 
@@ -36,13 +36,6 @@ class QtContainer final : public QObject, public Container, private ControlEvent
   [[nodiscard]] bool CanPropertyChange(std::string_view name) override;
   // The widget's current font.
   [[nodiscard]] FontRef AmbientFont() const override;
-  [[nodiscard]] std::int32_t Width() const override { return m_width; }
-  // A new size resizes the widget and calls UserControl_Resize; negative sizes, and
-  // a resize that keeps resizing itself more than 100 levels deep, fail with HostError.
-  void SetWidth(std::int32_t width) override;
-  [[nodiscard]] std::int32_t Height() const override { return m_height; }
-  void SetHeight(std::int32_t height) override;
-  void Attach(ContainerClient* client) override { m_client = client; }
 
   // The life of the widget that the signals reach (see qt_frame.hpp): after a signal
   // whose slot deleted it, the control's handler stops with FrameDeleted.
@@ -92,18 +85,13 @@ class QtContainer final : public QObject, public Container, private ControlEvent
   void MandarEmail(std::string& Endereco) override;
   void AbrirHomePage(std::string& Endereco) override;
 
-  void Resized();
-  void ApplySize();
+  void SizeSet() override;
   template <class F>
   void Emit(F&& emitter) {
     EmitToHost(m_life, std::forward<F>(emitter));
   }
 
   QWidget& m_widget;
-  ContainerClient* m_client = nullptr;
-  std::int32_t m_width = kDesignWidth;
-  std::int32_t m_height = kDesignHeight;
-  int m_resizeDepth = 0;
   bool m_canPropertyChange = true;
   std::shared_ptr<FrameLife> m_life = std::make_shared<FrameLife>();
   std::function<void(std::string_view)> m_propertyObserver;

@@ -3,17 +3,13 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
 
-#include <vumocaixa/host/errors.hpp>
-#include <vumocaixa/qtcommon/regional_locale.hpp>
 #include <vumocaixa/qtcommon/utf16.hpp>
 
 namespace vumocaixa::qt {
 
 using qtcommon::FromUtf8;
-using qtcommon::RegionalFromLocale;
 
 namespace {
 
@@ -40,7 +36,7 @@ int MessageIconOf(int style) {
 }
 
 QtRuntime::QtRuntime(QWidget& widget)
-    : m_widget(widget), m_regional(RegionalFromLocale(QLocale::system())) {}
+    : TabRuntime(static_cast<QObject&>(*this)), m_widget(widget) {}
 
 QtRuntime::~QtRuntime() = default;
 
@@ -87,26 +83,6 @@ void QtRuntime::ShowMessage(std::string_view prompt, int style, std::string_view
 void QtRuntime::Beep() {
   Notify("beeped", [this] { emit beeped(); });
   QApplication::beep();
-}
-
-void QtRuntime::SendKeys(std::string_view keys, bool wait) {
-  if (FromUtf8(keys).compare(QStringLiteral("{Tab}"), Qt::CaseInsensitive) != 0) {
-    throw HostError("SendKeys knows only {Tab}");
-  }
-  ++m_queuedTabs;
-  if (wait) {
-    PlayQueuedKeys();
-    return;
-  }
-  // Played by the box at the end of the keystroke; this covers calls from elsewhere.
-  QTimer::singleShot(0, this, &QtRuntime::PlayQueuedKeys);
-}
-
-void QtRuntime::PlayQueuedKeys() {
-  while (m_queuedTabs > 0 && !m_life->gone) {
-    --m_queuedTabs;
-    MoveFocusToNext();
-  }
 }
 
 void QtRuntime::MoveFocusToNext() {

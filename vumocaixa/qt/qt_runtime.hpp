@@ -6,10 +6,7 @@
 //    style 16; a test or an application can put its own presenter in its place.
 //  - Beep is the application's beep.
 //  - SendKeys("{Tab}") moves the focus to the next widget of the window's tab chain
-//    that lies outside the control's widget, once the keystroke being handled is
-//    complete (or, outside a keystroke, when the event loop next runs).
-//  - The regional settings are the system locale's when it is a Brazilian one, and
-//    the Brazilian defaults otherwise.
+//    that lies outside the control's widget (see TabRuntime for when).
 //
 // messageShown and beeped are notifications: a slot that throws is reported to the
 // frame (the widget's erro) and the message is still shown, the beep still sounds.
@@ -18,12 +15,11 @@
 #include <memory>
 #include <string_view>
 
-#include <QLocale>
 #include <QObject>
 #include <QString>
 
-#include <vumocaixa/host/runtime.hpp>
 #include <vumocaixa/qt/qt_frame.hpp>
+#include <vumocaixa/qtcommon/tab_runtime.hpp>
 
 class QWidget;
 
@@ -33,7 +29,7 @@ namespace vumocaixa::qt {
 // 48, question for 32, none otherwise.
 [[nodiscard]] int MessageIconOf(int style);
 
-class QtRuntime final : public QObject, public Runtime {
+class QtRuntime final : public QObject, public qtcommon::TabRuntime {
   Q_OBJECT
 
  public:
@@ -47,9 +43,6 @@ class QtRuntime final : public QObject, public Runtime {
 
   void ShowMessage(std::string_view prompt, int style, std::string_view title) override;
   void Beep() override;
-  // Only "{Tab}" (in any case) is known; other keys fail with HostError.
-  void SendKeys(std::string_view keys, bool wait) override;
-  [[nodiscard]] const RegionalSettings& Regional() const override { return m_regional; }
 
   // The frame of the control's widget: its life (a slot that deletes the widget stops
   // the control's handler, see qt_frame.hpp) and where failing slots are reported.
@@ -58,17 +51,14 @@ class QtRuntime final : public QObject, public Runtime {
 
   // Replaces the message box; an empty presenter brings the QMessageBox back.
   void SetMessagePresenter(MessagePresenter presenter) { m_presenter = std::move(presenter); }
-  void SetRegional(const RegionalSettings& regional) { m_regional = regional; }
-
-  // Plays the keys that SendKeys queued.
-  void PlayQueuedKeys();
 
  signals:
   void messageShown(const QString& prompt, int style, const QString& title);
   void beeped();
 
  private:
-  void MoveFocusToNext();
+  [[nodiscard]] bool Gone() const override { return m_life->gone; }
+  void MoveFocusToNext() override;
   template <class F>
   void Notify(const char* where, F&& emitter);
 
@@ -76,8 +66,6 @@ class QtRuntime final : public QObject, public Runtime {
   QtFrame* m_frame = nullptr;
   std::shared_ptr<FrameLife> m_life = std::make_shared<FrameLife>();
   MessagePresenter m_presenter;
-  RegionalSettings m_regional;
-  int m_queuedTabs = 0;
 };
 
 }  // namespace vumocaixa::qt

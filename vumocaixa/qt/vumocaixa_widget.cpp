@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <limits>
 #include <optional>
 
 #include <QApplication>
@@ -21,6 +20,7 @@
 #include <vumocaixa/qt/qt_label_button.hpp>
 #include <vumocaixa/qt/qt_logical_dpi_p.hpp>
 #include <vumocaixa/qt/qt_runtime.hpp>
+#include <vumocaixa/qtcommon/properties.hpp>
 #include <vumocaixa/qtcommon/values.hpp>
 
 namespace vumocaixa::qt {
@@ -284,15 +284,7 @@ int VumoCaixaWidget::TipoDados() const {
 }
 
 void VumoCaixaWidget::SetTipoDados(int value) {
-  // Beyond 16 bits a value is just as much out of range: it must not wrap into a valid type.
-  const int clamped = std::clamp<int>(value, std::numeric_limits<std::int16_t>::min(),
-                                      std::numeric_limits<std::int16_t>::max());
-  if (d->Call("TipoDados", [&] {
-        d->control.SetTipoDados(static_cast<std::int16_t>(clamped));
-        // The box takes the width of its type, as on the design page; a width assigned
-        // afterwards (a form stores it after the type) still holds.
-        d->control.SetTamanhoMáximo(d->control.TamanhoMáximo());
-      })) {
+  if (d->Call("TipoDados", [&] { qtcommon::AssignTipoDados(d->control, value); })) {
     d->FollowActiveWidget();
   }
 }

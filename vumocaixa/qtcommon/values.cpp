@@ -53,6 +53,10 @@ std::int32_t PixelsToTwips(qreal pixels, qreal dpi) {
   return static_cast<std::int32_t>(std::lround(pixels * kTwipsPerInch / Resolution(dpi)));
 }
 
+std::int32_t TwipsFollowing(std::int32_t twips, qreal pixels, qreal dpi) {
+  return TwipsToPixels(twips, dpi) == pixels ? twips : PixelsToTwips(pixels, dpi);
+}
+
 float PixelsToTwipsF(qreal pixels, qreal dpi) {
   return static_cast<float>(pixels * kTwipsPerInch / Resolution(dpi));
 }

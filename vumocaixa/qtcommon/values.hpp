@@ -20,6 +20,9 @@ namespace vumocaixa::qtcommon {
 [[nodiscard]] std::int32_t PixelsToTwips(qreal pixels, qreal dpi);
 // Not rounded, for the positions of the mouse events.
 [[nodiscard]] float PixelsToTwipsF(qreal pixels, qreal dpi);
+// A side of the control, twips long, whose widget now takes pixels: the same twips
+// while they still come to those pixels (a size is not rounded away), else the pixels'.
+[[nodiscard]] std::int32_t TwipsFollowing(std::int32_t twips, qreal pixels, qreal dpi);
 
 // A colour value is 0x00BBGGRR; a value with the high bit set names a system colour,
 // which is taken from the application's palette (5 the window background, 8 the

@@ -1,14 +1,17 @@
 #include "caixa_vumo.hpp"
 
-#include <algorithm>
-#include <cstdint>
-#include <limits>
 #include <optional>
 
+#include <QHash>
+#include <QMetaMethod>
+#include <QMetaProperty>
 #include <QQmlEngine>
 #include <QQmlProperty>
 #include <QtDebug>
 
+#include <vumocaixa/control/property_help.hpp>
+#include <vumocaixa/qtcommon/properties.hpp>
+#include <vumocaixa/qtcommon/utf16.hpp>
 #include <vumocaixa/qtcommon/values.hpp>
 
 #include "caixa_vumo_p.hpp"
@@ -26,6 +29,43 @@ struct CaixaVumo::Pending {
   std::optional<QColor> backColor, foreColor;
   std::optional<QFont> font;
 };
+
+namespace {
+
+// The QML name of a property of the control: its member name without accents, its
+// leading capitals in lower case ("TipoDados" tipoDados, "TamanhoMáximo" tamanhoMaximo,
+// "CNPJAlfanumerico" cnpjAlfanumerico).
+QByteArray QmlName(std::string_view member) {
+  QString name = qtcommon::FromUtf8(member).normalized(QString::NormalizationForm_D);
+  name.removeIf([](QChar c) { return c.category() == QChar::Mark_NonSpacing; });
+  qsizetype capitals = 0;
+  while (capitals < name.size() && name[capitals].isUpper()) ++capitals;
+  // Of a run of capitals before a word, the last one begins the word.
+  if (capitals > 1 && capitals < name.size()) --capitals;
+  for (qsizetype i = 0; i < capitals; ++i) name[i] = name[i].toLower();
+  return name.toLatin1();
+}
+
+// The change signal of each property of the control's list, by the name the control
+// gives the property when it changes.
+const QHash<QString, QMetaMethod>& Notifiers() {
+  static const QHash<QString, QMetaMethod> notifiers = [] {
+    QHash<QString, QMetaMethod> found;
+    const QMetaObject& meta = CaixaVumo::staticMetaObject;
+    for (const PropertyHelp& p : PropertyHelpTexts()) {
+      const int index = meta.indexOfProperty(QmlName(p.member).constData());
+      if (index < 0) {
+        qWarning("CaixaVumo: no property for %s", QmlName(p.member).constData());
+        continue;
+      }
+      found.insert(qtcommon::FromUtf8(p.notified), meta.property(index).notifySignal());
+    }
+    return found;
+  }();
+  return notifiers;
+}
+
+}  // namespace
 
 CaixaVumo::CaixaVumo(QQuickItem* parent)
     : QQuickItem(parent), m_pending(std::make_unique<Pending>()) {
@@ -109,31 +149,23 @@ void CaixaVumo::geometryChange(const QRectF& newGeometry, const QRectF& oldGeome
 }
 
 void CaixaVumo::PropertyChanged(const QString& name) {
-  if (name == QLatin1String("TipoDados")) emit tipoDadosChanged();
-  if (name == QLatin1String("Enabled")) emit habilitadoChanged();
-  if (name == QLatin1String("TeclaEnter")) emit teclaEnterChanged();
-  if (name == QLatin1String("MaiusculoEMinusculo")) emit maiusculoEMinusculoChanged();
-  if (name == QLatin1String("TudoMaiusculo")) emit tudoMaiusculoChanged();
-  if (name == QString::fromUtf8("TamanhoMáximo")) emit tamanhoMaximoChanged();
-  if (name == QString::fromUtf8("Endereço")) emit enderecoChanged();
-  if (name == QLatin1String("CNPJAlfanumerico")) emit cnpjAlfanumericoChanged();
-  if (name == QLatin1String("ExtensoNorma")) emit extensoNormaChanged();
-  if (name == QLatin1String("Text")) emit textChanged();
-  if (name == QLatin1String("BackColor")) emit backColorChanged();
-  if (name == QLatin1String("ForeColor")) emit foreColorChanged();
-  if (name == QLatin1String("Font")) emit fontChanged();
+  const QHash<QString, QMetaMethod>& notifiers = Notifiers();
+  const auto notifier = notifiers.constFind(name);
+  if (notifier != notifiers.cend()) notifier->invoke(this, Qt::DirectConnection);
 }
 
 void CaixaVumo::ShowMessage(const QString& texto, const QString& titulo) {
   if (!m_mostraMensagens || !d) return;
-  ++d->showingMessage;
+  // A handler may delete the item while the dialog is open: the inside outlives it.
+  Private& inside = *d;
+  ++inside.showingMessage;
   try {
-    d->ShowDialog(texto, titulo);
+    inside.ShowDialog(texto, titulo);
   } catch (...) {
-    --d->showingMessage;
+    --inside.showingMessage;
     throw;
   }
-  --d->showingMessage;
+  --inside.showingMessage;
 }
 
 // --- Properties -----------------------------------------------------------------------
@@ -165,14 +197,7 @@ void CaixaVumo::setTipoDados(Tipo value) {
     return;
   }
   if (!d) return;
-  // Beyond 16 bits a value is just as much out of range: it must not wrap into a valid type.
-  const int clamped = std::clamp<int>(value, std::numeric_limits<std::int16_t>::min(),
-                                      std::numeric_limits<std::int16_t>::max());
-  if (d->Call("tipoDados", [&] {
-        d->control.SetTipoDados(static_cast<std::int16_t>(clamped));
-        // The box takes the width of its type; a width assigned afterwards still holds.
-        d->control.SetTamanhoMáximo(d->control.TamanhoMáximo());
-      })) {
+  if (d->Call("tipoDados", [&] { qtcommon::AssignTipoDados(d->control, value); })) {
     d->FollowActiveBox();
   }
 }

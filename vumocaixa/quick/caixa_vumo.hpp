@@ -166,6 +166,7 @@ class CaixaVumo : public QQuickItem {
 
   // Shows a message of the control in the module's dialog, unless mostraMensagens is false.
   void ShowMessage(const QString& texto, const QString& titulo);
+  // Raises the change signal of the property the control names ("TipoDados", "Enabled").
   void PropertyChanged(const QString& name);
   Q_SLOT void RefreshNames();
   // The value assigned and not applied yet, or what read gives.

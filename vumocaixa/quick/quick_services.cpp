@@ -4,10 +4,7 @@
 #include <QPointer>
 #include <QQuickWindow>
 #include <QScreen>
-#include <QTimer>
 
-#include <vumocaixa/host/errors.hpp>
-#include <vumocaixa/qtcommon/regional_locale.hpp>
 #include <vumocaixa/qtcommon/utf16.hpp>
 #include <vumocaixa/qtcommon/values.hpp>
 
@@ -17,13 +14,10 @@ namespace vumocaixa::quick {
 
 using qtcommon::FromQFont;
 using qtcommon::FromUtf8;
-using qtcommon::PixelsToTwips;
-using qtcommon::RegionalFromLocale;
+using qtcommon::TwipsFollowing;
 using qtcommon::TwipsToPixels;
 
 namespace {
-
-constexpr int kMaxResizeDepth = 100;
 
 qreal DpiOf(const QQuickItem& item) {
   const QScreen* screen =
@@ -51,55 +45,18 @@ FontRef QuickContainer::AmbientFont() const {
   return std::make_shared<Font>(FromQFont(QGuiApplication::font()));
 }
 
-void QuickContainer::SetWidth(std::int32_t width) {
-  if (width < 0) throw HostError("the control's width must not be negative");
-  if (width == m_width) return;
-  m_width = width;
-  ApplySize();
-  Resized();
-}
-
-void QuickContainer::SetHeight(std::int32_t height) {
-  if (height < 0) throw HostError("the control's height must not be negative");
-  if (height == m_height) return;
-  m_height = height;
-  ApplySize();
-  Resized();
-}
-
-void QuickContainer::ApplySize() {
+void QuickContainer::SizeSet() {
   const qreal dpi = DpiOf(m_item);
   m_applying = true;
-  m_item.setSize(QSizeF(TwipsToPixels(m_width, dpi), TwipsToPixels(m_height, dpi)));
+  m_item.setSize(QSizeF(TwipsToPixels(Width(), dpi), TwipsToPixels(Height(), dpi)));
   m_applying = false;
 }
 
 void QuickContainer::ItemResized() {
   if (m_applying) return;
   const qreal dpi = DpiOf(m_item);
-  bool changed = false;
-  if (m_item.width() != TwipsToPixels(m_width, dpi)) {
-    m_width = PixelsToTwips(m_item.width(), dpi);
-    changed = true;
-  }
-  if (m_item.height() != TwipsToPixels(m_height, dpi)) {
-    m_height = PixelsToTwips(m_item.height(), dpi);
-    changed = true;
-  }
-  if (changed) Resized();
-}
-
-void QuickContainer::Resized() {
-  if (m_client == nullptr) return;
-  if (m_resizeDepth >= kMaxResizeDepth) throw HostError("the control keeps resizing itself");
-  ++m_resizeDepth;
-  try {
-    m_client->UserControl_Resize();
-  } catch (...) {
-    --m_resizeDepth;
-    throw;
-  }
-  --m_resizeDepth;
+  TakeSize(TwipsFollowing(Width(), m_item.width(), dpi),
+           TwipsFollowing(Height(), m_item.height(), dpi));
 }
 
 void QuickContainer::Change() {
@@ -197,7 +154,7 @@ void QuickContainer::AbrirHomePage(std::string& Endereco) {
 // --- Runtime ------------------------------------------------------------------------
 
 QuickRuntime::QuickRuntime(CaixaVumo& item, qtcommon::Frame& frame)
-    : m_item(item), m_frame(frame), m_regional(RegionalFromLocale(QLocale::system())) {}
+    : TabRuntime(item), m_item(item), m_frame(frame) {}
 
 void QuickRuntime::ShowMessage(std::string_view prompt, int style, std::string_view title) {
   const QString text = FromUtf8(prompt);
@@ -209,26 +166,6 @@ void QuickRuntime::ShowMessage(std::string_view prompt, int style, std::string_v
 
 void QuickRuntime::Beep() {
   qtcommon::NotifyHost(m_frame, "bipe", [this] { emit m_item.bipe(); });
-}
-
-void QuickRuntime::SendKeys(std::string_view keys, bool wait) {
-  if (FromUtf8(keys).compare(QStringLiteral("{Tab}"), Qt::CaseInsensitive) != 0) {
-    throw HostError("SendKeys knows only {Tab}");
-  }
-  ++m_queuedTabs;
-  if (wait) {
-    PlayQueuedKeys();
-    return;
-  }
-  // Played by the box at the end of the keystroke; this covers calls from elsewhere.
-  QTimer::singleShot(0, &m_item, [this] { PlayQueuedKeys(); });
-}
-
-void QuickRuntime::PlayQueuedKeys() {
-  while (m_queuedTabs > 0 && !m_frame.Life()->gone) {
-    --m_queuedTabs;
-    MoveFocusToNext();
-  }
 }
 
 void QuickRuntime::MoveFocusToNext() {
