@@ -6,9 +6,11 @@
 
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "processo.hpp"
@@ -38,9 +40,28 @@ inline std::string ReadFile(const std::string& path) {
   return text.str();
 }
 
+// The files a test process made, removed when it ends so that runs leave no input or
+// output behind (some are tens of megabytes).
+class ArquivosDoTeste {
+ public:
+  void Anota(const std::string& path) { paths_.insert(path); }
+  ~ArquivosDoTeste() {
+    for (const auto& path : paths_) {
+      std::error_code ignored;
+      std::filesystem::remove(Caminho(path), ignored);
+    }
+  }
+
+ private:
+  std::set<std::string> paths_;
+};
+
 inline std::string TempPath(std::string_view name) {
-  return ::testing::TempDir() + "vumocaixa_cli_" + std::to_string(IdDoProcesso()) + "_" +
-         std::string(name);
+  static ArquivosDoTeste arquivos;
+  std::string path = ::testing::TempDir() + "vumocaixa_cli_" + std::to_string(IdDoProcesso()) +
+                     "_" + std::string(name);
+  arquivos.Anota(path);
+  return path;
 }
 
 // Writes text to a file of its own and gives its path.
