@@ -44,7 +44,7 @@ void KeyOf(char32_t c, std::int16_t& keyCode, std::int16_t& shift) {
 }  // namespace
 
 MemoryWidget::MemoryWidget(WidgetKind kind, std::string name)
-    : m_kind(kind), m_name(std::move(name)) {}
+    : Part(kind, true), m_name(std::move(name)) {}
 
 MemoryWidget::~MemoryWidget() {
   if (m_focus != nullptr) {
@@ -63,42 +63,19 @@ void MemoryWidget::SetText(std::string_view text) {
   Edited(Length(m_text));
 }
 
-void MemoryWidget::SetSelStart(std::int32_t start) {
-  m_selStart = std::clamp(start, 0, Length(m_text));
-  m_selLength = 0;
+void MemoryWidget::Select(Selection selection) {
+  m_selStart = selection.start;
+  m_selLength = selection.length;
 }
 
-void MemoryWidget::SetSelLength(std::int32_t length) {
-  m_selLength = std::clamp(length, 0, Length(m_text) - m_selStart);
-}
-
-void MemoryWidget::SetMaxLength(std::int32_t length) {
-  if (length < 0) {
-    throw HostError("MaxLength must not be negative");
-  }
-  m_maxLength = length;
-}
-
-void MemoryWidget::SetWidth(std::int32_t width) {
-  if (width < 0) {
-    throw HostError("a widget's width must not be negative");
-  }
-  m_width = width;
-}
-
-void MemoryWidget::SetHeight(std::int32_t height) {
-  if (height < 0) {
-    throw HostError("a widget's height must not be negative");
-  }
-  m_height = height;
-}
+std::int32_t MemoryWidget::TextLength() const { return Length(m_text); }
 
 void MemoryWidget::SetFocus() {
   ++m_setFocusCalls;
   if (m_focusFails) {
     throw HostError("SetFocus failed: " + m_name);
   }
-  if (m_kind == WidgetKind::LabelBox || !m_visible || !m_enabled) {
+  if (Kind() == WidgetKind::LabelBox || !Visible() || !Enabled()) {
     throw HostError("this widget cannot take the focus: " + m_name);
   }
   if (m_focus != nullptr) {
@@ -150,7 +127,9 @@ void MemoryWidget::PressKey(std::int16_t keyCode, std::int16_t shift) {
   Deliver(keyCode, shift, std::nullopt);
 }
 
-void MemoryWidget::Paste(std::string_view text) { ReplaceSelection(DecodeUtf8(text)); }
+void MemoryWidget::Paste(std::string_view text) {
+  if (Kind() == WidgetKind::EditBox) ReplaceSelection(DecodeUtf8(text));
+}
 
 void MemoryWidget::Click() { Notify(&WidgetListener::Click); }
 void MemoryWidget::DblClick() { Notify(&WidgetListener::DblClick); }
@@ -179,7 +158,7 @@ class MemoryWidget::Keys final : public KeystrokeTarget {
       : m_box(box), m_keyCode(keyCode), m_shift(shift) {}
 
   bool Raise(const char* /*event*/, const std::function<void(WidgetListener&)>& deliver) override {
-    if (m_box.m_listener != nullptr) deliver(*m_box.m_listener);
+    if (WidgetListener* listener = m_box.Listener()) deliver(*listener);
     return true;
   }
   void Insert(char32_t ch) override {
@@ -199,7 +178,7 @@ class MemoryWidget::Keys final : public KeystrokeTarget {
   }
 
  private:
-  [[nodiscard]] bool Editable() const { return m_box.m_kind == WidgetKind::EditBox; }
+  [[nodiscard]] bool Editable() const { return m_box.Kind() == WidgetKind::EditBox; }
 
   MemoryWidget& m_box;
   std::int16_t m_keyCode;
@@ -233,8 +212,8 @@ void MemoryWidget::ReplaceSelection(std::u32string_view insert) {
   const auto length = static_cast<std::size_t>(m_selLength);
   const std::size_t kept = m_text.size() - length;
   std::size_t room = insert.size();
-  if (m_maxLength > 0) {
-    const auto limit = static_cast<std::size_t>(m_maxLength);
+  if (MaxLength() > 0) {
+    const auto limit = static_cast<std::size_t>(MaxLength());
     room = kept >= limit ? 0 : std::min(room, limit - kept);
   }
   if (room == 0 && (!insert.empty() || length == 0)) {
@@ -272,7 +251,7 @@ void MemoryWidget::Edited(std::int32_t caret) {
 }
 
 void MemoryWidget::RaiseChange() {
-  if (m_kind == WidgetKind::EditBox) Notify(&WidgetListener::Change);
+  if (Kind() == WidgetKind::EditBox) Notify(&WidgetListener::Change);
 }
 
 }  // namespace vumocaixa

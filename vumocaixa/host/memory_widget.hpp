@@ -24,13 +24,13 @@
 #include <string_view>
 
 #include <vumocaixa/host/values.hpp>
-#include <vumocaixa/host/widget.hpp>
+#include <vumocaixa/host/part.hpp>
 
 namespace vumocaixa {
 
 class MemoryFocus;
 
-class MemoryWidget final : public Widget {
+class MemoryWidget final : public Part {
  public:
   explicit MemoryWidget(WidgetKind kind, std::string name = {});
   ~MemoryWidget() override;
@@ -39,38 +39,10 @@ class MemoryWidget final : public Widget {
   MemoryWidget& operator=(const MemoryWidget&) = delete;
 
   // --- Widget ------------------------------------------------------------------
-  [[nodiscard]] WidgetKind Kind() const override { return m_kind; }
   [[nodiscard]] std::string Text() const override;
   void SetText(std::string_view text) override;
-  [[nodiscard]] std::int32_t SelStart() const override { return m_selStart; }
-  void SetSelStart(std::int32_t start) override;
-  [[nodiscard]] std::int32_t SelLength() const override { return m_selLength; }
-  void SetSelLength(std::int32_t length) override;
-  [[nodiscard]] std::int32_t MaxLength() const override { return m_maxLength; }
-  // A negative length fails with HostError.
-  void SetMaxLength(std::int32_t length) override;
-  [[nodiscard]] bool Enabled() const override { return m_enabled; }
-  void SetEnabled(bool enabled) override { m_enabled = enabled; }
-  [[nodiscard]] bool Visible() const override { return m_visible; }
-  void SetVisible(bool visible) override { m_visible = visible; }
-  [[nodiscard]] Color BackColor() const override { return m_backColor; }
-  void SetBackColor(Color color) override { m_backColor = color; }
-  [[nodiscard]] Color ForeColor() const override { return m_foreColor; }
-  void SetForeColor(Color color) override { m_foreColor = color; }
-  [[nodiscard]] FontRef Font() const override { return m_font; }
-  void SetFont(FontRef font) override { m_font = std::move(font); }
-  [[nodiscard]] std::int32_t Left() const override { return m_left; }
-  void SetLeft(std::int32_t left) override { m_left = left; }
-  [[nodiscard]] std::int32_t Width() const override { return m_width; }
-  // Negative sizes fail with HostError, as they do on a real widget.
-  void SetWidth(std::int32_t width) override;
-  [[nodiscard]] std::int32_t Height() const override { return m_height; }
-  void SetHeight(std::int32_t height) override;
   void SetFocus() override;
   void Refresh() override { ++m_refreshCalls; }
-  void SetListener(WidgetListener* listener) override { m_listener = listener; }
-  // What the widget delivers its events to (the control's handlers), or null.
-  [[nodiscard]] WidgetListener* Listener() const { return m_listener; }
 
   // --- Inspection and set-up ------------------------------------------------------
   [[nodiscard]] const std::string& Name() const { return m_name; }
@@ -110,7 +82,7 @@ class MemoryWidget final : public Widget {
   // A key without a character (arrows, function keys): KeyDown, KeyUp. Delete
   // acts as above unless the KeyDown handler sets its code to 0.
   void PressKey(std::int16_t keyCode, std::int16_t shift = 0);
-  // Pastes text at the caret over the selection, as far as MaxLength allows; no
+  // Pastes text at the caret of an edit box over the selection, as far as MaxLength allows; no
   // key events, one Change.
   void Paste(std::string_view text);
   void Click();
@@ -126,6 +98,10 @@ class MemoryWidget final : public Widget {
  private:
   class Keys;
 
+  [[nodiscard]] Selection Selected() const override { return {m_selStart, m_selLength}; }
+  void Select(Selection selection) override;
+  [[nodiscard]] std::int32_t TextLength() const override;
+
   // Strikes a key that types ch, or no character.
   void Deliver(std::int16_t keyCode, std::int16_t shift, std::optional<char32_t> ch);
   void KeyAction(std::int16_t keyCode, std::int16_t shift);
@@ -137,24 +113,13 @@ class MemoryWidget final : public Widget {
   // Delivers an event to the listener, if there is one.
   template <class... Args>
   void Notify(void (WidgetListener::*event)(Args&...), Args... args) {
-    if (m_listener != nullptr) (m_listener->*event)(args...);
+    if (WidgetListener* listener = Listener()) (listener->*event)(args...);
   }
 
-  WidgetKind m_kind;
   std::string m_name;
   std::u32string m_text;
   std::int32_t m_selStart = 0;
   std::int32_t m_selLength = 0;
-  std::int32_t m_maxLength = 0;
-  bool m_enabled = true;
-  bool m_visible = true;
-  Color m_backColor = kSystemWindowColor;
-  Color m_foreColor = kSystemWindowTextColor;
-  FontRef m_font = std::make_shared<vumocaixa::Font>();
-  std::int32_t m_left = 0;
-  std::int32_t m_width = 0;
-  std::int32_t m_height = 0;
-  WidgetListener* m_listener = nullptr;
   MemoryFocus* m_focus = nullptr;
   bool m_focusFails = false;
   int m_setFocusCalls = 0;

@@ -8,12 +8,10 @@
 
 namespace vumocaixa::qt {
 
-using qtcommon::CodePointsBefore;
 using qtcommon::FromUtf8;
-using qtcommon::Utf16Before;
 
 QtEditBox::QtEditBox(QtFrame& frame, const char* name)
-    : QtWidgetBase(frame, QPalette::Base, QPalette::Text), m_name(name) {
+    : QtWidgetBase(frame, WidgetKind::EditBox, QPalette::Base, QPalette::Text), m_name(name) {
   ShareInheritedFont();
 }
 
@@ -32,8 +30,15 @@ QWidget* QtEditBox::MakeWidget() {
 }
 
 void QtEditBox::Made() {
-  Edit()->SetMaxChars(m_maxChars);
-  Edit()->SetListener(m_listener);
+  Edit()->SetMaxChars(MaxLength());
+  Edit()->SetListener(Listener());
+}
+
+void QtEditBox::Changed(Aspect aspect) {
+  VumoLineEdit* edit = Edit();
+  if (edit != nullptr && aspect == Aspect::MaxLength) edit->SetMaxChars(MaxLength());
+  if (edit != nullptr && aspect == Aspect::Listener) edit->SetListener(Listener());
+  QtWidgetBase::Changed(aspect);
 }
 
 // A box not made yet is empty: a text makes it. Until then its caret stands at 0 with
@@ -48,32 +53,19 @@ void QtEditBox::SetText(std::string_view text) {
   static_cast<VumoLineEdit&>(LineEdit()).SetTextByProgram(FromUtf8(text));
 }
 
-std::int32_t QtEditBox::SelStart() const {
+QtEditBox::Selection QtEditBox::Selected() const {
   const VumoLineEdit* edit = Edit();
-  if (edit == nullptr) return 0;
-  const int utf16 = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
-  return CodePointsBefore(edit->text(), utf16);
+  if (edit == nullptr) return {};
+  const qtcommon::Utf16Caret caret{edit->selectionStart(), edit->selectionEnd(),
+                                   edit->cursorPosition()};
+  const auto [start, length] = qtcommon::CodePointSelection(edit->text(), caret);
+  return {start, length};
 }
 
-void QtEditBox::SetSelStart(std::int32_t start) {
+void QtEditBox::Select(Selection selection) {
   VumoLineEdit* edit = Edit();
   if (edit == nullptr) return;
-  edit->setCursorPosition(Utf16Before(edit->text(), std::max(start, 0)));
-}
-
-std::int32_t QtEditBox::SelLength() const {
-  const VumoLineEdit* edit = Edit();
-  if (edit == nullptr) return 0;
-  return CodePointsBefore(edit->selectedText(), static_cast<int>(edit->selectedText().size()));
-}
-
-void QtEditBox::SetSelLength(std::int32_t length) {
-  VumoLineEdit* edit = Edit();
-  if (edit == nullptr) return;
-  const QString text = edit->text();
-  const std::int32_t start = SelStart();
-  const int from = Utf16Before(text, start);
-  const int to = Utf16Before(text, start + std::max(length, 0));
+  const auto [from, to] = qtcommon::Utf16Range(edit->text(), selection.start, selection.length);
   if (to == from) {
     edit->setCursorPosition(from);
   } else {
@@ -81,24 +73,11 @@ void QtEditBox::SetSelLength(std::int32_t length) {
   }
 }
 
-void QtEditBox::SetMaxLength(std::int32_t length) {
-  if (length < 0) {
-    throw HostError("MaxLength must not be negative");
-  }
-  m_maxChars = length;
-  if (VumoLineEdit* edit = Edit()) edit->SetMaxChars(length);
-}
-
 void QtEditBox::SetFocus() {
   if (!Enabled() || !Visible() || !LineEdit().isVisibleTo(LineEdit().window())) {
     throw HostError("a hidden or disabled box cannot take the focus: " + std::string(m_name));
   }
   LineEdit().setFocus(Qt::OtherFocusReason);
-}
-
-void QtEditBox::SetListener(WidgetListener* listener) {
-  m_listener = listener;
-  if (VumoLineEdit* edit = Edit()) edit->SetListener(listener);
 }
 
 }  // namespace vumocaixa::qt

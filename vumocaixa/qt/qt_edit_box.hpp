@@ -39,28 +39,20 @@ class QtEditBox final : public QtWidgetBase {
   // The QLineEdit, made now if it was not yet.
   [[nodiscard]] QLineEdit& LineEdit();
 
-  [[nodiscard]] WidgetKind Kind() const override { return WidgetKind::EditBox; }
   [[nodiscard]] std::string Text() const override;
   void SetText(std::string_view text) override;
-  [[nodiscard]] std::int32_t SelStart() const override;
-  void SetSelStart(std::int32_t start) override;
-  [[nodiscard]] std::int32_t SelLength() const override;
-  void SetSelLength(std::int32_t length) override;
-  [[nodiscard]] std::int32_t MaxLength() const override { return m_maxChars; }
-  // A negative length fails with HostError.
-  void SetMaxLength(std::int32_t length) override;
   // Fails with HostError when the box is hidden or disabled.
   void SetFocus() override;
-  void SetListener(WidgetListener* listener) override;
 
  private:
   [[nodiscard]] QWidget* MakeWidget() override;
   void Made() override;
+  void Changed(Aspect aspect) override;
+  [[nodiscard]] Selection Selected() const override;
+  void Select(Selection selection) override;
   [[nodiscard]] VumoLineEdit* Edit() const;
 
   const char* m_name;  // a string literal
-  WidgetListener* m_listener = nullptr;
-  std::int32_t m_maxChars = 0;
 };
 
 }  // namespace vumocaixa::qt

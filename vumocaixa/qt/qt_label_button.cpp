@@ -52,7 +52,8 @@ class ElidingLabel final : public QLabel {
 }  // namespace
 
 QtLabelBox::QtLabelBox(QtFrame& frame, const char* name)
-    : QtWidgetBase(frame, QPalette::Window, QPalette::WindowText), m_name(name) {}
+    : QtWidgetBase(frame, WidgetKind::LabelBox, QPalette::Window, QPalette::WindowText),
+      m_name(name) {}
 
 QLabel& QtLabelBox::Label() { return static_cast<QLabel&>(QtWidget()); }
 
@@ -62,21 +63,21 @@ QWidget* QtLabelBox::MakeWidget() {
   return label;
 }
 
-void QtLabelBox::Made() { static_cast<ElidingLabel&>(Label()).SetFullText(m_text); }
+void QtLabelBox::Made() { static_cast<ElidingLabel&>(Label()).SetFullText(FromUtf8(Text())); }
 
-std::string QtLabelBox::Text() const { return m_text.toStdString(); }
-
-void QtLabelBox::SetText(std::string_view text) {
-  m_text = FromUtf8(text);
-  if (QWidget* label = MadeWidget()) static_cast<ElidingLabel*>(label)->SetFullText(m_text);
+void QtLabelBox::Changed(Aspect aspect) {
+  if (aspect == Aspect::Caption && MadeWidget() != nullptr) Made();
+  QtWidgetBase::Changed(aspect);
 }
 
 void QtLabelBox::SetFocus() { throw HostError("a label cannot take the focus"); }
 
 QtPushButton::QtPushButton(QtFrame& frame, const char* name)
-    : QtWidgetBase(frame, QPalette::Button, QPalette::ButtonText), m_name(name) {}
+    : QtWidgetBase(frame, WidgetKind::PushButton, QPalette::Button, QPalette::ButtonText),
+      m_name(name) {}
 
-QtPushButton::~QtPushButton() { m_listener = nullptr; }
+// The button goes after this part: a click it reports while it goes reaches nothing.
+QtPushButton::~QtPushButton() { SetListener(nullptr); }
 
 QPushButton& QtPushButton::Button() { return static_cast<QPushButton&>(QtWidget()); }
 
@@ -85,20 +86,18 @@ QWidget* QtPushButton::MakeWidget() {
   button->setObjectName(m_name);
   button->setAutoDefault(false);
   QObject::connect(button, &QPushButton::clicked, button, [this] {
-    if (m_listener != nullptr) {
-      Guarded(Frame(), "Click", [this] { m_listener->Click(); });
+    if (WidgetListener* listener = Listener()) {
+      Guarded(Frame(), "Click", [listener] { listener->Click(); });
     }
   });
   return button;
 }
 
-void QtPushButton::Made() { Button().setText(m_text); }
+void QtPushButton::Made() { Button().setText(FromUtf8(Text())); }
 
-std::string QtPushButton::Text() const { return m_text.toStdString(); }
-
-void QtPushButton::SetText(std::string_view text) {
-  m_text = FromUtf8(text);
-  if (QWidget* button = MadeWidget()) static_cast<QPushButton*>(button)->setText(m_text);
+void QtPushButton::Changed(Aspect aspect) {
+  if (aspect == Aspect::Caption && MadeWidget() != nullptr) Made();
+  QtWidgetBase::Changed(aspect);
 }
 
 void QtPushButton::SetFocus() {

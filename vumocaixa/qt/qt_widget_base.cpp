@@ -31,8 +31,9 @@ void PlaceInTabChain(QWidget& frame, QWidget& part) {
 
 }  // namespace
 
-QtWidgetBase::QtWidgetBase(QtFrame& frame, QPalette::ColorRole background, QPalette::ColorRole text)
-    : m_frame(frame), m_backgroundRole(background), m_textRole(text) {}
+QtWidgetBase::QtWidgetBase(QtFrame& frame, WidgetKind kind, QPalette::ColorRole background,
+                           QPalette::ColorRole text)
+    : Part(kind, false), m_frame(frame), m_backgroundRole(background), m_textRole(text) {}
 
 QtWidgetBase::~QtWidgetBase() { delete m_widget.data(); }
 
@@ -49,7 +50,7 @@ bool QtWidgetBase::FrameShown() const {
 }
 
 void QtWidgetBase::MakeIfShown() {
-  if (m_widget == nullptr && m_visible) Make();
+  if (m_widget == nullptr && Part::Visible()) Make();
 }
 
 // What the part was given is applied to the new widget; what it was not given stays
@@ -57,45 +58,44 @@ void QtWidgetBase::MakeIfShown() {
 void QtWidgetBase::Make() {
   QWidget* widget = MakeWidget();
   m_widget = widget;
-  widget->setEnabled(m_enabled);
-  if (m_given.colors) ApplyColors();
-  if (m_given.font) ApplyFont();
-  if (m_given.place) ApplyGeometry();
+  widget->setEnabled(Part::Enabled());
+  if (Given(Aspect::Colors)) ApplyColors();
+  if (Given(Aspect::Font)) ApplyFont();
+  if (Given(Aspect::Place)) ApplyGeometry();
   Made();
   PlaceInTabChain(m_frame.FrameWidget(), *widget);
-  if (m_given.visibility) widget->setVisible(m_visible);
+  if (Given(Aspect::Visible)) widget->setVisible(Part::Visible());
   m_frame.PartMade(*this);
 }
 
-bool QtWidgetBase::Enabled() const { return m_widget ? m_widget->isEnabled() : m_enabled; }
+bool QtWidgetBase::Enabled() const { return m_widget ? m_widget->isEnabled() : Part::Enabled(); }
 
-void QtWidgetBase::SetEnabled(bool enabled) {
-  m_enabled = enabled;
-  if (m_widget) m_widget->setEnabled(enabled);
-}
+bool QtWidgetBase::Visible() const { return m_widget ? !m_widget->isHidden() : Part::Visible(); }
 
-bool QtWidgetBase::Visible() const { return m_widget ? !m_widget->isHidden() : m_visible; }
-
-void QtWidgetBase::SetVisible(bool visible) {
-  m_visible = visible;
-  m_given.visibility = true;
-  if (m_widget) {
-    m_widget->setVisible(visible);
-  } else if (visible && FrameShown()) {
-    Make();
+void QtWidgetBase::Changed(Aspect aspect) {
+  switch (aspect) {
+    case Aspect::Enabled:
+      if (m_widget) m_widget->setEnabled(Part::Enabled());
+      break;
+    case Aspect::Visible:
+      if (m_widget) {
+        m_widget->setVisible(Part::Visible());
+      } else if (Part::Visible() && FrameShown()) {
+        Make();
+      }
+      break;
+    case Aspect::Colors:
+      ApplyColors();
+      break;
+    case Aspect::Font:
+      if (m_widget) ApplyFont();
+      break;
+    case Aspect::Place:
+      ApplyGeometry();
+      break;
+    default:
+      break;
   }
-}
-
-void QtWidgetBase::SetBackColor(Color color) {
-  m_backColor = color;
-  m_given.colors = true;
-  ApplyColors();
-}
-
-void QtWidgetBase::SetForeColor(Color color) {
-  m_foreColor = color;
-  m_given.colors = true;
-  ApplyColors();
 }
 
 // A system colour of the part's own role is left to the palette the widget inherits,
@@ -103,64 +103,26 @@ void QtWidgetBase::SetForeColor(Color color) {
 // follows the theme; any other colour is the widget's own, in every state.
 void QtWidgetBase::ApplyColors() {
   if (!m_widget) return;
-  const bool ownBack = qtcommon::SystemColorRole(m_backColor) != m_backgroundRole;
-  const bool ownText = qtcommon::SystemColorRole(m_foreColor) != m_textRole;
+  const bool ownBack = qtcommon::SystemColorRole(BackColor()) != m_backgroundRole;
+  const bool ownText = qtcommon::SystemColorRole(ForeColor()) != m_textRole;
   m_widget->setAutoFillBackground(m_backgroundRole == QPalette::Window);
   if (!ownBack && !ownText && !m_widget->testAttribute(Qt::WA_SetPalette)) return;
   QPalette palette;  // what is not set here comes from the parent's palette
-  if (ownBack) palette.setColor(m_backgroundRole, ToQColor(m_backColor));
-  if (ownText) palette.setColor(m_textRole, ToQColor(m_foreColor));
+  if (ownBack) palette.setColor(m_backgroundRole, ToQColor(BackColor()));
+  if (ownText) palette.setColor(m_textRole, ToQColor(ForeColor()));
   m_widget->setPalette(palette);
 }
 
-FontRef QtWidgetBase::Font() const {
-  if (!m_font) m_font = std::make_shared<vumocaixa::Font>();
-  return m_font;
-}
-
-void QtWidgetBase::SetFont(FontRef font) {
-  if (!font) {
-    throw HostError("a widget's font must not be empty");
-  }
-  m_font = std::move(font);
-  m_given.font = true;
-  if (m_widget) ApplyFont();
-}
-
 void QtWidgetBase::ApplyFont() {
-  const QFont font = ToQFont(*m_font);
+  const QFont font = ToQFont(*Font());
   if (m_shareFont && m_widget->font() == font) return;
   m_widget->setFont(font);
 }
 
 void QtWidgetBase::WidgetFontChanged() {
-  if (!m_widget || !m_given.font || m_widget->testAttribute(Qt::WA_SetFont)) return;
-  const QFont font = ToQFont(*m_font);
+  if (!m_widget || !Given(Aspect::Font) || m_widget->testAttribute(Qt::WA_SetFont)) return;
+  const QFont font = ToQFont(*Font());
   if (m_widget->font() != font) m_widget->setFont(font);
-}
-
-void QtWidgetBase::SetLeft(std::int32_t left) {
-  m_left = left;
-  m_given.place = true;
-  ApplyGeometry();
-}
-
-void QtWidgetBase::SetWidth(std::int32_t width) {
-  if (width < 0) {
-    throw HostError("a widget's width must not be negative");
-  }
-  m_width = width;
-  m_given.place = true;
-  ApplyGeometry();
-}
-
-void QtWidgetBase::SetHeight(std::int32_t height) {
-  if (height < 0) {
-    throw HostError("a widget's height must not be negative");
-  }
-  m_height = height;
-  m_given.place = true;
-  ApplyGeometry();
 }
 
 void QtWidgetBase::Refresh() {
@@ -173,8 +135,8 @@ void QtWidgetBase::Refresh() {
 void QtWidgetBase::ApplyGeometry() {
   if (!m_widget) return;
   const LogicalDpi dpi = LogicalDpiOf(m_frame.FrameWidget());
-  m_widget->setGeometry(TwipsToPixels(m_left, dpi.x), 0, TwipsToPixels(m_width, dpi.x),
-                        TwipsToPixels(m_height, dpi.y));
+  m_widget->setGeometry(TwipsToPixels(Left(), dpi.x), 0, TwipsToPixels(Width(), dpi.x),
+                        TwipsToPixels(Height(), dpi.y));
 }
 
 }  // namespace vumocaixa::qt

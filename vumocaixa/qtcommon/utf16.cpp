@@ -23,4 +23,15 @@ int Utf16Before(const QString& text, int codePoints) {
   return i;
 }
 
+CodePointSpan CodePointSelection(const QString& text, Utf16Caret caret) {
+  if (caret.selectionStart == caret.selectionEnd) return {CodePointsBefore(text, caret.cursor), 0};
+  const int start = CodePointsBefore(text, caret.selectionStart);
+  return {start, CodePointsBefore(text, caret.selectionEnd) - start};
+}
+
+Utf16Span Utf16Range(const QString& text, int start, int length) {
+  const int from = Utf16Before(text, std::max(start, 0));
+  return {from, Utf16Before(text, std::max(start, 0) + std::max(length, 0))};
+}
+
 }  // namespace vumocaixa::qtcommon

@@ -22,4 +22,25 @@ namespace vumocaixa::qtcommon {
 [[nodiscard]] int CodePointsBefore(const QString& text, int utf16);
 [[nodiscard]] int Utf16Before(const QString& text, int codePoints);
 
+// An editor's caret in UTF-16 units: the ends of its selection (equal, or both -1, when
+// nothing is selected) and its cursor.
+struct Utf16Caret {
+  int selectionStart = 0;
+  int selectionEnd = 0;
+  int cursor = 0;
+};
+struct CodePointSpan {
+  int start = 0;
+  int length = 0;
+};
+struct Utf16Span {
+  int from = 0;
+  int to = 0;
+};
+// The caret in code points: where the selection starts (the cursor when nothing is
+// selected) and how many characters it holds.
+[[nodiscard]] CodePointSpan CodePointSelection(const QString& text, Utf16Caret caret);
+// The UTF-16 ends of length code points from start, both clamped to the text.
+[[nodiscard]] Utf16Span Utf16Range(const QString& text, int start, int length);
+
 }  // namespace vumocaixa::qtcommon

@@ -59,11 +59,11 @@ Rectangle {
 }  // namespace
 
 QuickEditBox::QuickEditBox(QuickFrame& frame, const char* name)
-    : QuickPart(frame, name, kEditBoxQml) {}
+    : QuickPart(frame, WidgetKind::EditBox, name, kEditBoxQml) {}
 
 QuickEditBox::~QuickEditBox() {
   // The TextInput goes after this box: what it reports while it goes reaches nothing.
-  m_listener = nullptr;
+  SetListener(nullptr);
   if (m_input == nullptr) return;
   m_input->removeEventFilter(this);
   QObject::disconnect(m_input, nullptr, this, nullptr);
@@ -95,41 +95,25 @@ void QuickEditBox::SetText(std::string_view text) {
   Input().setProperty("text", FromUtf8(text));
 }
 
-std::int32_t QuickEditBox::SelStart() const {
-  if (m_input == nullptr) return 0;
-  const int start = m_input->property("selectionStart").toInt();
-  const int end = m_input->property("selectionEnd").toInt();
-  const int utf16 = start != end ? start : m_input->property("cursorPosition").toInt();
-  return CodePointsBefore(CurrentText(), utf16);
+qtcommon::Utf16Caret QuickEditBox::Caret() const {
+  return {m_input->property("selectionStart").toInt(), m_input->property("selectionEnd").toInt(),
+          m_input->property("cursorPosition").toInt()};
 }
 
-void QuickEditBox::SetSelStart(std::int32_t start) {
+QuickEditBox::Selection QuickEditBox::Selected() const {
+  if (m_input == nullptr) return {};
+  const auto [start, length] = qtcommon::CodePointSelection(CurrentText(), Caret());
+  return {start, length};
+}
+
+void QuickEditBox::Select(Selection selection) {
   if (m_input == nullptr) return;
-  m_input->setProperty("cursorPosition", Utf16Before(CurrentText(), std::max(start, 0)));
-}
-
-std::int32_t QuickEditBox::SelLength() const {
-  if (m_input == nullptr) return 0;
-  const QString selected = m_input->property("selectedText").toString();
-  return CodePointsBefore(selected, static_cast<int>(selected.size()));
-}
-
-void QuickEditBox::SetSelLength(std::int32_t length) {
-  if (m_input == nullptr) return;
-  const QString text = CurrentText();
-  const std::int32_t start = SelStart();
-  const int from = Utf16Before(text, start);
-  const int to = Utf16Before(text, start + std::max(length, 0));
+  const auto [from, to] = qtcommon::Utf16Range(CurrentText(), selection.start, selection.length);
   if (to == from) {
     m_input->setProperty("cursorPosition", from);
   } else {
     QMetaObject::invokeMethod(m_input, "select", Q_ARG(int, from), Q_ARG(int, to));
   }
-}
-
-void QuickEditBox::SetMaxLength(std::int32_t length) {
-  if (length < 0) throw HostError("MaxLength must not be negative");
-  m_maxChars = length;
 }
 
 void QuickEditBox::SetFocus() {
@@ -155,21 +139,24 @@ void QuickEditBox::TextChanged() {
   const QString text = CurrentText();
   if (text == m_lastText) return;
   m_lastText = text;
-  if (m_listener != nullptr) Guarded(Frame(), "Change", [this] { m_listener->Change(); });
+  if (WidgetListener* listener = Listener()) {
+    Guarded(Frame(), "Change", [listener] { listener->Change(); });
+  }
 }
 
 // --- Editing --------------------------------------------------------------------------
 
 void QuickEditBox::Insert(const QString& typed) {
   const QString text = CurrentText();
-  int from = m_input->property("selectionStart").toInt();
-  int to = m_input->property("selectionEnd").toInt();
-  if (from == to) from = to = m_input->property("cursorPosition").toInt();
+  const qtcommon::Utf16Caret caret = Caret();
+  int from = caret.selectionStart;
+  int to = caret.selectionEnd;
+  if (from == to) from = to = caret.cursor;
   QString piece = typed;
-  if (m_maxChars > 0) {
+  if (MaxLength() > 0) {
     const int kept = CodePointsBefore(text, static_cast<int>(text.size())) -
                      CodePointsBefore(text.mid(from, to - from), to - from);
-    piece.truncate(Utf16Before(piece, std::max(0, m_maxChars - kept)));
+    piece.truncate(Utf16Before(piece, std::max(0, MaxLength() - kept)));
   }
   if (piece.isEmpty() && from == to) return;
   // One change, with the caret already after the insertion when Change is raised.
@@ -203,7 +190,7 @@ void QuickEditBox::Paste() {
 // --- Events ---------------------------------------------------------------------------
 
 bool QuickEditBox::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != m_input || m_listener == nullptr) return false;
+  if (watched != m_input || Listener() == nullptr) return false;
   switch (event->type()) {
     case QEvent::KeyPress: return KeyPressed(static_cast<QKeyEvent&>(*event));
     case QEvent::KeyRelease: return KeyReleased(static_cast<QKeyEvent&>(*event));
@@ -230,8 +217,8 @@ class QuickEditBox::Keys final : public KeystrokeTarget {
   [[nodiscard]] bool Consumed() const { return !m_box || !m_passOn; }
 
   bool Raise(const char* event, const std::function<void(WidgetListener&)>& deliver) override {
-    if (!m_box || m_box->m_listener == nullptr) return false;
-    WidgetListener& listener = *m_box->m_listener;
+    if (!m_box || m_box->Listener() == nullptr) return false;
+    WidgetListener& listener = *m_box->Listener();
     return Guarded(m_box->Frame(), event, [&] { deliver(listener); }) && m_box;
   }
   void Insert(char32_t ch) override { m_box->Insert(CharText(ch)); }
@@ -288,7 +275,7 @@ void QuickEditBox::InputMethod(QInputMethodEvent& event) {
 void QuickEditBox::FocusIn() {
   if (m_hasFocus || Frame().ShowingMessage()) return;
   m_hasFocus = true;
-  Guarded(Frame(), "GotFocus", [this] { m_listener->GotFocus(); });
+  Guarded(Frame(), "GotFocus", [this] { Listener()->GotFocus(); });
 }
 
 void QuickEditBox::FocusOut(const QFocusEvent& event) {
@@ -310,7 +297,9 @@ void QuickEditBox::ActiveFocusChanged(bool active) {
   // Cleared first: the handler may give the focus straight back.
   m_hasFocus = false;
   QTimer::singleShot(0, this, [this] {
-    if (m_listener != nullptr) Guarded(Frame(), "LostFocus", [this] { m_listener->LostFocus(); });
+    if (WidgetListener* listener = Listener()) {
+      Guarded(Frame(), "LostFocus", [listener] { listener->LostFocus(); });
+    }
   });
 }
 
@@ -325,21 +314,21 @@ void QuickEditBox::Mouse(QMouseEvent& event) {
   QPointer<QuickEditBox> alive(this);
   switch (event.type()) {
     case QEvent::MouseButtonPress:
-      Guarded(Frame(), "MouseDown", [&] { m_listener->MouseDown(button, shift, x, y); });
+      Guarded(Frame(), "MouseDown", [&] { Listener()->MouseDown(button, shift, x, y); });
       break;
     case QEvent::MouseMove:
-      Guarded(Frame(), "MouseMove", [&] { m_listener->MouseMove(button, shift, x, y); });
+      Guarded(Frame(), "MouseMove", [&] { Listener()->MouseMove(button, shift, x, y); });
       break;
     case QEvent::MouseButtonRelease:
-      Guarded(Frame(), "MouseUp", [&] { m_listener->MouseUp(button, shift, x, y); });
+      Guarded(Frame(), "MouseUp", [&] { Listener()->MouseUp(button, shift, x, y); });
       break;
-    default: Guarded(Frame(), "DblClick", [this] { m_listener->DblClick(); }); break;
+    default: Guarded(Frame(), "DblClick", [this] { Listener()->DblClick(); }); break;
   }
-  if (!alive || m_listener == nullptr) return;
+  if (!alive || Listener() == nullptr) return;
   const bool click = release && m_pressed && event.button() == Qt::LeftButton &&
                      m_input->contains(event.position());
   if (press || release) m_pressed = press && event.button() == Qt::LeftButton;
-  if (click) Guarded(Frame(), "Click", [this] { m_listener->Click(); });
+  if (click) Guarded(Frame(), "Click", [this] { Listener()->Click(); });
 }
 
 }  // namespace vumocaixa::quick

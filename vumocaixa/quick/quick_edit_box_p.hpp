@@ -13,6 +13,8 @@
 
 #include <QString>
 
+#include <vumocaixa/qtcommon/utf16.hpp>
+
 #include "quick_part_p.hpp"
 
 class QKeyEvent;
@@ -32,18 +34,10 @@ class QuickEditBox final : public QuickPart {
   // The TextInput, made now if it was not yet.
   [[nodiscard]] QQuickItem& Input();
 
-  [[nodiscard]] WidgetKind Kind() const override { return WidgetKind::EditBox; }
   [[nodiscard]] std::string Text() const override;
   void SetText(std::string_view text) override;
-  [[nodiscard]] std::int32_t SelStart() const override;
-  void SetSelStart(std::int32_t start) override;
-  [[nodiscard]] std::int32_t SelLength() const override;
-  void SetSelLength(std::int32_t length) override;
-  [[nodiscard]] std::int32_t MaxLength() const override { return m_maxChars; }
-  void SetMaxLength(std::int32_t length) override;
   // Fails with HostError when the box is hidden or disabled.
   void SetFocus() override;
-  void SetListener(WidgetListener* listener) override { m_listener = listener; }
 
   // The name and description screen readers give the box.
   void SetAccessible(const QString& name, const QString& description);
@@ -53,6 +47,9 @@ class QuickEditBox final : public QuickPart {
   void Made() override;
 
  private:
+  [[nodiscard]] Selection Selected() const override;
+  void Select(Selection selection) override;
+  [[nodiscard]] qtcommon::Utf16Caret Caret() const;
   Q_SLOT void TextChanged();
   Q_SLOT void ActiveFocusChanged(bool active);
   [[nodiscard]] QString CurrentText() const;
@@ -74,8 +71,6 @@ class QuickEditBox final : public QuickPart {
   QQuickItem* m_input = nullptr;  // the TextInput, once the item is made
   QString m_accessibleName;
   QString m_accessibleDescription;
-  WidgetListener* m_listener = nullptr;
-  std::int32_t m_maxChars = 0;
   QString m_lastText;
   bool m_hasFocus = false;
   bool m_leaving = false;  // the focus is going elsewhere in the window

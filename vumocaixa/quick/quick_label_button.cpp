@@ -1,11 +1,8 @@
 #include "quick_label_button_p.hpp"
 
 #include <vumocaixa/host/errors.hpp>
-#include <vumocaixa/qtcommon/utf16.hpp>
 
 namespace vumocaixa::quick {
-
-using qtcommon::FromUtf8;
 
 namespace {
 
@@ -37,21 +34,15 @@ Button {
 
 }  // namespace
 
-void QuickCaptionPart::SetText(std::string_view text) {
-  m_text = text;
-  if (HasItem()) Item().setProperty("text", FromUtf8(m_text));
-}
-
-void QuickCaptionPart::Made() { Item().setProperty("text", FromUtf8(m_text)); }
-
-QuickLabel::QuickLabel(QuickFrame& frame) : QuickCaptionPart(frame, "Caixa2", kLabelQml) {}
+QuickLabel::QuickLabel(QuickFrame& frame)
+    : QuickPart(frame, WidgetKind::LabelBox, "Caixa2", kLabelQml) {}
 
 void QuickLabel::SetFocus() { throw HostError("a label cannot take the focus"); }
 
-QuickButton::QuickButton(QuickFrame& frame) : QuickCaptionPart(frame, "Btn_Evento", kButtonQml) {}
+QuickButton::QuickButton(QuickFrame& frame)
+    : QuickPart(frame, WidgetKind::PushButton, "Btn_Evento", kButtonQml) {}
 
 void QuickButton::Made() {
-  QuickCaptionPart::Made();
   Item().setProperty("acao", m_action);
   connect(&Item(), SIGNAL(clicked()), this, SLOT(Clicked()));
 }
@@ -62,8 +53,7 @@ void QuickButton::SetAction(const QString& action) {
 }
 
 void QuickButton::Clicked() {
-  if (m_listener == nullptr) return;
-  Guarded(Frame(), "Click", [this] { m_listener->Click(); });
+  if (WidgetListener* listener = Listener()) Guarded(Frame(), "Click", [listener] { listener->Click(); });
 }
 
 void QuickButton::SetFocus() {

@@ -6,10 +6,12 @@
 #include <QQmlEngine>
 
 #include <vumocaixa/host/errors.hpp>
+#include <vumocaixa/qtcommon/utf16.hpp>
 #include <vumocaixa/qtcommon/values.hpp>
 
 namespace vumocaixa::quick {
 
+using qtcommon::FromUtf8;
 using qtcommon::ToQColor;
 using qtcommon::ToQFont;
 using qtcommon::TwipsToPixels;
@@ -38,8 +40,8 @@ QQmlComponent& ComponentFor(QQmlEngine& engine, const char* name, const char* qm
 
 }  // namespace
 
-QuickPart::QuickPart(QuickFrame& frame, const char* name, const char* qml)
-    : m_frame(frame), m_name(name), m_qml(qml) {}
+QuickPart::QuickPart(QuickFrame& frame, WidgetKind kind, const char* name, const char* qml)
+    : Part(kind, true), m_frame(frame), m_name(name), m_qml(qml) {}
 
 QuickPart::~QuickPart() { delete m_item.data(); }
 
@@ -49,7 +51,7 @@ QQuickItem& QuickPart::Item() {
 }
 
 void QuickPart::MakeIfShown() {
-  if (m_item == nullptr && m_visible) Make();
+  if (m_item == nullptr && Visible()) Make();
 }
 
 void QuickPart::Make() {
@@ -65,11 +67,12 @@ void QuickPart::Make() {
   item->setParentItem(&m_frame.FrameItem());
   component.completeCreate();
   m_item = item;
-  item->setEnabled(m_enabled);
-  item->setVisible(m_visible);
+  item->setEnabled(Enabled());
+  item->setVisible(Visible());
   ApplyColors();
-  TextItem().setProperty("font", ToQFont(*m_font));
+  ApplyFont();
   ApplyGeometry();
+  ApplyCaption();
   Made();
 }
 
@@ -78,68 +81,43 @@ QQuickItem& QuickPart::TextItem() {
   return text != nullptr ? *text : *m_item;
 }
 
-void QuickPart::SetEnabled(bool enabled) {
-  m_enabled = enabled;
-  if (m_item) m_item->setEnabled(enabled);
-}
-
-void QuickPart::SetVisible(bool visible) {
-  m_visible = visible;
-  if (m_item) {
-    m_item->setVisible(visible);
-  } else if (visible && m_frame.Complete()) {
-    Make();
+void QuickPart::Changed(Aspect aspect) {
+  if (!m_item) {
+    if (aspect == Aspect::Visible && Visible() && m_frame.Complete()) Make();
+    return;
+  }
+  switch (aspect) {
+    case Aspect::Enabled: m_item->setEnabled(Enabled()); break;
+    case Aspect::Visible: m_item->setVisible(Visible()); break;
+    case Aspect::Colors: ApplyColors(); break;
+    case Aspect::Font: ApplyFont(); break;
+    case Aspect::Place: ApplyGeometry(); break;
+    case Aspect::Caption: ApplyCaption(); break;
+    default: break;
   }
 }
 
-void QuickPart::SetBackColor(Color color) {
-  m_backColor = color;
-  ApplyColors();
-}
-
-void QuickPart::SetForeColor(Color color) {
-  m_foreColor = color;
-  ApplyColors();
-}
-
 void QuickPart::ApplyColors() {
-  if (!m_item) return;
-  m_item->setProperty("backColor", ToQColor(m_backColor));
-  TextItem().setProperty("color", ToQColor(m_foreColor));
+  m_item->setProperty("backColor", ToQColor(BackColor()));
+  TextItem().setProperty("color", ToQColor(ForeColor()));
 }
 
-void QuickPart::SetFont(FontRef font) {
-  m_font = font ? std::move(font) : std::make_shared<vumocaixa::Font>();
-  if (m_item) TextItem().setProperty("font", ToQFont(*m_font));
+void QuickPart::ApplyFont() { TextItem().setProperty("font", ToQFont(*Font())); }
+
+void QuickPart::ApplyCaption() {
+  if (Kind() != WidgetKind::EditBox) m_item->setProperty("text", FromUtf8(Text()));
 }
 
 void QuickPart::Refresh() {
-  if (m_item) TextItem().setProperty("font", ToQFont(*m_font));
-}
-
-void QuickPart::SetLeft(std::int32_t left) {
-  m_left = left;
-  ApplyGeometry();
-}
-
-void QuickPart::SetWidth(std::int32_t width) {
-  if (width < 0) throw HostError("a width must not be negative");
-  m_width = width;
-  ApplyGeometry();
-}
-
-void QuickPart::SetHeight(std::int32_t height) {
-  if (height < 0) throw HostError("a height must not be negative");
-  m_height = height;
-  ApplyGeometry();
+  if (m_item) ApplyFont();
 }
 
 void QuickPart::ApplyGeometry() {
   if (!m_item) return;
   const qreal dpi = m_frame.Dpi();
-  m_item->setX(TwipsToPixels(m_left, dpi));
-  m_item->setWidth(TwipsToPixels(m_width, dpi));
-  m_item->setHeight(TwipsToPixels(m_height, dpi));
+  m_item->setX(TwipsToPixels(Left(), dpi));
+  m_item->setWidth(TwipsToPixels(Width(), dpi));
+  m_item->setHeight(TwipsToPixels(Height(), dpi));
 }
 
 }  // namespace vumocaixa::quick

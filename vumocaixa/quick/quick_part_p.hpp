@@ -11,13 +11,13 @@
 #include <QPointer>
 #include <QQuickItem>
 
-#include <vumocaixa/host/widget.hpp>
+#include <vumocaixa/host/part.hpp>
 
 #include "quick_frame_p.hpp"
 
 namespace vumocaixa::quick {
 
-class QuickPart : public QObject, public Widget {
+class QuickPart : public QObject, public Part {
   Q_OBJECT
 
  public:
@@ -28,24 +28,6 @@ class QuickPart : public QObject, public Widget {
   [[nodiscard]] bool HasItem() const { return m_item != nullptr; }
   // Makes the item if the control shows this part.
   void MakeIfShown();
-
-  [[nodiscard]] bool Enabled() const override { return m_enabled; }
-  void SetEnabled(bool enabled) override;
-  [[nodiscard]] bool Visible() const override { return m_visible; }
-  void SetVisible(bool visible) override;
-  [[nodiscard]] Color BackColor() const override { return m_backColor; }
-  void SetBackColor(Color color) override;
-  [[nodiscard]] Color ForeColor() const override { return m_foreColor; }
-  void SetForeColor(Color color) override;
-  [[nodiscard]] FontRef Font() const override { return m_font; }
-  void SetFont(FontRef font) override;
-  [[nodiscard]] std::int32_t Left() const override { return m_left; }
-  void SetLeft(std::int32_t left) override;
-  [[nodiscard]] std::int32_t Width() const override { return m_width; }
-  // Negative sizes fail with HostError.
-  void SetWidth(std::int32_t width) override;
-  [[nodiscard]] std::int32_t Height() const override { return m_height; }
-  void SetHeight(std::int32_t height) override;
   void Refresh() override;
 
   // Places the item again (after the frame's resolution changed).
@@ -54,30 +36,26 @@ class QuickPart : public QObject, public Widget {
  protected:
   // qml is the component's source, name the object name of its items; the property
   // backColor of the root item takes BackColor, the item textItem (or the root) the
-  // font and ForeColor.
-  QuickPart(QuickFrame& frame, const char* name, const char* qml);
+  // font and ForeColor, and the root's text a label's or button's caption.
+  QuickPart(QuickFrame& frame, WidgetKind kind, const char* name, const char* qml);
   [[nodiscard]] QuickFrame& Frame() const { return m_frame; }
   // The item that shows the text: the root or its property textItem.
   [[nodiscard]] QQuickItem& TextItem();
   // Called once the item is made, to apply what the kind keeps.
   virtual void Made() {}
+  // Shows what changed on the item, once made.
+  void Changed(Aspect aspect) override;
 
  private:
   void Make();
   void ApplyColors();
+  void ApplyFont();
+  void ApplyCaption();
 
   QuickFrame& m_frame;
   const char* m_name;
   const char* m_qml;
   QPointer<QQuickItem> m_item;
-  bool m_enabled = true;
-  bool m_visible = true;
-  Color m_backColor = kSystemWindowColor;
-  Color m_foreColor = kSystemWindowTextColor;
-  FontRef m_font = std::make_shared<vumocaixa::Font>();
-  std::int32_t m_left = 0;
-  std::int32_t m_width = 0;
-  std::int32_t m_height = 0;
 };
 
 }  // namespace vumocaixa::quick
