@@ -1,7 +1,5 @@
 #include <vumocaixa/qt/qt_container.hpp>
 
-#include <string>
-
 #include <QMetaMethod>
 #include <QWidget>
 
@@ -12,6 +10,7 @@
 namespace vumocaixa::qt {
 
 using qtcommon::FromQFont;
+using qtcommon::HostEvent;
 using qtcommon::FromUtf8;
 using qtcommon::TwipsFollowing;
 using qtcommon::TwipsToPixels;
@@ -49,56 +48,23 @@ void QtContainer::WidgetResized() {
 
 // --- Events -------------------------------------------------------------------------
 
-void QtContainer::Change() {
-  Emit([this] { emit change(); });
-}
-
-void QtContainer::Click() {
-  Emit([this] { emit click(); });
-}
-
-void QtContainer::DblClick() {
-  Emit([this] { emit dblClick(); });
-}
-
-void QtContainer::KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) {
-  Emit([&] { emit keyDown(KeyCode, Shift); });
-}
-
-void QtContainer::KeyEnter(std::int16_t& Cancel) {
-  Emit([&] { emit keyEnter(Cancel); });
-}
-
-void QtContainer::KeyPress(std::int16_t& KeyAscii) {
-  Emit([&] { emit keyPress(KeyAscii); });
-}
-
-void QtContainer::KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) {
-  Emit([&] { emit keyUp(KeyCode, Shift); });
-}
-
-void QtContainer::MouseDown(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) {
-  Emit([&] { emit mouseDown(Button, Shift, X, Y); });
-}
-
-void QtContainer::MouseMove(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) {
-  Emit([&] { emit mouseMove(Button, Shift, X, Y); });
-}
-
-void QtContainer::MouseUp(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) {
-  Emit([&] { emit mouseUp(Button, Shift, X, Y); });
-}
-
-void QtContainer::MandarEmail(std::string& Endereco) {
-  QString address = QString::fromStdString(Endereco);
-  Emit([&] { emit mandarEmail(address); });
-  Endereco = address.toStdString();
-}
-
-void QtContainer::AbrirHomePage(std::string& Endereco) {
-  QString address = QString::fromStdString(Endereco);
-  Emit([&] { emit abrirHomePage(address); });
-  Endereco = address.toStdString();
+void QtContainer::Raise(HostEvent event, qtcommon::HostEventArgs& a) {
+  Emit([&] {
+    switch (event) {
+      case HostEvent::Change: emit change(); break;
+      case HostEvent::Click: emit click(); break;
+      case HostEvent::DblClick: emit dblClick(); break;
+      case HostEvent::KeyDown: emit keyDown(a.keyCode, a.shift); break;
+      case HostEvent::KeyUp: emit keyUp(a.keyCode, a.shift); break;
+      case HostEvent::KeyEnter: emit keyEnter(a.cancel); break;
+      case HostEvent::KeyPress: emit keyPress(a.keyAscii); break;
+      case HostEvent::MouseDown: emit mouseDown(a.button, a.shift, a.x, a.y); break;
+      case HostEvent::MouseMove: emit mouseMove(a.button, a.shift, a.x, a.y); break;
+      case HostEvent::MouseUp: emit mouseUp(a.button, a.shift, a.x, a.y); break;
+      case HostEvent::MandarEmail: emit mandarEmail(a.address); break;
+      case HostEvent::AbrirHomePage: emit abrirHomePage(a.address); break;
+    }
+  });
 }
 
 }  // namespace vumocaixa::qt

@@ -16,12 +16,13 @@
 
 #include <vumocaixa/host/sized_container.hpp>
 #include <vumocaixa/qt/qt_frame.hpp>
+#include <vumocaixa/qtcommon/host_events.hpp>
 
 class QWidget;
 
 namespace vumocaixa::qt {
 
-class QtContainer final : public QObject, public SizedContainer, private ControlEvents {
+class QtContainer final : public QObject, public SizedContainer, private qtcommon::HostEvents {
   Q_OBJECT
 
  public:
@@ -71,20 +72,8 @@ class QtContainer final : public QObject, public SizedContainer, private Control
   void propertyChanged(const QString& name);
 
  private:
-  // --- ControlEvents ---------------------------------------------------------------
-  void Change() override;
-  void Click() override;
-  void DblClick() override;
-  void KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) override;
-  void KeyEnter(std::int16_t& Cancel) override;
-  void KeyPress(std::int16_t& KeyAscii) override;
-  void KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) override;
-  void MouseDown(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) override;
-  void MouseMove(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) override;
-  void MouseUp(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) override;
-  void MandarEmail(std::string& Endereco) override;
-  void AbrirHomePage(std::string& Endereco) override;
-
+  // Raises the event's signal with references to args.
+  void Raise(qtcommon::HostEvent event, qtcommon::HostEventArgs& args) override;
   void SizeSet() override;
   template <class F>
   void Emit(F&& emitter) {

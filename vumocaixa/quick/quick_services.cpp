@@ -13,6 +13,7 @@
 namespace vumocaixa::quick {
 
 using qtcommon::FromQFont;
+using qtcommon::HostEvent;
 using qtcommon::FromUtf8;
 using qtcommon::TwipsFollowing;
 using qtcommon::TwipsToPixels;
@@ -59,96 +60,41 @@ void QuickContainer::ItemResized() {
            TwipsFollowing(Height(), m_item.height(), dpi));
 }
 
-void QuickContainer::Change() {
-  Emit([this] { emit m_item.change(); });
-  Emit([this] { emit m_item.textChanged(); });
-}
-
-void QuickContainer::Click() {
-  Emit([this] { emit m_item.click(); });
-}
-
-void QuickContainer::DblClick() {
-  Emit([this] { emit m_item.dblClick(); });
-}
-
-void QuickContainer::KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) {
+void QuickContainer::Raise(HostEvent event, qtcommon::HostEventArgs& args) {
+  using Signal = void (CaixaVumo::*)(EventoCaixa*);
+  static constexpr Signal kSignals[] = {
+      &CaixaVumo::keyDown,   &CaixaVumo::keyUp,     &CaixaVumo::keyEnter,
+      &CaixaVumo::keyPress,  &CaixaVumo::mouseDown, &CaixaVumo::mouseMove,
+      &CaixaVumo::mouseUp,   &CaixaVumo::mandarEmail, &CaixaVumo::abrirHomePage};
+  switch (event) {
+    case HostEvent::Change:
+      Emit([this] { emit m_item.change(); });
+      Emit([this] { emit m_item.textChanged(); });
+      return;
+    case HostEvent::Click: Emit([this] { emit m_item.click(); }); return;
+    case HostEvent::DblClick: Emit([this] { emit m_item.dblClick(); }); return;
+    default: break;
+  }
   EventoCaixa e;
-  e.keyCode = KeyCode;
-  e.shift = Shift;
-  Emit([&] { emit m_item.keyDown(&e); });
-  KeyCode = static_cast<std::int16_t>(e.keyCode);
-  Shift = static_cast<std::int16_t>(e.shift);
-}
-
-void QuickContainer::KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) {
-  EventoCaixa e;
-  e.keyCode = KeyCode;
-  e.shift = Shift;
-  Emit([&] { emit m_item.keyUp(&e); });
-  KeyCode = static_cast<std::int16_t>(e.keyCode);
-  Shift = static_cast<std::int16_t>(e.shift);
-}
-
-void QuickContainer::KeyEnter(std::int16_t& Cancel) {
-  EventoCaixa e;
-  e.cancelar = Cancel != 0;
-  Emit([&] { emit m_item.keyEnter(&e); });
-  Cancel = e.cancelar ? 1 : 0;
-}
-
-void QuickContainer::KeyPress(std::int16_t& KeyAscii) {
-  EventoCaixa e;
-  e.keyAscii = KeyAscii;
-  Emit([&] { emit m_item.keyPress(&e); });
-  KeyAscii = static_cast<std::int16_t>(e.keyAscii);
-}
-
-namespace {
-
-template <class Signal>
-void EmitMouse(CaixaVumo& item, const qtcommon::Frame& frame, Signal signal, std::int16_t& Button,
-               std::int16_t& Shift, float& X, float& Y) {
-  EventoCaixa e;
-  e.botao = Button;
-  e.shift = Shift;
-  e.x = X;
-  e.y = Y;
-  qtcommon::EmitToHost(frame.Life(), [&] { emit(item.*signal)(&e); });
-  Button = static_cast<std::int16_t>(e.botao);
-  Shift = static_cast<std::int16_t>(e.shift);
-  X = static_cast<float>(e.x);
-  Y = static_cast<float>(e.y);
-}
-
-void EmitAddress(CaixaVumo& item, const qtcommon::Frame& frame,
-                 void (CaixaVumo::*signal)(EventoCaixa*), std::string& Endereco) {
-  EventoCaixa e;
-  e.endereco = QString::fromStdString(Endereco);
-  qtcommon::EmitToHost(frame.Life(), [&] { emit(item.*signal)(&e); });
-  Endereco = e.endereco.toStdString();
-}
-
-}  // namespace
-
-void QuickContainer::MouseDown(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) {
-  EmitMouse(m_item, m_frame, &CaixaVumo::mouseDown, Button, Shift, X, Y);
-}
-
-void QuickContainer::MouseMove(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) {
-  EmitMouse(m_item, m_frame, &CaixaVumo::mouseMove, Button, Shift, X, Y);
-}
-
-void QuickContainer::MouseUp(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) {
-  EmitMouse(m_item, m_frame, &CaixaVumo::mouseUp, Button, Shift, X, Y);
-}
-
-void QuickContainer::MandarEmail(std::string& Endereco) {
-  EmitAddress(m_item, m_frame, &CaixaVumo::mandarEmail, Endereco);
-}
-
-void QuickContainer::AbrirHomePage(std::string& Endereco) {
-  EmitAddress(m_item, m_frame, &CaixaVumo::abrirHomePage, Endereco);
+  e.keyCode = args.keyCode;
+  e.shift = args.shift;
+  e.keyAscii = args.keyAscii;
+  e.cancelar = args.cancel != 0;
+  e.botao = args.button;
+  e.x = args.x;
+  e.y = args.y;
+  e.endereco = args.address;
+  const Signal signal =
+      kSignals[static_cast<int>(event) - static_cast<int>(HostEvent::KeyDown)];
+  Emit([&] { emit(m_item.*signal)(&e); });
+  args.keyCode = static_cast<std::int16_t>(e.keyCode);
+  args.shift = static_cast<std::int16_t>(e.shift);
+  args.keyAscii = static_cast<std::int16_t>(e.keyAscii);
+  args.cancel = e.cancelar ? 1 : 0;
+  args.button = static_cast<std::int16_t>(e.botao);
+  args.x = static_cast<float>(e.x);
+  args.y = static_cast<float>(e.y);
+  args.address = e.endereco;
 }
 
 // --- Runtime ------------------------------------------------------------------------

@@ -8,19 +8,19 @@
 // the control (see TabRuntime for when).
 
 #include <cstdint>
-#include <string>
 #include <string_view>
 #include <utility>
 
 #include <vumocaixa/host/sized_container.hpp>
 #include <vumocaixa/qtcommon/frame.hpp>
+#include <vumocaixa/qtcommon/host_events.hpp>
 #include <vumocaixa/qtcommon/tab_runtime.hpp>
 
 namespace vumocaixa::quick {
 
 class CaixaVumo;
 
-class QuickContainer final : public SizedContainer, private ControlEvents {
+class QuickContainer final : public SizedContainer, private qtcommon::HostEvents {
  public:
   // The control's events reach item's signals through the failure boundary of frame.
   QuickContainer(CaixaVumo& item, qtcommon::Frame& frame) : m_item(item), m_frame(frame) {}
@@ -35,18 +35,9 @@ class QuickContainer final : public SizedContainer, private ControlEvents {
   void ItemResized();
 
  private:
-  void Change() override;
-  void Click() override;
-  void DblClick() override;
-  void KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) override;
-  void KeyEnter(std::int16_t& Cancel) override;
-  void KeyPress(std::int16_t& KeyAscii) override;
-  void KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) override;
-  void MouseDown(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) override;
-  void MouseMove(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) override;
-  void MouseUp(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) override;
-  void MandarEmail(std::string& Endereco) override;
-  void AbrirHomePage(std::string& Endereco) override;
+  // Raises the item's signal with an EventoCaixa of args, and takes back what the
+  // handler left in it.
+  void Raise(qtcommon::HostEvent event, qtcommon::HostEventArgs& args) override;
   void SizeSet() override;
   template <class F>
   void Emit(F&& emitter) {
