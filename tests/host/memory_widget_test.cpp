@@ -276,7 +276,7 @@ TEST(MemoryWidget, PasteReplacesTheSelectionAsFarAsMaxLengthAllows) {
   EXPECT_EQ(b.r.log, "Change:a1234d");  // one change, no key events
 }
 
-TEST(MemoryWidget, LabelAndButtonTakeNoTypingAndRaiseNoChange) {
+TEST(MemoryWidget, LabelAndButtonTakeNoTypingNorPastingAndRaiseNoChange) {
   for (WidgetKind kind : {WidgetKind::LabelBox, WidgetKind::PushButton}) {
     MemoryWidget w(kind);
     Recorder r;
@@ -284,6 +284,7 @@ TEST(MemoryWidget, LabelAndButtonTakeNoTypingAndRaiseNoChange) {
     w.SetText("um");
     w.Type("x");
     w.PressDelete();
+    w.Paste("dois");
     EXPECT_EQ(w.Text(), "um");
     EXPECT_EQ(r.log, "Down88/0 Press120 Up88/0 Down46/0 Up46/0");
   }
