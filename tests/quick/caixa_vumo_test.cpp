@@ -59,8 +59,6 @@ class ItemDriver final : public vumocaixa::testing::FormDriver {
     view.setSource(QUrl::fromLocalFile(VUMOCAIXA_TEST_FORM));
     caixa = view.rootObject()->findChild<QQuickItem*>("caixa");
     proximo = view.rootObject()->findChild<QQuickItem*>("proximo");
-    // The form's column leaves the item without a width of its own: the mouse needs one.
-    caixa->setWidth(300);
     view.show();
     view.requestActivate();
     if (!QTest::qWaitForWindowActive(&view)) qWarning("the form is not active");
@@ -423,6 +421,19 @@ class CaixaVumoTest : public QObject {
       QVERIFY2(made("Caixa2") == (row.caixa == CaixaDoTipo::Caixa2), name);
       QVERIFY2(made("Btn_Evento") == row.botao, name);
     }
+  }
+
+  // In a column nobody sizes the items: each shows at its type's width, and a width the
+  // application sets holds.
+  void itemWithoutASizeTakesItsTypesWidth() {
+    auto* cpf = view->rootObject()->findChild<QQuickItem*>("cpf");
+    QVERIFY(caixa->width() > cpf->width());
+    QVERIFY(cpf->width() > 0 && cpf->height() > 0);
+    QCOMPARE(cpf->width(), cpf->implicitWidth());
+    QCOMPARE(caixa->width(), caixa->implicitWidth());
+    cpf->setWidth(50);
+    setTipo(cpf, kCEP);
+    QCOMPARE(cpf->width(), 50.0);
   }
 
   void screenReadersGetTheNameAndTheEntry() {

@@ -46,10 +46,14 @@ FontRef QuickContainer::AmbientFont() const {
   return std::make_shared<Font>(FromQFont(QGuiApplication::font()));
 }
 
+// A width or height that the application or a layout never set follows the item's
+// implicit size (the width of its type): the control's own size reaches only a size
+// that someone set, and the control follows the item's size when it changes.
 void QuickContainer::SizeSet() {
   const qreal dpi = DpiOf(m_item);
   m_applying = true;
-  m_item.setSize(QSizeF(TwipsToPixels(Width(), dpi), TwipsToPixels(Height(), dpi)));
+  if (m_item.widthValid()) m_item.setWidth(TwipsToPixels(Width(), dpi));
+  if (m_item.heightValid()) m_item.setHeight(TwipsToPixels(Height(), dpi));
   m_applying = false;
 }
 
