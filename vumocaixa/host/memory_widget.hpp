@@ -23,8 +23,8 @@
 #include <string>
 #include <string_view>
 
-#include <vumocaixa/host/values.hpp>
 #include <vumocaixa/host/part.hpp>
+#include <vumocaixa/host/values.hpp>
 
 namespace vumocaixa {
 

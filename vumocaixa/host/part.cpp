@@ -58,25 +58,13 @@ void Part::SetMaxLength(std::int32_t length) {
   Change(Aspect::MaxLength);
 }
 
-void Part::SetEnabled(bool enabled) {
-  m_enabled = enabled;
-  Change(Aspect::Enabled);
-}
+void Part::SetEnabled(bool enabled) { Assign(m_enabled, enabled, Aspect::Enabled); }
 
-void Part::SetVisible(bool visible) {
-  m_visible = visible;
-  Change(Aspect::Visible);
-}
+void Part::SetVisible(bool visible) { Assign(m_visible, visible, Aspect::Visible); }
 
-void Part::SetBackColor(Color color) {
-  m_backColor = color;
-  Change(Aspect::Colors);
-}
+void Part::SetBackColor(Color color) { Assign(m_backColor, color, Aspect::Colors); }
 
-void Part::SetForeColor(Color color) {
-  m_foreColor = color;
-  Change(Aspect::Colors);
-}
+void Part::SetForeColor(Color color) { Assign(m_foreColor, color, Aspect::Colors); }
 
 FontRef Part::Font() const {
   if (!m_font) m_font = std::make_shared<vumocaixa::Font>();
@@ -91,30 +79,22 @@ void Part::SetFont(FontRef font) {
   Change(Aspect::Font);
 }
 
-void Part::SetLeft(std::int32_t left) {
-  m_left = left;
-  Change(Aspect::Place);
-}
+void Part::SetLeft(std::int32_t left) { Assign(m_left, left, Aspect::Place); }
 
 void Part::SetWidth(std::int32_t width) {
   if (width < 0) {
     throw HostError("a widget's width must not be negative");
   }
-  m_width = width;
-  Change(Aspect::Place);
+  Assign(m_width, width, Aspect::Place);
 }
 
 void Part::SetHeight(std::int32_t height) {
   if (height < 0) {
     throw HostError("a widget's height must not be negative");
   }
-  m_height = height;
-  Change(Aspect::Place);
+  Assign(m_height, height, Aspect::Place);
 }
 
-void Part::SetListener(WidgetListener* listener) {
-  m_listener = listener;
-  Change(Aspect::Listener);
-}
+void Part::SetListener(WidgetListener* listener) { Assign(m_listener, listener, Aspect::Listener); }
 
 }  // namespace vumocaixa

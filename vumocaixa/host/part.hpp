@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include <vumocaixa/host/values.hpp>
 #include <vumocaixa/host/widget.hpp>
@@ -21,7 +22,16 @@ namespace vumocaixa {
 class Part : public Widget {
  public:
   // What changed, for Changed.
-  enum class Aspect : std::uint8_t { Enabled, Visible, Colors, Font, Place, Caption, MaxLength, Listener };
+  enum class Aspect : std::uint8_t {
+    Enabled,
+    Visible,
+    Colors,
+    Font,
+    Place,
+    Caption,
+    MaxLength,
+    Listener
+  };
 
   [[nodiscard]] WidgetKind Kind() const override { return m_kind; }
   // The caption of a label or button, valid UTF-8.
@@ -81,6 +91,11 @@ class Part : public Widget {
  private:
   [[nodiscard]] static unsigned Bit(Aspect aspect) { return 1U << static_cast<unsigned>(aspect); }
   void Change(Aspect aspect);
+  template <class T>
+  void Assign(T& member, T value, Aspect aspect) {
+    member = std::move(value);
+    Change(aspect);
+  }
 
   WidgetKind m_kind;
   bool m_enabled = true;

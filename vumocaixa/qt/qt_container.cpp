@@ -10,8 +10,8 @@
 namespace vumocaixa::qt {
 
 using qtcommon::FromQFont;
-using qtcommon::HostEvent;
 using qtcommon::FromUtf8;
+using qtcommon::HostEvent;
 using qtcommon::TwipsFollowing;
 using qtcommon::TwipsToPixels;
 

@@ -84,17 +84,12 @@ void QtWidgetBase::Changed(Aspect aspect) {
         Make();
       }
       break;
-    case Aspect::Colors:
-      ApplyColors();
-      break;
+    case Aspect::Colors: ApplyColors(); break;
     case Aspect::Font:
       if (m_widget) ApplyFont();
       break;
-    case Aspect::Place:
-      ApplyGeometry();
-      break;
-    default:
-      break;
+    case Aspect::Place: ApplyGeometry(); break;
+    default: break;
   }
 }
 

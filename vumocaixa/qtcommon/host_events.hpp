@@ -30,8 +30,8 @@ enum class HostEvent {
 
 // The arguments of one event; each event fills and reads back only its own.
 struct HostEventArgs {
-  std::int16_t keyCode = 0;  // KeyDown, KeyUp
-  std::int16_t shift = 0;    // KeyDown, KeyUp and the mouse events
+  std::int16_t keyCode = 0;   // KeyDown, KeyUp
+  std::int16_t shift = 0;     // KeyDown, KeyUp and the mouse events
   std::int16_t keyAscii = 0;  // KeyPress
   std::int16_t cancel = 0;    // KeyEnter
   std::int16_t button = 0;    // the mouse events, and their x and y in twips

@@ -53,7 +53,8 @@ void QuickButton::SetAction(const QString& action) {
 }
 
 void QuickButton::Clicked() {
-  if (WidgetListener* listener = Listener()) Guarded(Frame(), "Click", [listener] { listener->Click(); });
+  if (WidgetListener* listener = Listener())
+    Guarded(Frame(), "Click", [listener] { listener->Click(); });
 }
 
 void QuickButton::SetFocus() {

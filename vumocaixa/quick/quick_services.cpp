@@ -13,8 +13,8 @@
 namespace vumocaixa::quick {
 
 using qtcommon::FromQFont;
-using qtcommon::HostEvent;
 using qtcommon::FromUtf8;
+using qtcommon::HostEvent;
 using qtcommon::TwipsFollowing;
 using qtcommon::TwipsToPixels;
 
@@ -67,9 +67,9 @@ void QuickContainer::ItemResized() {
 void QuickContainer::Raise(HostEvent event, qtcommon::HostEventArgs& args) {
   using Signal = void (CaixaVumo::*)(EventoCaixa*);
   static constexpr Signal kSignals[] = {
-      &CaixaVumo::keyDown,   &CaixaVumo::keyUp,     &CaixaVumo::keyEnter,
-      &CaixaVumo::keyPress,  &CaixaVumo::mouseDown, &CaixaVumo::mouseMove,
-      &CaixaVumo::mouseUp,   &CaixaVumo::mandarEmail, &CaixaVumo::abrirHomePage};
+      &CaixaVumo::keyDown,  &CaixaVumo::keyUp,       &CaixaVumo::keyEnter,
+      &CaixaVumo::keyPress, &CaixaVumo::mouseDown,   &CaixaVumo::mouseMove,
+      &CaixaVumo::mouseUp,  &CaixaVumo::mandarEmail, &CaixaVumo::abrirHomePage};
   switch (event) {
     case HostEvent::Change:
       Emit([this] { emit m_item.change(); });
@@ -88,8 +88,7 @@ void QuickContainer::Raise(HostEvent event, qtcommon::HostEventArgs& args) {
   e.x = args.x;
   e.y = args.y;
   e.endereco = args.address;
-  const Signal signal =
-      kSignals[static_cast<int>(event) - static_cast<int>(HostEvent::KeyDown)];
+  const Signal signal = kSignals[static_cast<int>(event) - static_cast<int>(HostEvent::KeyDown)];
   Emit([&] { emit(m_item.*signal)(&e); });
   args.keyCode = static_cast<std::int16_t>(e.keyCode);
   args.shift = static_cast<std::int16_t>(e.shift);
