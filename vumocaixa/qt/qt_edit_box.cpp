@@ -11,7 +11,7 @@ namespace vumocaixa::qt {
 using qtcommon::FromUtf8;
 
 QtEditBox::QtEditBox(QtFrame& frame, const char* name)
-    : QtWidgetBase(frame, WidgetKind::EditBox, QPalette::Base, QPalette::Text), m_name(name) {
+    : QtWidgetBase(frame, WidgetKind::EditBox, name, QPalette::Base, QPalette::Text) {
   ShareInheritedFont();
 }
 
@@ -25,7 +25,6 @@ VumoLineEdit* QtEditBox::Edit() const { return static_cast<VumoLineEdit*>(MadeWi
 
 QWidget* QtEditBox::MakeWidget() {
   auto* edit = new VumoLineEdit(Frame());
-  edit->setObjectName(m_name);
   return edit;
 }
 
@@ -75,7 +74,7 @@ void QtEditBox::Select(Selection selection) {
 
 void QtEditBox::SetFocus() {
   if (!Enabled() || !Visible() || !LineEdit().isVisibleTo(LineEdit().window())) {
-    throw HostError("a hidden or disabled box cannot take the focus: " + std::string(m_name));
+    throw HostError("a hidden or disabled box cannot take the focus: " + std::string(Name()));
   }
   LineEdit().setFocus(Qt::OtherFocusReason);
 }

@@ -51,8 +51,6 @@ class QtEditBox final : public QtWidgetBase {
   [[nodiscard]] Selection Selected() const override;
   void Select(Selection selection) override;
   [[nodiscard]] VumoLineEdit* Edit() const;
-
-  const char* m_name;  // a string literal
 };
 
 }  // namespace vumocaixa::qt

@@ -52,29 +52,21 @@ class ElidingLabel final : public QLabel {
 }  // namespace
 
 QtLabelBox::QtLabelBox(QtFrame& frame, const char* name)
-    : QtWidgetBase(frame, WidgetKind::LabelBox, QPalette::Window, QPalette::WindowText),
-      m_name(name) {}
+    : QtWidgetBase(frame, WidgetKind::LabelBox, name, QPalette::Window, QPalette::WindowText) {}
 
 QLabel& QtLabelBox::Label() { return static_cast<QLabel&>(QtWidget()); }
 
 QWidget* QtLabelBox::MakeWidget() {
   auto* label = new ElidingLabel(&Frame().FrameWidget());
-  label->setObjectName(m_name);
   return label;
 }
 
 void QtLabelBox::Made() { static_cast<ElidingLabel&>(Label()).SetFullText(FromUtf8(Text())); }
 
-void QtLabelBox::Changed(Aspect aspect) {
-  if (aspect == Aspect::Caption && MadeWidget() != nullptr) Made();
-  QtWidgetBase::Changed(aspect);
-}
-
 void QtLabelBox::SetFocus() { throw HostError("a label cannot take the focus"); }
 
 QtPushButton::QtPushButton(QtFrame& frame, const char* name)
-    : QtWidgetBase(frame, WidgetKind::PushButton, QPalette::Button, QPalette::ButtonText),
-      m_name(name) {}
+    : QtWidgetBase(frame, WidgetKind::PushButton, name, QPalette::Button, QPalette::ButtonText) {}
 
 // The button goes after this part: a click it reports while it goes reaches nothing.
 QtPushButton::~QtPushButton() { SetListener(nullptr); }
@@ -83,7 +75,6 @@ QPushButton& QtPushButton::Button() { return static_cast<QPushButton&>(QtWidget(
 
 QWidget* QtPushButton::MakeWidget() {
   auto* button = new QPushButton(&Frame().FrameWidget());
-  button->setObjectName(m_name);
   button->setAutoDefault(false);
   QObject::connect(button, &QPushButton::clicked, button, [this] {
     if (WidgetListener* listener = Listener()) {
@@ -94,11 +85,6 @@ QWidget* QtPushButton::MakeWidget() {
 }
 
 void QtPushButton::Made() { Button().setText(FromUtf8(Text())); }
-
-void QtPushButton::Changed(Aspect aspect) {
-  if (aspect == Aspect::Caption && MadeWidget() != nullptr) Made();
-  QtWidgetBase::Changed(aspect);
-}
 
 void QtPushButton::SetFocus() {
   if (!Enabled() || !Visible() || !Button().isVisibleTo(Button().window())) {

@@ -24,9 +24,6 @@ class QtLabelBox final : public QtWidgetBase {
  private:
   [[nodiscard]] QWidget* MakeWidget() override;
   void Made() override;
-  void Changed(Aspect aspect) override;
-
-  const char* m_name;  // a string literal
 };
 
 class QtPushButton final : public QtWidgetBase {
@@ -42,9 +39,6 @@ class QtPushButton final : public QtWidgetBase {
  private:
   [[nodiscard]] QWidget* MakeWidget() override;
   void Made() override;
-  void Changed(Aspect aspect) override;
-
-  const char* m_name;  // a string literal
 };
 
 }  // namespace vumocaixa::qt

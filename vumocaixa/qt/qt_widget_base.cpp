@@ -31,9 +31,13 @@ void PlaceInTabChain(QWidget& frame, QWidget& part) {
 
 }  // namespace
 
-QtWidgetBase::QtWidgetBase(QtFrame& frame, WidgetKind kind, QPalette::ColorRole background,
-                           QPalette::ColorRole text)
-    : Part(kind, false), m_frame(frame), m_backgroundRole(background), m_textRole(text) {}
+QtWidgetBase::QtWidgetBase(QtFrame& frame, WidgetKind kind, const char* name,
+                           QPalette::ColorRole background, QPalette::ColorRole text)
+    : Part(kind, false),
+      m_frame(frame),
+      m_name(name),
+      m_backgroundRole(background),
+      m_textRole(text) {}
 
 QtWidgetBase::~QtWidgetBase() { delete m_widget.data(); }
 
@@ -57,6 +61,7 @@ void QtWidgetBase::MakeIfShown() {
 // as Qt makes it, as it would for a widget made at once.
 void QtWidgetBase::Make() {
   QWidget* widget = MakeWidget();
+  widget->setObjectName(m_name);
   m_widget = widget;
   widget->setEnabled(Part::Enabled());
   if (Given(Aspect::Colors)) ApplyColors();
@@ -89,6 +94,9 @@ void QtWidgetBase::Changed(Aspect aspect) {
       if (m_widget) ApplyFont();
       break;
     case Aspect::Place: ApplyGeometry(); break;
+    case Aspect::Caption:
+      if (m_widget) Made();
+      break;
     default: break;
   }
 }

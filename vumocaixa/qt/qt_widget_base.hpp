@@ -46,14 +46,17 @@ class QtWidgetBase : public Part {
   void WidgetFontChanged();
 
  protected:
-  // background and text are the palette roles that BackColor and ForeColor set.
-  QtWidgetBase(QtFrame& frame, WidgetKind kind, QPalette::ColorRole background,
+  // name (a string literal) is the object name of the Qt widget; background and text are
+  // the palette roles that BackColor and ForeColor set.
+  QtWidgetBase(QtFrame& frame, WidgetKind kind, const char* name, QPalette::ColorRole background,
                QPalette::ColorRole text);
   [[nodiscard]] QtFrame& Frame() const { return m_frame; }
+  [[nodiscard]] const char* Name() const { return m_name; }
   // Makes the kind's Qt widget, a child of the frame's widget (made with its parent, a
   // widget keeps nothing of a window of its own).
   [[nodiscard]] virtual QWidget* MakeWidget() = 0;
-  // Gives the widget just made what the kind kept.
+  // Gives the widget what the kind kept: once it is made, and again when the caption of a
+  // label or button changes.
   virtual void Made() {}
   // Shows what changed on the widget, once made; a kind adds its own aspects.
   void Changed(Aspect aspect) override;
@@ -69,6 +72,7 @@ class QtWidgetBase : public Part {
   void ApplyFont();
 
   QtFrame& m_frame;
+  const char* m_name;
   QPointer<QWidget> m_widget;
   QPalette::ColorRole m_backgroundRole;
   QPalette::ColorRole m_textRole;
